@@ -1,0 +1,18 @@
+// The command tables of the modules; the dispatcher joins them into one
+// token-to-command table.
+#pragma once
+
+#include <span>
+
+#include "core/dispatch.h"
+
+namespace mora {
+
+std::span<const CommandEntry> variableCommands();  // var
+std::span<const CommandEntry> controlCommands();   // if, while, for, goto, call, include, ...
+std::span<const CommandEntry> outputCommands();    // set, echo, spool, open, close, cd, dir, ...
+std::span<const CommandEntry> stagingCommands();   // define, done, reset
+std::span<const CommandEntry> libraryCommands();   // import, export, delete, type, print, list
+std::span<const CommandEntry> reportCommands();    // tree, ftree, rtree, count, tags, find, ...
+
+}  // namespace mora

@@ -1,0 +1,130 @@
+#include "core/engine.h"
+
+#include <istream>
+#include <ostream>
+
+#include "core/command_line.h"
+#include "core/exit.h"
+#include "core/file_search.h"
+#include "core/messages.h"
+#include "core/output.h"
+#include "core/reader.h"
+#include "core/variables.h"
+
+namespace mora {
+
+namespace {
+
+std::string joinPath(const std::string& dir, const std::string& name) {
+  if (dir.empty()) return name;
+  return dir.back() == '/' ? dir + name : dir + "/" + name;
+}
+
+std::string programDirectory(Platform& platform, const std::string& programPath) {
+  auto slash = programPath.rfind('/');
+  if (slash == std::string::npos) return platform.executableDirectory();
+  return slash == 0 ? "/" : programPath.substr(0, slash);
+}
+
+std::string makeWorkFileName(Platform& platform) {
+  std::string dir = "/tmp";
+  if (auto tmp = platform.environment("TMP"); tmp && !tmp->empty()) {
+    dir = *tmp;
+  } else if (auto tmpdir = platform.environment("TMPDIR"); tmpdir && !tmpdir->empty()) {
+    dir = *tmpdir;
+  }
+  std::string name = platform.temporaryName(dir, "morawrk");
+  return name.empty() ? "mora001.tmp" : name;
+}
+
+}  // namespace
+
+Engine::Engine(Platform& p, std::istream& in, std::ostream& o, std::ostream& err)
+    : platform(p), stdIn(in) {
+  out.stdOut = &o;
+  out.stdErr = &err;
+  out.output = &o;
+}
+
+Engine::~Engine() = default;
+
+void Engine::checkInterrupt() {
+  if (!interruptFlag_ || !*interruptFlag_) return;
+  *out.stdErr << "Terminated by User.\n";
+  out.stdErr->flush();
+  closeSpool(*this);
+  throw EngineExit{0};
+}
+
+int Engine::run(const std::vector<std::string>& args) {
+  int code;
+  try {
+    code = start(args);
+  } catch (const EngineExit& exit) {
+    code = exit.code;
+  }
+  // The work file exists from start-up on (its name is reserved by creating
+  // it); no path may leave it behind.
+  if (!settings.workFile.empty() && platform.exists(settings.workFile))
+    platform.removeFile(settings.workFile);
+  return code;
+}
+
+int Engine::start(const std::vector<std::string>& args) {
+  settings.programDirectory = programDirectory(platform, args.empty() ? std::string() : args[0]);
+  settings.cataloguePath = joinPath(settings.programDirectory, "mora.msg");
+  settings.helpPath = joinPath(settings.programDirectory, "mora.hl");
+  settings.workFile = makeWorkFileName(platform);
+  definePredefinedVariables(*this);
+
+  if (auto code = parseCommandLine(*this, args)) return *code;
+  if (settings.banner) printBanner(*this);
+
+  if (settings.handshake < kHandshakeMin) {
+    *out.stdOut << "This Program cannot be run alone (part of veldra)\n";
+    out.stdOut->flush();
+    return 1;
+  }
+  if (settings.handshake > kHandshakeMax) {
+    *out.stdOut << "Invalid Mora-Veldra Version\n";
+    out.stdOut->flush();
+    return 1;
+  }
+
+  std::ifstream script;
+  if (!settings.scriptFile.empty()) {
+    script.open(settings.scriptFile, std::ios::binary);
+    if (!script) {
+      raiseMessage(*this, "FIES001", settings.scriptFile);
+      return 255;
+    }
+    reader.mainInputIsStdin = false;
+  }
+
+  if (!settings.defFile.empty()) {
+    if (auto found = searchFile(*this, settings.defFile)) {
+      std::string mainName = settings.scriptFile;
+      if (runScriptFile(*this, *found) < 0) exitOperation(*this, 255);
+      settings.scriptFile = mainName;
+    }
+  }
+
+  if (!reader.commandStrings.empty()) {
+    std::vector<std::string> strings = std::move(reader.commandStrings);
+    reader.commandStrings.clear();
+    runStringList(*this, strings);
+  }
+
+  if (script.is_open()) {
+    runStream(*this, script, false);
+  } else {
+    runStream(*this, stdIn, true);
+  }
+  closeSpool(*this);
+  out.trace.reset();
+  messages.wheneverExitArmed = false;
+  exitOperation(*this, 0);
+  return 0;
+}
+
+}  // namespace mora

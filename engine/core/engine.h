@@ -1,0 +1,104 @@
+// The engine context: all state of one run of the MORA interpreter. Every
+// command receives it; nothing of a run lives anywhere else, so tests can
+// run many engines side by side in one process.
+#pragma once
+
+#include <csignal>
+#include <fstream>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/function_database.h"
+#include "core/builtins.h"
+#include "core/executor_state.h"
+#include "core/platform.h"
+#include "core/settings.h"
+#include "core/variables.h"
+#include "reports/staging.h"
+
+namespace mora {
+
+// Thrown by the exit operation to unwind to Engine::run, which returns the
+// code. Commands never throw anything else.
+struct EngineExit {
+  int code;
+};
+
+struct MessageState {
+  int errorCount = 0;
+  std::string wheneverError;
+  bool wheneverErrorArmed = false;
+  std::string wheneverExit;
+  bool wheneverExitArmed = false;
+};
+
+struct Alias {
+  std::string name;
+  std::string between;  // text between the name and the separator
+  std::string body;
+};
+
+struct ReaderState {
+  std::istream* input = nullptr;  // the current script source
+  bool inputIsStdin = true;
+  bool mainInputIsStdin = true;
+  int lineNumber = 0;
+  bool lineRead = false;  // whether any line has been read from the current source
+  std::optional<std::string> pendingLine;
+  std::vector<std::string> history;
+  std::vector<Alias> aliases;
+  std::vector<std::string> commandStrings;
+};
+
+struct OutputState {
+  std::ostream* stdOut = nullptr;
+  std::ostream* stdErr = nullptr;
+  std::ostream* output = nullptr;  // standard output or the file of `set output`
+  std::unique_ptr<std::ofstream> outputFile;
+  bool capturing = false;
+  std::string capture;
+  std::unique_ptr<std::ofstream> spool;
+  std::string spoolName;
+  std::unique_ptr<std::ofstream> trace;
+  std::unique_ptr<std::ofstream> index;
+  std::string indexName;
+};
+
+class Engine {
+ public:
+  Engine(Platform& platform, std::istream& in, std::ostream& out, std::ostream& err);
+  ~Engine();
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
+
+  // Runs the whole program for the command line `args` (args[0] is the
+  // program path) and returns the exit code.
+  int run(const std::vector<std::string>& args);
+
+  // Where the host's interrupt handler records a signal; checked between
+  // statements and loop rounds.
+  void setInterruptFlag(const volatile std::sig_atomic_t* flag) { interruptFlag_ = flag; }
+  // Ends the run at once with "Terminated by User." when a signal was recorded.
+  void checkInterrupt();
+
+  Platform& platform;
+  std::istream& stdIn;
+  EngineSettings settings;
+  MessageState messages;
+  ReaderState reader;
+  OutputState out;
+  ExecutorState exec;
+  VariableStore vars;
+  BuiltinState builtins;
+  StagingState staging;
+  FunctionDatabase functions;
+
+ private:
+  int start(const std::vector<std::string>& args);
+  const volatile std::sig_atomic_t* interruptFlag_ = nullptr;
+};
+
+}  // namespace mora

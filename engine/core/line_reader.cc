@@ -1,0 +1,24 @@
+#include "core/line_reader.h"
+
+namespace mora {
+
+bool LineReader::readPiece(std::string& out, std::size_t max) {
+  out.clear();
+  std::streambuf* buf = in_.rdbuf();
+  if (!buf) return false;
+  using Traits = std::char_traits<char>;
+  while (out.size() < max) {
+    int c = buf->sbumpc();
+    if (c == Traits::eof()) break;
+    if (c == '\r' && buf->sgetc() == '\n') continue;
+    out.push_back(static_cast<char>(c));
+    if (c == '\n') break;
+  }
+  if (out.empty()) {
+    in_.setstate(std::ios::eofbit);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace mora

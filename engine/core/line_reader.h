@@ -1,0 +1,29 @@
+// Reads text input in fixed-size pieces, as every input of the engine is read:
+// a piece ends after a line feed or when it holds the maximum number of
+// characters. A carriage return directly before a line feed is dropped, so
+// files with CR LF ends read like files with LF ends.
+#pragma once
+
+#include <istream>
+#include <string>
+
+namespace mora {
+
+class LineReader {
+ public:
+  explicit LineReader(std::istream& in) : in_(in) {}
+
+  // Reads the next piece of at most `max` characters into `out` (the line
+  // feed, if read, is kept). Returns false at end of input when nothing was read.
+  bool readPiece(std::string& out, std::size_t max);
+
+ private:
+  std::istream& in_;
+};
+
+// Removes one trailing line feed.
+inline void chopLineFeed(std::string& s) {
+  if (!s.empty() && s.back() == '\n') s.pop_back();
+}
+
+}  // namespace mora

@@ -1,0 +1,72 @@
+#include "core/output.h"
+
+#include <ostream>
+
+#include "core/engine.h"
+#include "core/limits.h"
+#include "core/text.h"
+
+namespace mora {
+
+std::ostream& outputStream(Engine& e) { return *e.out.output; }
+
+void printOutput(Engine& e, std::ostream& stream, std::string_view text) {
+  if (e.out.capturing) {
+    // A piece that would overflow the capture buffer is dropped whole.
+    if (e.out.capture.size() + text.size() <= kCaptureMax) e.out.capture.append(text);
+    return;
+  }
+  std::string filtered;
+  if (e.settings.htmlFilter) {
+    filtered = htmlEscape(text);
+    text = filtered;
+  }
+  if (e.out.spool) {
+    e.out.spool->write(text.data(), static_cast<std::streamsize>(text.size()));
+    e.out.spool->flush();
+  }
+  stream.write(text.data(), static_cast<std::streamsize>(text.size()));
+  stream.flush();
+}
+
+void printIfEcho(Engine& e, std::string_view text) {
+  if (e.settings.echo) printOutput(e, outputStream(e), text);
+}
+
+void printIfDebug(Engine& e, std::string_view text) {
+  if (e.settings.debug) printOutput(e, outputStream(e), text);
+}
+
+void spoolLine(Engine& e, std::string_view line) {
+  if (!e.out.spool) return;
+  e.out.spool->write(line.data(), static_cast<std::streamsize>(line.size()));
+  e.out.spool->flush();
+}
+
+void closeSpool(Engine& e) {
+  e.out.spool.reset();
+  e.out.spoolName.clear();
+}
+
+std::string htmlEscape(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (isSjisLead(c) && i + 1 < text.size()) {
+      out += c;
+      out += text[++i];
+      continue;
+    }
+    switch (c) {
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '&': out += "&amp;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace mora

@@ -1,0 +1,42 @@
+// Byte-string helpers shared by the reader, the evaluators and the scanners.
+// All scanning is Shift-JIS aware: the second byte of a double-byte character
+// is never taken for a quote, comment mark, separator, brace or backslash.
+#pragma once
+
+#include <cstdarg>
+#include <string>
+#include <string_view>
+
+namespace mora {
+
+inline bool isSjisLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+inline bool isSjisLead(char c) { return isSjisLead(static_cast<unsigned char>(c)); }
+
+inline bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool isAsciiAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+inline bool isAsciiAlnum(char c) { return isAsciiAlpha(c) || isAsciiDigit(c); }
+inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
+inline char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+inline char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+// Case-insensitive (ASCII) comparison.
+bool equalsNoCase(std::string_view a, std::string_view b);
+
+// Removes blanks, tabs and line feeds at both ends.
+std::string_view trim(std::string_view s);
+std::string_view trimLeft(std::string_view s);
+std::string_view skipBlanks(std::string_view s);  // blanks and tabs only
+
+// True when the byte at `pos` is the second byte of a double-byte character
+// that starts somewhere before it in `s`.
+bool isSecondByte(std::string_view s, std::size_t pos);
+
+// printf-style formatting into a std::string.
+std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+std::string vformat(const char* fmt, va_list args);
+
+// Leading decimal integer as the integer evaluator and `exit` read it:
+// optional blanks and sign, digits, stop at the first other character.
+long parseLeadingInt(std::string_view s);
+
+}  // namespace mora

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and
+# runs every test: unit tests and golden transcripts.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan

@@ -1,0 +1,64 @@
+#include "test_support.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/engine.h"
+#include "core/platform.h"
+
+namespace mora::testing {
+
+RunResult runMora(const std::vector<std::string>& args, const std::string& input) {
+  auto platform = makePosixPlatform();
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  Engine engine(*platform, in, out, err);
+  std::vector<std::string> argv{std::string(MORA_PROGRAM_DIR) + "/mora"};
+  argv.insert(argv.end(), args.begin(), args.end());
+  RunResult r;
+  r.code = engine.run(argv) & 0xFF;
+  r.out = out.str();
+  r.err = err.str();
+  return r;
+}
+
+RunResult runScript(const std::string& script, const std::vector<std::string>& extraArgs) {
+  ScratchDir dir;
+  dir.write("script.mora", script);
+  std::vector<std::string> args{"-vd1", "-nd", "-nh"};
+  args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+  args.push_back("-f");
+  args.push_back("script.mora");
+  return runMora(args);
+}
+
+ScratchDir::ScratchDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "mora-test-XXXXXX").string();
+  char* made = ::mkdtemp(pattern.data());
+  path_ = made ? made : "";
+  previous_ = std::filesystem::current_path().string();
+  std::filesystem::current_path(path_);
+}
+
+ScratchDir::~ScratchDir() {
+  std::error_code ec;
+  std::filesystem::current_path(previous_, ec);
+  std::filesystem::remove_all(path_, ec);
+}
+
+void ScratchDir::write(const std::string& name, const std::string& content) const {
+  std::ofstream(path_ + "/" + name, std::ios::binary) << content;
+}
+
+std::string ScratchDir::read(const std::string& name) const {
+  std::ifstream in(path_ + "/" + name, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+}  // namespace mora::testing

@@ -1,0 +1,39 @@
+// Runs a fresh engine in this process with in-memory input and output.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace mora::testing {
+
+struct RunResult {
+  int code = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs mora with `args` (without the program path) and `input` on standard
+// input. The program path points at the build directory, so the catalogue
+// and help file are found there.
+RunResult runMora(const std::vector<std::string>& args, const std::string& input = "");
+
+// Runs `script` as a script file (-vd1 -nd -nh -f) in a fresh temporary
+// directory that is the current directory during the run.
+RunResult runScript(const std::string& script, const std::vector<std::string>& extraArgs = {});
+
+// A temporary directory, removed with its content on destruction; it is the
+// current directory while it lives.
+class ScratchDir {
+ public:
+  ScratchDir();
+  ~ScratchDir();
+  const std::string& path() const { return path_; }
+  void write(const std::string& name, const std::string& content) const;
+  std::string read(const std::string& name) const;
+
+ private:
+  std::string path_;
+  std::string previous_;
+};
+
+}  // namespace mora::testing
