@@ -9,6 +9,7 @@
 
 #include "core/engine.h"
 #include "core/platform.h"
+#include "core/variables.h"
 
 namespace mora::testing {
 
@@ -24,6 +25,13 @@ RunResult runMora(const std::vector<std::string>& args, const std::string& input
   r.out = out.str();
   r.err = err.str();
   return r;
+}
+
+TestEngine::TestEngine(const std::string& input)
+    : platform(makePosixPlatform()), inStream(input), engine(*platform, inStream, outStream, errStream) {
+  engine.settings.cataloguePath = std::string(MORA_PROGRAM_DIR) + "/mora.msg";
+  engine.settings.helpPath = std::string(MORA_PROGRAM_DIR) + "/mora.hl";
+  definePredefinedVariables(engine);
 }
 
 RunResult runScript(const std::string& script, const std::vector<std::string>& extraArgs) {

@@ -1,8 +1,13 @@
 // Runs a fresh engine in this process with in-memory input and output.
 #pragma once
 
+#include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include "core/engine.h"
+#include "core/platform.h"
 
 namespace mora::testing {
 
@@ -20,6 +25,20 @@ RunResult runMora(const std::vector<std::string>& args, const std::string& input
 // Runs `script` as a script file (-vd1 -nd -nh -f) in a fresh temporary
 // directory that is the current directory during the run.
 RunResult runScript(const std::string& script, const std::vector<std::string>& extraArgs = {});
+
+// An engine that has not run: for calling its operations directly. The
+// catalogue is the one beside the built binary.
+struct TestEngine {
+  explicit TestEngine(const std::string& input = "");
+  std::string out() const { return outStream.str(); }
+  std::string err() const { return errStream.str(); }
+
+  std::unique_ptr<Platform> platform;
+  std::istringstream inStream;
+  std::ostringstream outStream;
+  std::ostringstream errStream;
+  Engine engine;
+};
 
 // A temporary directory, removed with its content on destruction; it is the
 // current directory while it lives.

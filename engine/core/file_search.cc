@@ -1,5 +1,6 @@
 #include "core/file_search.h"
 
+#include <filesystem>
 #include <fstream>
 
 #include "core/engine.h"
@@ -7,7 +8,9 @@
 namespace mora {
 
 bool canOpenForReading(const std::string& path) {
-  if (path.empty()) return false;
+  // A directory opens on POSIX but cannot be read as a script.
+  std::error_code ec;
+  if (path.empty() || std::filesystem::is_directory(path, ec)) return false;
   std::ifstream in(path, std::ios::binary);
   return static_cast<bool>(in);
 }

@@ -1,0 +1,134 @@
+// Start-up: command line, hand-shake, def-file and run modes.
+#include "core/engine.h"
+
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+namespace mora {
+namespace {
+
+using testing::runMora;
+using testing::ScratchDir;
+
+constexpr const char* kUsageTail =
+    " Usage: MORA [-options...] [-f scriptfile ]  [command-string...] \n"
+    "    options...\n"
+    "       -d def-file  : Initialization file-name\n"
+    "       -nd          : Not Read def-file\n"
+    "       -e[esfn]   e : Error message to stderr\n"
+    "                  s :               to stdout\n"
+    "                  f :         with ScriptFileName\n"
+    "                  n :         without ScriptFileName\n"
+    "\n";
+
+TEST(CommandLine, UsageAndItsExitCodes) {
+  struct Case {
+    std::vector<std::string> args;
+    int code;
+  };
+  const Case cases[] = {
+      {{"-nh", "-help"}, 0}, {{"-nh", "-HELP"}, 0},  {{"-nh", "-?"}, 0},  {{"-nh", "/?"}, 0},
+      {{"-nh", "-x"}, 255},  {{"-nh", "-e"}, 255},   {{"-nh", "-ex"}, 255}, {{"-nh", "-f"}, 255},
+      {{"-nh", "-d"}, 255},  {{"-nh", "-n"}, 255},
+  };
+  for (const auto& c : cases) {
+    auto r = runMora(c.args);
+    EXPECT_EQ(r.code, c.code) << c.args[1];
+    EXPECT_EQ(r.err, kUsageTail) << c.args[1];
+    EXPECT_EQ(r.out, "");
+  }
+}
+
+TEST(CommandLine, BannerPrecedesUsageUnlessSuppressedEarlier) {
+  auto r = runMora({"-help", "-nh"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_NE(r.err.find("MORA Version 0.11-30 \n"), std::string::npos);
+  EXPECT_TRUE(r.err.ends_with(kUsageTail));
+  // The attribution line ends in the same column as the title.
+  auto first = r.err.find('\n');
+  auto second = r.err.find('\n', first + 1);
+  EXPECT_EQ(first, second - first - 1);
+}
+
+TEST(CommandLine, HelpStopsBeforeCommandStringsRun) {
+  auto r = runMora({"-vd1", "-nh", "exit 4", "-help"});
+  EXPECT_EQ(r.code, 0);
+}
+
+TEST(Handshake, AcceptsOneToNine) {
+  const std::string alone = "This Program cannot be run alone (part of veldra)\n";
+  const std::string invalid = "Invalid Mora-Veldra Version\n";
+  EXPECT_EQ(runMora({"-nd", "-nh", "exit 3"}).out, alone);
+  EXPECT_EQ(runMora({"-nd", "-nh", "exit 3"}).code, 1);
+  EXPECT_EQ(runMora({"-vd0", "-nd", "-nh", "exit 3"}).out, alone);
+  EXPECT_EQ(runMora({"-vdx", "-nd", "-nh", "exit 3"}).out, alone);
+  EXPECT_EQ(runMora({"-vd9", "-nd", "-nh", "exit 3"}).code, 3);
+  EXPECT_EQ(runMora({"-vd1", "-nd", "-nh", "exit 3"}).code, 3);
+  auto r = runMora({"-vd10", "-nd", "-nh", "exit 3"});
+  EXPECT_EQ(r.out, invalid);
+  EXPECT_EQ(r.code, 1);
+}
+
+TEST(RunModes, CommandStringsRunInsteadOfTheScriptAndEndWithExit) {
+  ScratchDir dir;
+  dir.write("s.mora", "exit 5\n");
+  EXPECT_EQ(runMora({"-vd1", "-nd", "-nh", "-f", "s.mora", "nosuchcommand"}).code, 0);
+  EXPECT_EQ(runMora({"-vd1", "-nd", "-nh", "-fs.mora"}).code, 5);
+  EXPECT_EQ(runMora({"-vd1", "-nd", "-nh", "-f", "s.mora"}).code, 5);
+  EXPECT_EQ(runMora({"-vd1", "-nd", "-nh", "@s.mora"}).code, 5);
+  auto r = runMora({"-vd1", "-nd", "-nh", "-f", "missing.mora"});
+  EXPECT_EQ(r.code, 255);
+  EXPECT_EQ(r.err, "  FIES001 : Cannot open file: missing.mora\n");
+}
+
+TEST(RunModes, DefFileRunsFirstAndIsFoundOnlyWithoutDirectory) {
+  ScratchDir dir;
+  dir.write("mora.def", "alias q as exit 6\n");
+  dir.write("s.mora", "q\n");
+  EXPECT_EQ(runMora({"-vd1", "-nh", "-f", "s.mora"}).code, 6);
+  EXPECT_EQ(runMora({"-vd1", "-nh", "-dmora.def", "-f", "s.mora"}).code, 6);
+  // A def-file with a directory part that does not exist is skipped silently.
+  auto r = runMora({"-vd1", "-nh", "-d", "no/such.def", "-f", "s.mora"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.err, "  FIEU002 : Unknown command: q\n");
+}
+
+TEST(RunModes, MessageOptionsChooseStreamAndPrefix) {
+  ScratchDir dir;
+  dir.write("s.mora", "\nbogus\n");
+  auto r = runMora({"-vd1", "-nd", "-nh", "-esf", "-f", "s.mora"});
+  EXPECT_EQ(r.out, "s.mora(2) : FIEU002 : Unknown command: bogus\n");
+  EXPECT_EQ(r.err, "");
+  r = runMora({"-vd1", "-nd", "-nh", "-esfne", "-f", "s.mora"});
+  EXPECT_EQ(r.err, "  FIEU002 : Unknown command: bogus\n");
+}
+
+TEST(RunModes, WorkFileIsRemovedOnEveryPath) {
+  ScratchDir dir;
+  auto platform = makePosixPlatform();
+  for (auto args : {std::vector<std::string>{"-nh", "-x"}, {"-vd1", "-nh", "-nd", "exit 2"}}) {
+    std::istringstream in;
+    std::ostringstream out, err;
+    Engine engine(*platform, in, out, err);
+    std::vector<std::string> argv{"./mora"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    engine.run(argv);
+    ASSERT_FALSE(engine.settings.workFile.empty());
+    EXPECT_FALSE(platform->exists(engine.settings.workFile)) << engine.settings.workFile;
+  }
+}
+
+TEST(Interrupt, EndsTheRunWithCodeZero) {
+  volatile std::sig_atomic_t flag = 1;
+  auto platform = makePosixPlatform();
+  std::istringstream in("exit 3\n");
+  std::ostringstream out, err;
+  Engine engine(*platform, in, out, err);
+  engine.setInterruptFlag(&flag);
+  EXPECT_EQ(engine.run({"./mora", "-vd1", "-nd", "-nh", "bogus", "exit 4"}), 0);
+  EXPECT_TRUE(err.str().ends_with("Terminated by User.\n")) << err.str();
+}
+
+}  // namespace
+}  // namespace mora
