@@ -1,9 +1,256 @@
 #include "analysis/file_list.h"
 
+#include <fstream>
+#include <new>
+
+#include "analysis/directory_walker.h"
+#include "core/engine.h"
+#include "core/keywords.h"
+#include "core/limits.h"
+#include "core/line_reader.h"
+#include "core/messages.h"
+#include "core/text.h"
+#include "core/variables.h"
+
 namespace mora {
 
-std::optional<ParsedList> parseFileList(Engine&, std::string_view) { return std::nullopt; }
-std::vector<std::string> expandFileNames(Engine&, const std::vector<std::string>& names) { return names; }
-int matchWildcard(std::string_view pattern, std::string_view subject) { return pattern == subject ? 0 : 1; }
+namespace {
+
+constexpr std::string_view kNamePunctuation = ".\\/_-~%!}#@[]+$&{():?*";
+
+bool isVariableNameChar(char c) {
+  return isAsciiAlnum(c) || c == '.' || c == '_' || c == '$' || c == '%';
+}
+
+// Reads the list file `name`: each non-empty line, cut into pieces of 255
+// bytes, is one name.
+bool readListFile(Engine& e, const std::string& name, std::vector<std::string>& names) {
+  std::ifstream in;
+  if (!e.platform.isDirectory(name)) in.open(name, std::ios::binary);
+  if (!in.is_open()) {
+    raiseMessage(e, "FIES001", name);
+    return false;
+  }
+  LineReader reader(in);
+  std::string piece;
+  while (reader.readPiece(piece, kFileNameMax)) {
+    chopLineFeed(piece);
+    if (!piece.empty()) names.push_back(piece);
+  }
+  return true;
+}
+
+class FileListParser {
+ public:
+  FileListParser(Engine& e, std::string_view text) : e_(e), text_(text) {}
+
+  std::optional<ParsedList> parse() {
+    ParsedList list;
+    for (;;) {
+      skipBlanksHere();
+      if (!parseItem(list.names)) return std::nullopt;
+      list.consumed = pos_;
+      skipBlanksHere();
+      if (pos_ == text_.size()) break;
+      if (text_[pos_] == ',') {
+        ++pos_;
+        continue;
+      }
+      if (pos_ > list.consumed && atKeyword()) break;
+      raiseMessage(e_, "FIEU003", ",");
+      return std::nullopt;
+    }
+    return list;
+  }
+
+ private:
+  bool parseItem(std::vector<std::string>& names) {
+    char c = pos_ < text_.size() ? text_[pos_] : '\0';
+    if (c == kQuote) return parseQuoted(names);
+    if (c == '<') return parseListFile(names);
+    if (c == kVariableMark && pos_ + 1 < text_.size() && isVariableNameChar(text_[pos_ + 1]))
+      return parseVariable(names);
+    std::size_t start = pos_;
+    pos_ = nameRunEnd(pos_);
+    if (pos_ == start) return missingName();
+    names.emplace_back(text_.substr(start, pos_ - start));
+    return true;
+  }
+
+  bool parseQuoted(std::vector<std::string>& names) {
+    std::size_t close = text_.find(kQuote, pos_ + 1);
+    if (close == std::string_view::npos) {
+      raiseMessage(e_, "FIEU003", std::string_view("\""));
+      return false;
+    }
+    std::string_view name = text_.substr(pos_ + 1, close - pos_ - 1);
+    pos_ = close + 1;
+    if (name.empty()) return missingName();
+    names.emplace_back(name);
+    return true;
+  }
+
+  bool parseListFile(std::vector<std::string>& names) {
+    std::size_t close = text_.find('>', pos_ + 1);
+    if (close == std::string_view::npos) {
+      raiseMessage(e_, "FIEU003", ">");
+      return false;
+    }
+    std::string name(text_.substr(pos_ + 1, close - pos_ - 1));
+    pos_ = close + 1;
+    if (name.empty()) return missingName();
+    return readListFile(e_, name, names);
+  }
+
+  // "$name" or "$name[n]". The value may hold several names, so that a
+  // variable can carry a whole list (an array reads as its elements joined
+  // by line feeds).
+  bool parseVariable(std::vector<std::string>& names) {
+    std::size_t start = pos_++;
+    while (pos_ < text_.size() && isVariableNameChar(text_[pos_])) ++pos_;
+    std::string_view name = text_.substr(start, pos_ - start);
+    long index = kScalarIndex;
+    std::size_t digits = pos_ + 1;
+    while (digits < text_.size() && isAsciiDigit(text_[digits])) ++digits;
+    if (pos_ < text_.size() && text_[pos_] == '[' && digits > pos_ + 1 && digits < text_.size() &&
+        text_[digits] == ']') {
+      index = parseLeadingInt(text_.substr(pos_ + 1, digits - pos_ - 1));
+      pos_ = digits + 1;
+    }
+    std::string value;
+    if (getVariable(e_, name, index, value) != 0) return false;
+    std::size_t before = names.size();
+    if (!addValueNames(value, names)) return false;
+    return names.size() > before || missingName();
+  }
+
+  bool addValueNames(std::string_view value, std::vector<std::string>& names) {
+    while (!value.empty()) {
+      std::size_t end = value.find_first_of(",\n");
+      std::string_view part = trim(value.substr(0, end));
+      value = end == std::string_view::npos ? std::string_view() : value.substr(end + 1);
+      if (part.empty()) continue;
+      if (part.size() > 2 && part.front() == '<' && part.back() == '>') {
+        if (!readListFile(e_, std::string(part.substr(1, part.size() - 2)), names)) return false;
+      } else {
+        names.emplace_back(part);
+      }
+    }
+    return true;
+  }
+
+  // The end of the run of name characters at `i`; double-byte characters
+  // count as name characters.
+  std::size_t nameRunEnd(std::size_t i) const {
+    while (i < text_.size()) {
+      if (isSjisLead(text_[i]) && i + 1 < text_.size())
+        i += 2;
+      else if (isFileNameChar(text_[i]))
+        ++i;
+      else
+        break;
+    }
+    return i;
+  }
+
+  bool atKeyword() const {
+    std::size_t end = nameRunEnd(pos_);
+    return end > pos_ && lookupKeyword(text_.substr(pos_, end - pos_)).has_value();
+  }
+
+  bool missingName() {
+    raiseMessage(e_, "FIEU007");
+    return false;
+  }
+
+  void skipBlanksHere() {
+    while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
+  }
+
+  Engine& e_;
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+// Splits a name into the directory to walk, the prefix of the entries and
+// the mask; false when the name is taken as it is.
+struct WalkPlan {
+  std::string directory;
+  std::string prefix;
+  std::string mask;
+};
+
+std::optional<WalkPlan> planWalk(Engine& e, const std::string& name) {
+  WalkPlan plan;
+  if (e.platform.isDirectory(name)) {
+    plan.directory = name.back() == '/' ? name : name + "/";
+    plan.prefix = plan.directory;
+    plan.mask = "*";
+  } else if (name.find_first_of("?*") != std::string::npos) {
+    // Only "/" separates the directory part: a backslash is a name character.
+    std::size_t slash = name.rfind('/');
+    if (slash == std::string::npos) {
+      plan.directory = ".";
+      plan.mask = name;
+    } else {
+      plan.directory = name.substr(0, slash + 1);
+      plan.prefix = plan.directory;
+      plan.mask = name.substr(slash + 1);
+    }
+  } else {
+    return std::nullopt;
+  }
+  if (hasWildcard(plan.directory) || !hasWildcard(plan.mask)) return std::nullopt;
+  return plan;
+}
+
+void expandName(Engine& e, const std::string& name, std::vector<std::string>& out) {
+  auto plan = planWalk(e, name);
+  DirectoryWalker walker(e.platform);
+  if (!plan || !walker.open(plan->directory)) {
+    out.push_back(name);
+    return;
+  }
+  // File masks match without regard to case: both sides are folded.
+  WildcardPattern mask(foldUpperSjis(plan->mask));
+  std::size_t before = out.size();
+  while (auto entry = walker.next()) {
+    if (mask.matches(foldUpperSjis(*entry))) out.push_back(plan->prefix + *entry);
+  }
+  walker.close();
+  if (out.size() == before) out.push_back(name);
+}
+
+}  // namespace
+
+bool isFileNameChar(char c) {
+  return isAsciiAlnum(c) || (c != '\0' && kNamePunctuation.find(c) != std::string_view::npos);
+}
+
+std::string foldUpperSjis(std::string_view text) {
+  std::string out(text);
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    if (isSjisLead(out[i]))
+      ++i;
+    else
+      out[i] = asciiUpper(out[i]);
+  }
+  return out;
+}
+
+std::optional<ParsedList> parseFileList(Engine& e, std::string_view text) {
+  try {
+    return FileListParser(e, text).parse();
+  } catch (const std::bad_alloc&) {
+    raiseMessage(e, "FIES004");
+    return std::nullopt;
+  }
+}
+
+std::vector<std::string> expandFileNames(Engine& e, const std::vector<std::string>& names) {
+  std::vector<std::string> out;
+  for (const auto& name : names) expandName(e, name, out);
+  return out;
+}
 
 }  // namespace mora

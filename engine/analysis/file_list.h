@@ -1,5 +1,6 @@
 // Source file selection: parsing a file list (names, quoted names, variables,
-// list files in angle brackets) and expanding wildcards and directories.
+// list files in angle brackets) and expanding wildcards and directories by a
+// one-level directory walk.
 #pragma once
 
 #include <optional>
@@ -7,23 +8,36 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/wildcard.h"  // matchWildcard, used with file lists
+
 namespace mora {
 
 class Engine;
 
 struct ParsedList {
   std::vector<std::string> names;
-  std::size_t consumed = 0;  // characters of the text that the list took
+  // Characters of the text that the list took, up to the end of its last
+  // item; blanks and a following keyword (such as `without`) are left.
+  std::size_t consumed = 0;
 };
 
-// Parses a file list at the start of `text`; std::nullopt after a message.
-// The names are not yet expanded.
+// Parses a file list at the start of `text`: items separated by "," with
+// optional blanks. An item is a double-quoted name, a variable (its value
+// split at "," and line feeds; "<name>" parts are list files), "<name>" (a
+// list file: each non-empty line, in pieces of 255 bytes, is an item), or a
+// run of file-name characters. The list ends at the end of the text or at a
+// keyword after a blank. Returns std::nullopt after one message (FIEU007,
+// FIEU003, FIES001, FIES004). The names are not yet expanded.
 std::optional<ParsedList> parseFileList(Engine& e, std::string_view text);
 
-// Expands wildcards and directories (one level) in order.
+// Expands wildcards and directories (one level, in the platform's order).
+// A name that matches nothing, or names no directory, stays as written.
 std::vector<std::string> expandFileNames(Engine& e, const std::vector<std::string>& names);
 
-// 0 when `subject` matches `pattern`, non-zero otherwise (case-sensitive).
-int matchWildcard(std::string_view pattern, std::string_view subject);
+// True for the characters that may make up an unquoted file name.
+bool isFileNameChar(char c);
+
+// ASCII letters folded to upper case; double-byte characters unchanged.
+std::string foldUpperSjis(std::string_view text);
 
 }  // namespace mora

@@ -28,6 +28,8 @@ constexpr CommandTable kCommandTables[] = {
     outputCommands,
     stagingCommands,
     libraryCommands,
+    treeCommands,
+    lineReportCommands,
     reportCommands,
 };
 

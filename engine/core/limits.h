@@ -33,21 +33,53 @@ inline constexpr std::size_t kMaxLabels = 512;
 inline constexpr std::size_t kMaxFunctions = 256;
 inline constexpr std::size_t kMaxCallArguments = 9;
 inline constexpr std::size_t kMaxArraysPerLevel = 1024;
+// Elements of one array: an index beyond this fails as out of memory instead
+// of growing the array by billions of empty elements.
+inline constexpr std::size_t kMaxArrayElements = std::size_t{1} << 22;
 inline constexpr long kMaxLoopIterations = 2147483647;
+// Nested include and event files: a script that includes itself ends here
+// instead of exhausting the stack.
+inline constexpr int kMaxScriptNesting = 32;
+// Help file lines are read in pieces of this size; a topic is cut to its maximum.
+inline constexpr std::size_t kHelpLineMax = 255;
+inline constexpr std::size_t kHelpTopicMax = 127;
 
-// Output path.
+// Output path and settings.
 inline constexpr std::size_t kCaptureMax = 10240;
 inline constexpr int kDirColumns = 4;
+inline constexpr std::size_t kCurrentDirectoryMax = 255;  // what `cd` prints
+inline constexpr int kFileposMax = 4095;  // a tree column beyond any source line piece
 
 // Built-ins.
 inline constexpr std::size_t kBuiltinMax = 32;
 inline constexpr std::size_t kBuiltinArgs = 10;
 inline constexpr std::size_t kFileHandles = 10;
-inline constexpr std::size_t kFormatMax = 1023;
+inline constexpr std::size_t kFormatMax = 1023;        // a format after escape processing
+inline constexpr std::size_t kBuiltinArgSize = 2048;   // one argument buffer, with its end byte
+inline constexpr std::size_t kFgetsLineMax = 1023;     // one line read by fgets
+inline constexpr std::size_t kStrftimeMax = 127;
+inline constexpr std::size_t kFormatFieldMax = 1023;   // width and precision of a conversion
 
 // File selection.
 inline constexpr std::size_t kFileNameMax = 255;
 inline constexpr std::size_t kWildcardSetMax = 1022;
+
+// Function database and scanners.
+inline constexpr std::size_t kBodySlots = 4096;        // BodyTable slots per scan
+inline constexpr std::size_t kBodySlotCapacity = 64;   // initial room of one slot
+inline constexpr std::size_t kSourcePieceMax = 4095;   // source line piece (4096-byte buffer)
+inline constexpr std::size_t kJoinedLineMax = 4084;    // backslash-joined line
+inline constexpr std::size_t kEntryTextMax = 4095;     // FunctionEntry text (4096-byte buffer)
+inline constexpr std::size_t kLibraryPieceMax = 255;   // library and delete lines
+inline constexpr std::size_t kCommentMarkerPrefix = 17;  // "/* (C) function :"
+
+// Reports.
+inline constexpr std::size_t kSearchPieceMax = 511;  // `find` reads lines in pieces of this size
+
+// Function lists and trees.
+inline constexpr int kTreeMarks = 24;             // continuation marks: depths with bars
+inline constexpr std::size_t kAlignLineWidth = 1023;  // the blank line entries are aligned on
+inline constexpr int kFileposMin = 10;            // tree file positions below this: no alignment
 
 // Character roles of the script language.
 inline constexpr char kStatementSeparator = ';';

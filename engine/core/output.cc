@@ -48,22 +48,35 @@ void closeSpool(Engine& e) {
   e.out.spoolName.clear();
 }
 
+namespace {
+
+struct HtmlEntity {
+  char c;
+  std::string_view entity;
+};
+constexpr HtmlEntity kHtmlEntities[] = {
+    {'"', "&quot;"}, {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}};
+
+}  // namespace
+
 std::string htmlEscape(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
+    // A double-byte character passes whole: its second byte may equal "<".
     if (isSjisLead(c) && i + 1 < text.size()) {
       out += c;
       out += text[++i];
       continue;
     }
-    switch (c) {
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '&': out += "&amp;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+    const HtmlEntity* entity = nullptr;
+    for (const HtmlEntity& h : kHtmlEntities)
+      if (h.c == c) entity = &h;
+    if (entity) {
+      out += entity->entity;
+    } else {
+      out += c;
     }
   }
   return out;

@@ -30,6 +30,9 @@ class Platform {
   virtual bool removeFile(const std::string& path) = 0;
   // Replaces `to` by `from` in one step where the file system allows it.
   virtual bool renameFile(const std::string& from, const std::string& to) = 0;
+  // Gives `to` the access permissions of `from`, so that a file replaced by
+  // a rewritten copy keeps them.
+  virtual bool copyPermissions(const std::string& from, const std::string& to) { return true; }
   // A name for a new temporary file in `dir`, made from `prefix`; empty when
   // none can be made.
   virtual std::string temporaryName(const std::string& dir, const std::string& prefix) = 0;

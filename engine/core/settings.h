@@ -2,7 +2,9 @@
 // with every default in its member initialiser.
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "core/limits.h"
 
@@ -17,6 +19,27 @@ enum class PrefixMode { WithoutScriptName = 0, WithScriptName = 1 };
 inline constexpr const char* kDefaultDirmaskC = "*.c,*.cpp,*.h";
 inline constexpr const char* kDefaultDirmaskBasic = "*.frm,*.bas,*.cls";
 inline constexpr const char* kDefaultDirmaskPascal = "*.pas";
+
+// The source languages that `set language` knows: its word, the scanner kind,
+// the directory mask it selects and its name in the settings list.
+struct LanguageInfo {
+  std::string_view word;
+  ScanLanguage kind;
+  std::string_view dirmask;
+  std::string_view showName;
+};
+
+inline constexpr std::array kLanguages = {
+    LanguageInfo{"c", ScanLanguage::C, kDefaultDirmaskC, "C/C++"},
+    LanguageInfo{"basic", ScanLanguage::Basic, kDefaultDirmaskBasic, "Basic"},
+    LanguageInfo{"pascal", ScanLanguage::Pascal, kDefaultDirmaskPascal, "Pascal"},
+};
+
+constexpr const LanguageInfo& languageInfo(ScanLanguage kind) {
+  for (const LanguageInfo& info : kLanguages)
+    if (info.kind == kind) return info;
+  return kLanguages[0];
+}
 
 struct EngineSettings {
   // Start-up.

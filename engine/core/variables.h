@@ -2,8 +2,12 @@
 // and the assignment statement.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/limits.h"
@@ -16,17 +20,33 @@ class Engine;
 inline constexpr long kScalarIndex = -2;
 inline constexpr long kAppendIndex = -1;
 
+// Hashing that lets the name indexes be searched with a string_view.
+struct VariableNameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+using VariableIndex =
+    std::unordered_map<std::string, std::size_t, VariableNameHash, std::equal_to<>>;
+
+// One level of the store. The parallel vectors keep the order in which the
+// names were made; the indexes find a name without a linear search.
 struct VariableLevel {
   std::vector<std::string> scalarNames;
   std::vector<std::string> scalarValues;
   std::vector<std::string> arrayNames;
   std::vector<std::vector<std::string>> arrays;
+  VariableIndex scalarIndex;
+  VariableIndex arrayIndex;
 };
 
 struct VariableStore {
   VariableLevel levels[kVariableLevels];
   std::vector<std::string> localDeclarations;  // "name level"
-  bool lastValueWasInteger = false;
+  // Per declared name, how many declarations each level holds.
+  std::unordered_map<std::string, std::array<int, kVariableLevels>, VariableNameHash,
+                     std::equal_to<>>
+      localLevels;
+  bool lastValueWasInteger = false;  // the kind of the last value evaluated
 };
 
 // Defines the predefined variables at level 0.
@@ -40,6 +60,9 @@ void declareLocal(Engine& e, std::string_view name, int level);
 // declarations above `depth` (a block closes).
 void clearLevel(Engine& e, int level);
 void dropLocalsAbove(Engine& e, int depth);
+
+// The level that an assignment of `name` at block depth `requested` uses.
+int levelForName(const Engine& e, std::string_view name, int requested);
 
 // A statement that begins with "$": assignment. Returns 1, or 0 after a message.
 int executeAssignment(Engine& e, std::string_view statement);

@@ -1,14 +1,63 @@
-// Staged file changes: files rewritten in place are kept as copies until the
-// run commits them (`done`, or the end of the run) or discards them.
+// Staged file changes. A file that the engine is to change is first
+// registered: it gets a read copy "sbt%05d.src" and a write copy
+// "sbt%05d.dst" in the current directory, numbered from 0 in registration
+// order. Every later read or write of that file goes to the copies, so later
+// commands already see the changed text while the real file keeps its old
+// text until `done` (or the end of the run) writes the changes back; `reset`
+// and the error limit throw them away.
+//
+// The file opener. Whoever opens a source file by name asks it first:
+//   std::ifstream in(openPathForRead(e, name), std::ios::binary);
+//   std::ofstream out(openPathForWrite(e, name), ...);  out.close();
+//   finishWrite(e, name);
+// A name that is not registered comes back unchanged, so callers need not
+// know whether staging is active.
 #pragma once
+
+#include <string>
+#include <vector>
 
 namespace mora {
 
 class Engine;
 
-struct StagingState {};
+struct StagedFile {
+  std::string realPath;   // absolute and normalised, so `cd` cannot lose it
+  std::string readCopy;   // absolute path of "sbt%05d.src"
+  std::string writeCopy;  // absolute path of "sbt%05d.dst"
+};
 
-void commitStagedFiles(Engine& e);   // returns after FIEC011 on failure
+struct StagingState {
+  // The registry in registration order; its size is the count of
+  // registrations since the last `done` or `reset`.
+  std::vector<StagedFile> files;
+};
+
+// The name to open for reading: the read copy of a registered file,
+// otherwise `name` itself.
+std::string openPathForRead(Engine& e, const std::string& name);
+// The name to open for writing or appending: the write copy of a registered
+// file, otherwise `name` itself.
+std::string openPathForWrite(Engine& e, const std::string& name);
+// Call after closing a file opened through openPathForWrite: copies the
+// write copy over the read copy of a registered file, so reads see what was
+// written. False when that copy failed; always true for other names.
+bool finishWrite(Engine& e, const std::string& name);
+
+bool isStaged(Engine& e, const std::string& name);
+// Registers `name` (creating it empty when it does not exist) and makes its
+// two copies; registering a file again does nothing. False when the file or
+// a copy cannot be made; the caller raises the message.
+bool registerStagedFile(Engine& e, const std::string& name);
+
+// Writes every staged change back to its real file and forgets them. Each
+// real file is replaced whole (written beside it, then renamed over it), so
+// it is wholly old or wholly new even when the commit stops half-way. All
+// copies are deleted in every case; FIEC011 is raised afterwards on failure.
+// Returns false after that message.
+bool commitStagedFiles(Engine& e);
+// Forgets every staged change and deletes the copies; real files keep their
+// old text.
 void discardStagedFiles(Engine& e);
 
 }  // namespace mora

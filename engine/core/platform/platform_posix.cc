@@ -68,6 +68,11 @@ class PosixPlatform final : public Platform {
     return ::rename(from.c_str(), to.c_str()) == 0;
   }
 
+  bool copyPermissions(const std::string& from, const std::string& to) override {
+    struct stat st;
+    return ::stat(from.c_str(), &st) == 0 && ::chmod(to.c_str(), st.st_mode & 07777) == 0;
+  }
+
   std::string temporaryName(const std::string& dir, const std::string& prefix) override {
     std::string pattern = dir;
     if (!pattern.empty() && pattern.back() != '/') pattern += '/';

@@ -1,0 +1,242 @@
+#include "analysis/c_scanner.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/engine.h"
+#include "test_support.h"
+
+namespace mora {
+namespace {
+
+using testing::ScratchDir;
+using testing::TestEngine;
+
+class CScannerTest : public ::testing::Test {
+ protected:
+  // Scans `source`, written as `name`, in `mode` with the pattern "*".
+  int scan(const std::string& source, ScanMode mode, const std::string& name = "t.c") {
+    dir.write(name, source);
+    return scanFileInMode(e, mode, name, {FunctionPattern{"*"}}, body, entries);
+  }
+  std::vector<std::string> positions(const std::string& source) {
+    e.functions.positions = true;
+    entries.clear();
+    scan(source, ScanMode::NamesOnly);
+    e.functions.positions = false;
+    return entries;
+  }
+  std::string text(std::size_t k) const {
+    std::string all;
+    if (const BodySlot* s = body.find(k))
+      for (const auto& line : *s) all += line;
+    return all;
+  }
+  std::vector<std::string> calls(std::size_t k) const {
+    const BodySlot* s = body.find(k);
+    return s ? *s : std::vector<std::string>{};
+  }
+
+  ScratchDir dir;
+  TestEngine t;
+  Engine& e = t.engine;
+  BodyTable body;
+  EntryList entries;
+};
+
+using Names = std::vector<std::string>;
+
+TEST(CNames, ValidityAndReservedWords) {
+  EXPECT_TRUE(isValidCName("::name"));
+  EXPECT_TRUE(isValidCName("~Name"));
+  EXPECT_TRUE(isValidCName("9lives"));
+  EXPECT_FALSE(isValidCName("::"));
+  EXPECT_FALSE(isValidCName("~"));
+  EXPECT_FALSE(isValidCName(""));
+  EXPECT_TRUE(isCReservedWord("asm"));
+  EXPECT_TRUE(isCReservedWord("xalloc"));
+  EXPECT_TRUE(isCReservedWord("sizeof"));
+  EXPECT_FALSE(isCReservedWord("Sizeof"));
+  EXPECT_FALSE(isCReservedWord("main"));
+}
+
+TEST(CBraceBalance, SkipsStringsCharactersAndDoubleByteCharacters) {
+  EXPECT_EQ(braceBalance("{ { }"), 1);
+  EXPECT_EQ(braceBalance("s = \"{{\"; }"), -1);
+  EXPECT_EQ(braceBalance("c = '{'; d = '\\}'; }"), -1);
+  EXPECT_EQ(braceBalance("s = \"\\\"{\""), 1);  // no escape: the string ends at \"
+  EXPECT_EQ(braceBalance("\x81{ }"), -1);       // 0x81 0x7B is one character
+  EXPECT_EQ(braceBalance("\"open {"), 0);
+}
+
+TEST(CCalleeNames, FindsEachNameOnceAndSkipsKeywordsAndPointers) {
+  BodySlot names;
+  EXPECT_EQ(addCalleeNames("x = a::b::c(1) + p->f(2) + s.g(3);", names), 3);
+  EXPECT_EQ(addCalleeNames("if (h(k(x))) while (y) return (z); sizeof (int);", names), 2);
+  EXPECT_EQ(addCalleeNames("(*fp)(1); ~X(); f(\"g(\"); a::b::c();", names), 1);
+  EXPECT_EQ(names, (Names{"a::b::c", "f", "g", "h", "k", "~X"}));
+  BodySlot atStart;
+  addCalleeNames("f(x)", atStart);
+  addCalleeNames("x = \"unterminated ( q(", atStart);
+  EXPECT_EQ(atStart, Names{"f"});
+}
+
+TEST(CStripLine, RemovesCommentsAcrossLinesAndMarksCommentLines) {
+  TestEngine t;
+  std::string out;
+  cStripLine(t.engine, "  a = 1; /* one\n", out);
+  EXPECT_EQ(out, "a = 1;");
+  EXPECT_TRUE(t.engine.functions.inBlockComment);
+  t.engine.functions.lineHadComment = false;
+  cStripLine(t.engine, " two */ b; // three\n", out);
+  EXPECT_EQ(out, "b;");
+  EXPECT_TRUE(t.engine.functions.lineHadComment);
+  EXPECT_FALSE(t.engine.functions.inBlockComment);
+  cStripLine(t.engine, "s = \"/* in string\"; \x81/ x\n", out);  // strings are not seen
+  EXPECT_EQ(out, "s = \"");
+  t.engine.functions.inBlockComment = false;
+  cStripLine(t.engine, "p = \x81/x; \x81*y\n", out);  // second bytes start no comment
+  EXPECT_EQ(out, "p = \x81/x; \x81*y");
+}
+
+TEST_F(CScannerTest, OneLineBodyEndsOnItsLineOnlyWithBracesOn) {
+  const std::string src = "int f(void) { return 0; }\nint x;\n}\n";
+  EXPECT_EQ(positions(src), Names{"f 1 1"});
+  e.settings.braces = false;
+  EXPECT_EQ(positions(src), Names{"f 1 3"});
+}
+
+TEST_F(CScannerTest, OldStyleDefinitionNeedsItsBraceInColumnOne) {
+  EXPECT_EQ(positions("int f(a)\nint a;\n{\n  return a;\n}\n"), Names{"f 1 5"});
+  EXPECT_EQ(positions("int f(a)\nint a;\n  {\n  return a;\n}\n"), Names{});
+}
+
+TEST_F(CScannerTest, BlankLineBreaksAnOpenHeaderButMayFollowItsClosingParen) {
+  EXPECT_EQ(positions("int f(int a,\n\n   int b)\n{\n}\n"), Names{});
+  EXPECT_EQ(positions("int f(int a,\n   int b)\n\n{\n}\n"), Names{"f 1 5"});
+}
+
+TEST_F(CScannerTest, PrototypesCallsAndTemplateHeadersAreNoDefinitions) {
+  EXPECT_EQ(positions("int f(int);\nx = g(a) + 1\n{\n}\n"), Names{});
+  EXPECT_EQ(positions("vector<int> f(int a)\n{\n}\nint g(int x = a - 1)\n{\n}\n"), Names{});
+}
+
+TEST_F(CScannerTest, NameOnItsOwnLineIsFoundThroughTheLookAhead) {
+  const std::string src = "/* c */\nint\nf\n(int a)\n{\n  return a;\n}\n";
+  ASSERT_EQ(scan(src, ScanMode::FunctionText), 0);
+  EXPECT_EQ(entries, Names{"f"});
+  EXPECT_EQ(text(0), src);
+  EXPECT_EQ(positions(src), Names{"f 3 7"});
+}
+
+TEST_F(CScannerTest, BackslashLinesAndDefines) {
+  // A #define continuation is an ordinary line and may start a candidate.
+  EXPECT_EQ(positions("#define M(x) \\\nint f(void)\n{\n}\n"), Names{"f 2 4"});
+  // Any other line ending in a backslash hides the next line.
+  EXPECT_EQ(positions("x \\\nint f(void)\n{\n}\n"), Names{});
+}
+
+TEST_F(CScannerTest, BracesInCommentsStringsAndCharactersDoNotCount) {
+  const std::string src =
+      "int f(void)\n{\n  /* } */ s = \"}\";\n  c = '}';\n}\nint g(void)\n{\n}\n";
+  EXPECT_EQ(positions(src), (Names{"f 1 5", "g 6 8"}));
+}
+
+TEST_F(CScannerTest, BraceCountingBlindSpots) {
+  // A one-line body after a header's ")" is not closed on that line.
+  EXPECT_EQ(positions("int f(void)\n{ return 0; }\nint x;\n}\n"), Names{"f 1 4"});
+  // Braces after the opening one on the header line are not counted.
+  EXPECT_EQ(positions("int f() { if (x) {\n y();\n }\n}\n"), Names{"f 1 3"});
+}
+
+TEST_F(CScannerTest, PrototypeModeTurnsHeadersIntoDeclarations) {
+  ASSERT_EQ(scan("/* c */\nstatic int\nadd(int a,\n    int b)\n{\n  return 0;\n}\n"
+                 "int g(void) {  // g()\n}\n",
+                 ScanMode::PrototypeText),
+            0);
+  EXPECT_EQ(entries, (Names{"add", "g"}));
+  EXPECT_EQ(text(0), "static int\nadd(int a,\n    int b);\n");
+  EXPECT_EQ(text(1), "int g(void) {  // g();\n");  // cut after the last ")" of the line
+}
+
+TEST_F(CScannerTest, CallListsNumberSlotsAcrossFilesAndDropOpenCandidates) {
+  startCommandScan(e);
+  ASSERT_EQ(scan("void a(void)\n{\n  b(); c(); b();\n}\nvoid z(void)\n{\n  lost();\n",
+                 ScanMode::CallLists, "one.c"),
+            0);
+  ASSERT_EQ(scan("void d(void)\n{\n}\nvoid e2(void)\n{\n  f(\"x\",\n    1);\n}\n",
+                 ScanMode::CallLists, "two.c"),
+            0);
+  EXPECT_EQ(entries, (Names{"a", "d", "e2"}));
+  EXPECT_EQ(calls(0), (Names{"b", "c"}));
+  EXPECT_EQ(calls(1), Names{});
+  EXPECT_EQ(calls(2), Names{"f"});
+}
+
+TEST_F(CScannerTest, ContinuedLinesAreJoinedInCallListBodies) {
+  // Joined, the call lies inside the string; not joined, it is a call.
+  const std::string src = "void a(void)\n{\n  x = \"\\\n  f(1)\";\n}\n";
+  startCommandScan(e);
+  ASSERT_EQ(scan(src, ScanMode::CallLists), 0);
+  EXPECT_EQ(calls(0), Names{});
+  e.settings.continueLines = false;
+  startCommandScan(e);
+  entries.clear();
+  ASSERT_EQ(scan(src, ScanMode::CallLists), 0);
+  EXPECT_EQ(calls(0), Names{"f"});
+}
+
+TEST_F(CScannerTest, StepCountEntriesAndFileTotals) {
+  ASSERT_EQ(scan("/* top */\nint f(void)\n{\n\n  return 0; // r\n}\nint x;\n", ScanMode::StepCount),
+            0);
+  // f: comment, header, brace, blank, code, brace = 6 lines.
+  EXPECT_EQ(entries, (Names{"f 6 4 1 1", "> 7 5 1 1"}));
+}
+
+TEST_F(CScannerTest, EntryFormsFollowTheSettings) {
+  const std::string src = "\nint f(void)\n{\n}\n";
+  e.settings.withPosition = true;
+  scan(src, ScanMode::NamesOnly, "sub_t.c");
+  e.settings.withFile = true;
+  e.settings.fullpath = false;
+  std::filesystem::create_directories(dir.path() + "/d");
+  dir.write("d/t.c", src);
+  scanFileInMode(e, ScanMode::NamesOnly, "d/t.c", {FunctionPattern{"*"}}, body, entries);
+  EXPECT_EQ(entries, (Names{"f [sub_t.c] (2)", "f [t.c] "}));
+}
+
+TEST_F(CScannerTest, OnlySelectedFunctionsAreRecorded) {
+  dir.write("t.c", "int keep(void)\n{\n}\nint drop(void)\n{\n}\n");
+  ASSERT_EQ(
+      scanFileInMode(e, ScanMode::FunctionText, "t.c", {FunctionPattern{"k*"}}, body, entries), 0);
+  EXPECT_EQ(entries, Names{"keep"});
+  EXPECT_EQ(text(0), "int keep(void)\n{\n}\n");
+  EXPECT_EQ(text(1), "");
+}
+
+TEST_F(CScannerTest, MissingFileAndFullTable) {
+  EXPECT_EQ(scanFileInMode(e, ScanMode::NamesOnly, "none.c", {FunctionPattern{"*"}}, body, entries),
+            -1);
+  EXPECT_EQ(e.functions.lastError, kScanCannotOpenSource);
+  std::string many;
+  for (int i = 0; i < 4100; ++i) many += "void f" + std::to_string(i) + "(void) { }\n";
+  startCommandScan(e);
+  EXPECT_EQ(scan(many, ScanMode::CallLists), -1);
+  EXPECT_EQ(e.functions.lastError, kScanOutOfMemory);
+  EXPECT_EQ(entries.size(), kBodySlots);
+}
+
+TEST_F(CScannerTest, HostileInputNeverStopsTheScan) {
+  std::string binary;
+  for (int i = 0; i < 20000; ++i) binary += static_cast<char>((i * 7919) % 256);
+  EXPECT_EQ(scan(binary, ScanMode::FunctionText), 0);
+  std::string longLine = "int f(void)\n{\n  x = \"" + std::string(9000, '{') + "\";\n}\n";
+  EXPECT_EQ(scan(longLine, ScanMode::CallLists), 0);
+  using namespace std::string_literals;
+  EXPECT_EQ(scan("int f(void)\n{\n\0\0\0}\n/* open\n\"str\n{"s, ScanMode::StepCount), 0);
+  EXPECT_EQ(entries.back(), "> 6 3 3 0");
+}
+
+}  // namespace
+}  // namespace mora

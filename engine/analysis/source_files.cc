@@ -1,0 +1,54 @@
+#include "analysis/source_files.h"
+
+#include <fstream>
+
+#include "core/engine.h"
+#include "reports/staging.h"
+
+namespace mora {
+
+namespace {
+
+// A file opened for writing through the staging opener; closing it lets the
+// staging copies catch up, so later reads see what was written.
+class StagedOutput : public std::ofstream {
+ public:
+  StagedOutput(Engine& e, const std::string& name, std::ios::openmode mode)
+      : std::ofstream(openPathForWrite(e, name), mode | std::ios::binary), e_(e), name_(name) {}
+  ~StagedOutput() override {
+    close();
+    finishWrite(e_, name_);
+  }
+
+ private:
+  Engine& e_;
+  std::string name_;
+};
+
+std::unique_ptr<std::ostream> openOutput(Engine& e, const std::string& name,
+                                         std::ios::openmode mode) {
+  auto out = std::make_unique<StagedOutput>(e, name, mode);
+  if (!out->is_open()) return nullptr;
+  return out;
+}
+
+}  // namespace
+
+std::unique_ptr<std::istream> openForReading(Engine& e, const std::string& name) {
+  if (e.platform.isDirectory(name)) return nullptr;  // reading one throws from the stream buffer
+  auto in = std::make_unique<std::ifstream>(openPathForRead(e, name), std::ios::binary);
+  if (!in->is_open()) return nullptr;
+  return in;
+}
+
+std::unique_ptr<std::ostream> openForAppending(Engine& e, const std::string& name) {
+  return openOutput(e, name, std::ios::app);
+}
+
+std::unique_ptr<std::ostream> openForWriting(Engine& e, const std::string& name) {
+  return openOutput(e, name, std::ios::out | std::ios::trunc);
+}
+
+bool registerForChange(Engine& e, const std::string& name) { return registerStagedFile(e, name); }
+
+}  // namespace mora

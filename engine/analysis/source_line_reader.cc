@@ -1,0 +1,39 @@
+#include "analysis/source_line_reader.h"
+
+#include "core/limits.h"
+
+namespace mora {
+
+bool endsWithContinuation(const std::string& line) {
+  std::size_t n = line.size();
+  return n >= 2 && line[n - 1] == '\n' && line[n - 2] == '\\';
+}
+
+void SourceLineReader::fill() {
+  std::string piece;
+  if (reader_.readPiece(piece, kSourcePieceMax))
+    lookAhead_ = std::move(piece);
+  else
+    lookAhead_.reset();
+}
+
+bool SourceLineReader::next(std::string& line, bool joinContinuations) {
+  if (!started_) {
+    started_ = true;
+    fill();
+  }
+  if (!lookAhead_) return false;
+  line = std::move(*lookAhead_);
+  fill();
+  // The backslash and line feed give way to the next line's text. A join
+  // that would grow too long stops; the line not joined comes next.
+  while (joinContinuations && lookAhead_ && endsWithContinuation(line) &&
+         line.size() - 2 + lookAhead_->size() <= kJoinedLineMax) {
+    line.resize(line.size() - 2);
+    line += *lookAhead_;
+    fill();
+  }
+  return true;
+}
+
+}  // namespace mora

@@ -1,0 +1,57 @@
+#include "analysis/source_line_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "core/limits.h"
+
+namespace mora {
+namespace {
+
+std::vector<std::string> readAll(const std::string& text, bool join) {
+  std::istringstream in(text);
+  SourceLineReader reader(in);
+  std::vector<std::string> lines;
+  std::string line;
+  while (reader.next(line, join)) lines.push_back(line);
+  return lines;
+}
+
+TEST(SourceLineReader, PeeksAtTheNextLineAndDropsCarriageReturns) {
+  std::istringstream in("a\r\nb\nc");
+  SourceLineReader reader(in);
+  std::string line;
+  ASSERT_TRUE(reader.next(line, false));
+  EXPECT_EQ(line, "a\n");
+  ASSERT_NE(reader.peek(), nullptr);
+  EXPECT_EQ(*reader.peek(), "b\n");
+  ASSERT_TRUE(reader.next(line, false));
+  ASSERT_TRUE(reader.next(line, false));
+  EXPECT_EQ(line, "c");
+  EXPECT_EQ(reader.peek(), nullptr);
+  EXPECT_FALSE(reader.next(line, false));
+}
+
+TEST(SourceLineReader, LongLinesArriveInPieces) {
+  auto lines = readAll(std::string(kSourcePieceMax + 10, 'x') + "\n", false);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].size(), kSourcePieceMax);
+  EXPECT_EQ(lines[1], std::string(10, 'x') + "\n");
+}
+
+TEST(SourceLineReader, JoinsContinuedLinesOnlyWhenAskedAndWithinTheLimit) {
+  EXPECT_EQ(readAll("a \\\nb \\\nc\nd\n", true), (std::vector<std::string>{"a b c\n", "d\n"}));
+  EXPECT_EQ(readAll("a \\\nb\n", false), (std::vector<std::string>{"a \\\n", "b\n"}));
+  // A join that would pass the limit stops; the line not joined comes next.
+  std::string first(kJoinedLineMax - 10, 'a');
+  std::string second(20, 'b');
+  auto lines = readAll(first + "\\\n" + second + "\n", true);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], first + "\\\n");
+  EXPECT_EQ(lines[1], second + "\n");
+}
+
+}  // namespace
+}  // namespace mora

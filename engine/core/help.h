@@ -1,0 +1,12 @@
+// `help [topic]`: prints a section of the help file, or the whole file.
+#pragma once
+
+#include <string_view>
+
+namespace mora {
+
+class Engine;
+
+int cmdHelp(Engine& e, std::string_view rest);
+
+}  // namespace mora

@@ -1,0 +1,137 @@
+#include "core/output_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/directory_commands.h"
+#include "core/engine.h"
+#include "core/output.h"
+#include "core/set_command.h"
+#include "test_support.h"
+
+namespace mora {
+namespace {
+
+using testing::ScratchDir;
+using testing::TestEngine;
+
+TEST(Echo, JoinsValuesAndFollowsEchoSetting) {
+  TestEngine t;
+  EXPECT_EQ(cmdEcho(t.engine, "\"a\",\"b\""), 1);
+  EXPECT_EQ(cmdEcho(t.engine, ""), 1);
+  t.engine.settings.echo = false;
+  EXPECT_EQ(cmdEcho(t.engine, "\"quiet\""), 1);
+  EXPECT_EQ(t.out(), "ab\n\n");
+}
+
+TEST(Echo, WritesAndAppendsToFilesOnly) {
+  ScratchDir dir;
+  TestEngine t;
+  EXPECT_EQ(cmdEcho(t.engine, "\"x\" > f.txt"), 1);
+  EXPECT_EQ(cmdEcho(t.engine, "\"y\" >>f.txt"), 1);
+  EXPECT_EQ(cmdEcho(t.engine, "\"z\" > \"g.txt\""), 1);
+  EXPECT_EQ(dir.read("f.txt"), "x\ny\n");
+  EXPECT_EQ(dir.read("g.txt"), "z\n");
+  EXPECT_EQ(t.out(), "");
+  EXPECT_EQ(&outputStream(t.engine), t.engine.out.stdOut);
+}
+
+TEST(Echo, RedirectionErrorsLeaveTheOutputStream) {
+  ScratchDir dir;
+  TestEngine t;
+  EXPECT_EQ(cmdEcho(t.engine, "\"x\" >"), 0);
+  EXPECT_EQ(cmdEcho(t.engine, "\"x\" > f.txt more"), 0);
+  EXPECT_EQ(cmdEcho(t.engine, "\"x\" > no/such/f.txt"), 0);
+  EXPECT_EQ(cmdEcho(t.engine, "\"x\" junk"), 0);
+  EXPECT_EQ(t.err(),
+            "  FIEU007 : File name missing\n"
+            "  FIEU005 : Unexpected text: more\n"
+            "  FIES001 : Cannot open file: no/such/f.txt\n"
+            "  FIEU005 : Unexpected text: junk\n");
+  EXPECT_EQ(&outputStream(t.engine), t.engine.out.stdOut);
+}
+
+TEST(Spool, CopiesOutputUntilOffAndReportsMisuse) {
+  ScratchDir dir;
+  TestEngine t;
+  EXPECT_EQ(cmdSpool(t.engine, "off"), 0);
+  EXPECT_EQ(cmdSpool(t.engine, ""), 0);
+  EXPECT_EQ(cmdSpool(t.engine, "s.txt"), 1);
+  EXPECT_EQ(cmdSpool(t.engine, "t.txt"), 0);
+  spoolLine(t.engine, "echo \"hi\"\n");
+  printOutput(t.engine, outputStream(t.engine), "hi\n");
+  EXPECT_EQ(cmdSpool(t.engine, "off now"), 0);
+  EXPECT_EQ(cmdSpool(t.engine, "OFF"), 1);
+  printOutput(t.engine, outputStream(t.engine), "after\n");
+  EXPECT_EQ(cmdSpool(t.engine, "no/such/s.txt"), 0);
+  // Messages take the output path too, so the spool holds them in order.
+  EXPECT_EQ(dir.read("s.txt"),
+            "  FIES006 : Already spooling to s.txt\n"
+            "echo \"hi\"\nhi\n"
+            "  FIEU005 : Unexpected text: now\n");
+  EXPECT_EQ(t.err(),
+            "  FIES007 : Not spooling\n"
+            "  FIEU001 : Argument missing\n"
+            "  FIES006 : Already spooling to s.txt\n"
+            "  FIEU005 : Unexpected text: now\n"
+            "  FIES008 : Cannot create spool file: no/such/s.txt\n");
+}
+
+TEST(IndexFile, OnlyInHtmlModeAndReplacedByTheNextOpen) {
+  ScratchDir dir;
+  TestEngine t;
+  EXPECT_EQ(cmdOpen(t.engine, "write index = i.html"), 0);
+  EXPECT_NE(t.err().find("FIEU041"), std::string::npos);
+  t.engine.settings.html = true;
+  EXPECT_EQ(cmdOpen(t.engine, "write index i.html"), 0);
+  EXPECT_EQ(cmdOpen(t.engine, "read index = i.html"), 0);
+  EXPECT_EQ(cmdOpen(t.engine, "add index ="), 0);
+  EXPECT_EQ(cmdOpen(t.engine, "write index = i.html"), 1);
+  EXPECT_EQ(t.engine.out.indexName, "i.html");
+  EXPECT_EQ(cmdOpen(t.engine, "add index = no/such/j.html"), 0);
+  EXPECT_EQ(t.engine.out.indexName, "i.html");  // the old index stays open
+  EXPECT_EQ(cmdClose(t.engine, "index"), 1);
+  EXPECT_EQ(t.engine.out.index, nullptr);
+  EXPECT_EQ(cmdClose(t.engine, "output"), 0);
+  std::string err = t.err();
+  for (const char* code : {"FIEU003 : Missing =", "FIEU009 : Invalid keyword: read", "FIEU007",
+                           "FIES001 : Cannot open file: no/such/j.html"})
+    EXPECT_NE(err.find(code), std::string::npos) << code;
+}
+
+TEST(Directories, ChangeCreateRemoveAndPrintTheCurrentOne) {
+  ScratchDir dir;
+  TestEngine t;
+  EXPECT_EQ(cmdMkdir(t.engine, "sub"), 1);
+  EXPECT_EQ(cmdMkdir(t.engine, "sub"), 0);  // exists: result 0 without a message
+  EXPECT_EQ(cmdChdir(t.engine, "sub"), 1);
+  EXPECT_EQ(cmdChdir(t.engine, ""), 1);
+  EXPECT_EQ(cmdChdir(t.engine, "nowhere"), 0);
+  EXPECT_EQ(cmdChdir(t.engine, ".."), 1);
+  EXPECT_EQ(cmdRmdir(t.engine, "\"sub\""), 1);
+  EXPECT_FALSE(std::filesystem::exists(dir.path() + "/sub"));
+  EXPECT_EQ(cmdRmdir(t.engine, ""), 0);
+  EXPECT_EQ(t.out(), std::filesystem::canonical(dir.path()).string() + "/sub\n");
+  EXPECT_EQ(t.err(), "  FIEU037 : Directory name missing\n");
+  t.engine.settings.echo = false;
+  t.outStream.str("");
+  EXPECT_EQ(cmdChdir(t.engine, ""), 1);
+  EXPECT_EQ(t.out(), "");
+}
+
+TEST(Listings, DirInFourColumnsAndLsWithoutDirectories) {
+  ScratchDir dir;
+  for (const char* name : {"a.c", "b.c", "c.h", "d.cpp", "e.c", "x.txt"}) dir.write(name, "");
+  std::filesystem::create_directory(dir.path() + "/sub.c");
+  TestEngine t;
+  EXPECT_EQ(cmdDir(t.engine, ""), 1);
+  EXPECT_EQ(cmdLs(t.engine, "*.c"), 1);
+  EXPECT_EQ(t.out(),
+            " a.c              b.c              e.c              sub.c           \n"
+            " d.cpp            c.h             \n"
+            "a.c\nb.c\ne.c\n");
+}
+
+}  // namespace
+}  // namespace mora

@@ -1,0 +1,211 @@
+#include "core/script_files.h"
+
+#include <fstream>
+#include <optional>
+
+#include "analysis/file_list.h"
+#include "core/engine.h"
+#include "core/file_search.h"
+#include "core/keywords.h"
+#include "core/line_reader.h"
+#include "core/messages.h"
+#include "core/reader.h"
+#include "core/text.h"
+
+namespace mora {
+
+namespace {
+
+// Counts the script files being run, so that a file that includes itself
+// ends with a message instead of exhausting the stack.
+class ScriptNesting {
+ public:
+  explicit ScriptNesting(Engine& e) : e_(e) { ++e_.exec.scriptNesting; }
+  ~ScriptNesting() { --e_.exec.scriptNesting; }
+  ScriptNesting(const ScriptNesting&) = delete;
+  ScriptNesting& operator=(const ScriptNesting&) = delete;
+
+ private:
+  Engine& e_;
+};
+
+// Runs one found script file; false after FIES009.
+bool runFoundScript(Engine& e, const std::string& path) {
+  if (e.exec.scriptNesting >= kMaxScriptNesting || !canOpenForReading(path)) {
+    raiseMessage(e, "FIES009", path);
+    return false;
+  }
+  ScriptNesting nesting(e);
+  return runScriptFile(e, path) == 0;
+}
+
+// The names of a file list that must be the whole rest of the statement.
+std::optional<std::vector<std::string>> fileNames(Engine& e, std::string_view text) {
+  auto list = parseFileList(e, text);
+  if (!list) return std::nullopt;
+  if (std::string_view extra = trim(text.substr(list->consumed)); !extra.empty()) {
+    raiseMessage(e, "FIEU005", extra);
+    return std::nullopt;
+  }
+  return expandFileNames(e, list->names);
+}
+
+// The section name of a header line "[name]", or std::nullopt.
+std::optional<std::string_view> sectionName(std::string_view line) {
+  if (line.empty() || line[0] != '[') return std::nullopt;
+  std::size_t close = line.find(']');
+  if (close == std::string_view::npos) return std::nullopt;
+  return line.substr(1, close - 1);
+}
+
+struct EventRequest {
+  std::vector<std::string> sections;
+  std::string_view files;
+};
+
+bool isNameSeparator(char c) { return isBlank(c) || c == ','; }
+
+// names from files: the section names up to the word "from".
+std::optional<EventRequest> parseEventRequest(Engine& e, std::string_view rest) {
+  EventRequest request;
+  std::size_t pos = 0;
+  for (;;) {
+    while (pos < rest.size() && isNameSeparator(rest[pos])) ++pos;
+    if (pos >= rest.size()) {
+      raiseMessage(e, "FIEU003", "from");
+      return std::nullopt;
+    }
+    std::size_t end = pos;
+    while (end < rest.size() && !isNameSeparator(rest[end])) ++end;
+    std::string_view word = rest.substr(pos, end - pos);
+    if (lookupKeyword(word) == Token::From) {
+      request.files = trim(rest.substr(end));
+      break;
+    }
+    request.sections.emplace_back(word);
+    pos = end;
+  }
+  if (request.sections.empty() || request.files.empty()) {
+    raiseMessage(e, "FIEU001");
+    return std::nullopt;
+  }
+  return request;
+}
+
+// The work file of an event; an event run from an event file gets a name of
+// its own, so that it does not overwrite the file being read.
+std::string eventWorkFile(const Engine& e) {
+  if (e.exec.eventNesting == 0) return e.settings.workFile;
+  return e.settings.workFile + "." + std::to_string(e.exec.eventNesting);
+}
+
+// Writes the lines into the work file; false after FIES001 or FIES010.
+bool writeWorkFile(Engine& e, const std::string& name, const std::vector<std::string>& lines) {
+  std::ofstream out(name, std::ios::binary | std::ios::trunc);
+  if (!out) {
+    raiseMessage(e, "FIES001", name);
+    return false;
+  }
+  for (const std::string& line : lines) out << line;
+  out.close();
+  if (!out) {
+    raiseMessage(e, "FIES010", name);
+    return false;
+  }
+  return true;
+}
+
+// One event run: its work file is deleted afterwards, also when the run
+// ends the engine.
+class EventRun {
+ public:
+  EventRun(Engine& e, std::string name) : e_(e), name_(std::move(name)) { ++e_.exec.eventNesting; }
+  ~EventRun() {
+    --e_.exec.eventNesting;
+    if (e_.platform.exists(name_)) e_.platform.removeFile(name_);
+  }
+  EventRun(const EventRun&) = delete;
+  EventRun& operator=(const EventRun&) = delete;
+
+ private:
+  Engine& e_;
+  std::string name_;
+};
+
+bool runWorkFile(Engine& e, const std::vector<std::string>& lines) {
+  std::string name = eventWorkFile(e);
+  EventRun run(e, name);
+  return writeWorkFile(e, name, lines) && runFoundScript(e, name);
+}
+
+}  // namespace
+
+bool readSection(std::istream& in, std::string_view name, std::vector<std::string>& lines) {
+  LineReader reader(in);
+  std::string piece;
+  bool atLineStart = true;
+  bool inSection = false;
+  bool found = false;
+  while (reader.readPiece(piece, kInputPieceMax)) {
+    bool header = atLineStart && !piece.empty() && piece[0] == '[';
+    atLineStart = piece.back() == '\n';
+    if (inSection && header) break;
+    if (inSection) {
+      lines.push_back(piece);
+      continue;
+    }
+    if (!header) continue;
+    std::string_view line = piece;
+    auto section = sectionName(trim(line));
+    if (section && equalsNoCase(trim(*section), name)) inSection = found = true;
+  }
+  if (found && !lines.empty() && lines.back().back() != '\n') lines.back() += '\n';
+  return found;
+}
+
+// include files
+int cmdInclude(Engine& e, std::string_view rest) {
+  auto names = fileNames(e, trim(rest));
+  if (!names) return 0;
+  // Every file must exist before any runs.
+  std::vector<std::string> paths;
+  for (const std::string& name : *names) {
+    auto found = searchFile(e, name);
+    if (!found) {
+      raiseMessage(e, "FIEC013", name);
+      return 0;
+    }
+    paths.push_back(std::move(*found));
+  }
+  for (const std::string& path : paths)
+    if (!runFoundScript(e, path)) return 0;
+  return 1;
+}
+
+// event names from files, on names from files
+int cmdEvent(Engine& e, std::string_view rest) {
+  auto request = parseEventRequest(e, trim(rest));
+  if (!request) return 0;
+  auto names = fileNames(e, request->files);
+  if (!names) return 0;
+  std::vector<std::string> lines;
+  bool copied = false;
+  for (const std::string& name : *names) {
+    auto path = searchFile(e, name);
+    std::ifstream in;
+    if (path) in.open(*path, std::ios::binary);
+    if (!path || !in) {
+      raiseMessage(e, "FIES001", name);
+      return 0;
+    }
+    for (const std::string& section : request->sections) {
+      in.clear();
+      in.seekg(0);
+      copied = readSection(in, section, lines) || copied;
+    }
+  }
+  if (!copied) return 1;
+  return runWorkFile(e, lines) ? 1 : 0;
+}
+
+}  // namespace mora

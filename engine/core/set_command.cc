@@ -1,0 +1,332 @@
+#include "core/set_command.h"
+
+#include <array>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <span>
+
+#include "core/engine.h"
+#include "core/keywords.h"
+#include "core/limits.h"
+#include "core/messages.h"
+#include "core/output.h"
+#include "core/show.h"
+#include "core/text.h"
+#include "core/word_argument.h"
+
+namespace mora {
+
+namespace {
+
+struct SettingEntry;
+using SettingHandler = int (*)(Engine&, std::string_view rest, const SettingEntry&);
+// What an on/off setting does beyond storing its flag; false after a
+// message, and then nothing has changed.
+using SettingEffect = bool (*)(Engine&, bool on);
+
+struct SettingEntry {
+  Token keyword;
+  std::optional<Token> qualifier;  // the word that must follow the keyword
+  SettingHandler handler;
+  bool EngineSettings::*flag = nullptr;
+  SettingEffect effect = nullptr;
+};
+
+// Succeeds when only blanks are left; otherwise FIEU005 with the rest.
+bool expectEnd(Engine& e, std::string_view rest) {
+  std::string_view left = trim(rest);
+  if (left.empty()) return true;
+  raiseMessage(e, "FIEU005", left);
+  return false;
+}
+
+// Reads one of `choices` (as a keyword) and the end of the statement.
+std::optional<std::size_t> readChoice(Engine& e, std::string_view rest,
+                                      std::span<const Token> choices) {
+  WordArgument word = readKeywordWord(rest);
+  if (word.value.empty()) {
+    std::string_view left = trim(rest);
+    if (left.empty()) {
+      raiseMessage(e, "FIEU001");
+    } else {
+      raiseMessage(e, "FIEU009", left);
+    }
+    return std::nullopt;
+  }
+  std::optional<Token> token = lookupKeyword(word.value);
+  for (std::size_t i = 0; i < choices.size(); ++i) {
+    if (token == choices[i]) {
+      if (!expectEnd(e, rest.substr(word.consumed))) return std::nullopt;
+      return i;
+    }
+  }
+  raiseMessage(e, "FIEU009", word.value);
+  return std::nullopt;
+}
+
+constexpr Token kOnOff[] = {Token::On, Token::Off};
+
+int setOnOff(Engine& e, std::string_view rest, const SettingEntry& entry) {
+  std::optional<std::size_t> choice = readChoice(e, rest, kOnOff);
+  if (!choice) return 0;
+  bool on = *choice == 0;
+  if (entry.effect && !entry.effect(e, on)) return 0;
+  if (entry.flag) e.settings.*entry.flag = on;
+  return 1;
+}
+
+bool applyTrace(Engine& e, bool on) {
+  if (!on) {
+    e.out.trace.reset();
+    return true;
+  }
+  if (e.out.trace) return true;
+  auto file =
+      std::make_unique<std::ofstream>(e.settings.traceFile, std::ios::binary | std::ios::trunc);
+  if (!file->is_open()) {
+    raiseMessage(e, "FIES001", e.settings.traceFile);
+    return false;
+  }
+  e.out.trace = std::move(file);
+  return true;
+}
+
+// HTML mode brings escaping with it; leaving it ends the index file too.
+bool applyHtml(Engine& e, bool on) {
+  e.settings.htmlFilter = on;
+  if (!on) {
+    e.out.index.reset();
+    e.out.indexName.clear();
+  }
+  return true;
+}
+
+bool applyScreen(Engine& e, bool) {
+  printOutput(e, outputStream(e), "Screen Mode Not-Supported\n");
+  return true;
+}
+
+constexpr Token kModes[] = {Token::Function, Token::Prototype};
+
+int setMode(Engine& e, std::string_view rest, const SettingEntry&) {
+  std::optional<std::size_t> choice = readChoice(e, rest, kModes);
+  if (!choice) return 0;
+  e.settings.mode = *choice == 0 ? LibraryMode::Function : LibraryMode::Prototype;
+  return 1;
+}
+
+constexpr Token kLineStyles[] = {Token::Ascii, Token::Jis};
+
+int setLine(Engine& e, std::string_view rest, const SettingEntry&) {
+  std::optional<std::size_t> choice = readChoice(e, rest, kLineStyles);
+  if (!choice) return 0;
+  e.settings.line = *choice == 0 ? LineStyle::Ascii : LineStyle::Jis;
+  return 1;
+}
+
+constexpr Token kCountUnits[] = {Token::Function, Token::File};
+
+int setCount(Engine& e, std::string_view rest, const SettingEntry&) {
+  std::optional<std::size_t> choice = readChoice(e, rest, kCountUnits);
+  if (!choice) return 0;
+  e.settings.count = *choice == 0 ? CountUnit::Function : CountUnit::File;
+  return 1;
+}
+
+int setFilepos(Engine& e, std::string_view rest, const SettingEntry&) {
+  std::string_view s = trim(rest);
+  if (s.empty() || !isAsciiDigit(s[0])) {
+    raiseMessage(e, "FIEU043", s);
+    return 0;
+  }
+  std::size_t n = 0;
+  long value = 0;
+  for (; n < s.size() && isAsciiDigit(s[n]); ++n) {
+    value = value * 10 + (s[n] - '0');
+    if (value > kFileposMax) break;
+  }
+  if (value > kFileposMax) {
+    raiseMessage(e, "FIEU012", s);
+    return 0;
+  }
+  if (!expectEnd(e, s.substr(n))) return 0;
+  e.settings.filepos = static_cast<int>(value);
+  return 1;
+}
+
+int setLanguage(Engine& e, std::string_view rest, const SettingEntry&) {
+  WordArgument word = readKeywordWord(rest);
+  for (const LanguageInfo& info : kLanguages) {
+    if (!equalsNoCase(word.value, info.word)) continue;
+    if (!expectEnd(e, rest.substr(word.consumed))) return 0;
+    e.settings.language = info.kind;
+    e.settings.dirmask = info.dirmask;
+    return 1;
+  }
+  raiseMessage(e, "FIEB002", "language");
+  return 0;
+}
+
+// Reads the word argument of sysdt, prompt and dirmask; nothing at all after
+// the keyword is reported as a missing word.
+std::optional<std::string> readSettingWord(Engine& e, std::string_view rest) {
+  if (trim(rest).empty()) {
+    raiseMessage(e, "FIEU007");
+    return std::nullopt;
+  }
+  std::optional<WordArgument> word = readWordArgument(e, rest);
+  if (!word || !expectEnd(e, rest.substr(word->consumed))) return std::nullopt;
+  return std::move(word->value);
+}
+
+int setSysdt(Engine& e, std::string_view rest, const SettingEntry&) {
+  std::optional<std::string> name = readSettingWord(e, rest);
+  if (!name) return 0;
+  if (name->empty()) {
+    raiseMessage(e, "FIEU007");
+    return 0;
+  }
+  e.settings.sysdt = std::move(*name);
+  return 1;
+}
+
+int setPrompt(Engine& e, std::string_view rest, const SettingEntry&) {
+  std::optional<std::string> prompt = readSettingWord(e, rest);
+  if (!prompt) return 0;
+  e.settings.prompt = std::move(*prompt);
+  return 1;
+}
+
+int setDirmask(Engine& e, std::string_view rest, const SettingEntry&) {
+  if (trim(rest).empty()) {
+    raiseMessage(e, "FIEU012");
+    return 0;
+  }
+  std::optional<WordArgument> mask = readWordArgument(e, rest);
+  if (!mask || !expectEnd(e, rest.substr(mask->consumed))) return 0;
+  if (mask->value.empty()) {
+    raiseMessage(e, "FIEU012");
+    return 0;
+  }
+  e.settings.dirmask = std::move(mask->value);
+  return 1;
+}
+
+constexpr std::string_view kConsole = "CONSOLE";
+
+int setOutput(Engine& e, std::string_view rest, const SettingEntry&) {
+  std::optional<WordArgument> name = readNameOrValue(e, rest);
+  if (!name) return 0;
+  if (name->value.empty()) {
+    raiseMessage(e, "FIEU007");
+    return 0;
+  }
+  if (!expectEnd(e, rest.substr(name->consumed))) return 0;
+  if (equalsNoCase(name->value, kConsole)) {
+    e.out.output = e.out.stdOut;
+    e.out.outputFile.reset();
+    e.settings.output = kConsole;
+    return 1;
+  }
+  // The new file is opened before the old one closes, so a failure leaves
+  // output where it was.
+  auto file = std::make_unique<std::ofstream>(name->value, std::ios::binary | std::ios::app);
+  if (!file->is_open()) {
+    raiseMessage(e, "FIES001", name->value);
+    return 0;
+  }
+  e.out.output = file.get();
+  e.out.outputFile = std::move(file);
+  e.settings.output = std::move(name->value);
+  return 1;
+}
+
+// Spooling has its own command.
+int setSpool(Engine& e, std::string_view, const SettingEntry&) {
+  raiseMessage(e, "FIEU009", "spool");
+  return 0;
+}
+
+constexpr SettingEntry kSettings[] = {
+    {Token::Echo, {}, setOnOff, &EngineSettings::echo},
+    {Token::Error, {}, setOnOff, &EngineSettings::error},
+    {Token::Debug, {}, setOnOff, &EngineSettings::debug},
+    {Token::Number, {}, setOnOff, &EngineSettings::number},
+    {Token::Export, Token::Head, setOnOff, &EngineSettings::exportHead},
+    {Token::Sysdt, {}, setSysdt},
+    {Token::Warning, {}, setOnOff, &EngineSettings::warning},
+    {Token::Trace, {}, setOnOff, &EngineSettings::trace, applyTrace},
+    {Token::Mode, {}, setMode},
+    {Token::Prompt, {}, setPrompt},
+    {Token::Dirmask, {}, setDirmask},
+    {Token::Count, {}, setCount},
+    {Token::Spool, {}, setSpool},
+    {Token::Line, {}, setLine},
+    {Token::Screen, {}, setOnOff, nullptr, applyScreen},
+    {Token::With, Token::File, setOnOff, &EngineSettings::withFile},
+    {Token::With, Token::Position, setOnOff, &EngineSettings::withPosition},
+    {Token::Without, Token::Notdefined, setOnOff, &EngineSettings::withoutNotDefined},
+    {Token::Language, {}, setLanguage},
+    {Token::Code, Token::Store, setOnOff, &EngineSettings::codeStore},
+    {Token::Filepos, {}, setFilepos},
+    {Token::Braces, {}, setOnOff, &EngineSettings::braces},
+    {Token::Fullpath, {}, setOnOff, &EngineSettings::fullpath},
+    {Token::Case, {}, setOnOff, &EngineSettings::caseSensitive},
+    {Token::Output, {}, setOutput},
+    {Token::Html, {}, setOnOff, &EngineSettings::html, applyHtml},
+    {Token::Htmlfilter, {}, setOnOff, &EngineSettings::htmlFilter},
+    {Token::Ifdef, {}, setOnOff, &EngineSettings::ifdef},
+    {Token::Continue, {}, setOnOff, &EngineSettings::continueLines},
+};
+
+// The first entry of `keyword`, or with a qualifier the entry of both words.
+const SettingEntry* findSetting(Token keyword, std::optional<Token> qualifier) {
+  for (const SettingEntry& entry : kSettings)
+    if (entry.keyword == keyword && (!qualifier || entry.qualifier == qualifier)) return &entry;
+  return nullptr;
+}
+
+// For settings of two words (with file, code store, ...): reads the second
+// word and finds its entry.
+const SettingEntry* findQualified(Engine& e, Token keyword, std::string_view& rest) {
+  WordArgument word = readKeywordWord(rest);
+  std::optional<Token> qualifier = lookupKeyword(word.value);
+  const SettingEntry* entry = qualifier ? findSetting(keyword, qualifier) : nullptr;
+  if (!entry) {
+    std::string_view left = trim(rest);
+    if (left.empty()) {
+      raiseMessage(e, "FIEU001");
+    } else {
+      raiseMessage(e, "FIEU009", word.value.empty() ? left : std::string_view(word.value));
+    }
+    return nullptr;
+  }
+  rest = rest.substr(word.consumed);
+  return entry;
+}
+
+}  // namespace
+
+int cmdSet(Engine& e, std::string_view rest) {
+  if (trim(rest).empty()) {
+    showSettings(e);
+    return 1;
+  }
+  WordArgument word = readKeywordWord(rest);
+  std::optional<Token> keyword = lookupKeyword(word.value);
+  if (!keyword) {
+    raiseMessage(e, "FIEU005", word.value.empty() ? trim(rest) : std::string_view(word.value));
+    return 0;
+  }
+  const SettingEntry* entry = findSetting(*keyword, std::nullopt);
+  if (!entry) {
+    raiseMessage(e, "FIEU012", word.value);
+    return 0;
+  }
+  rest = rest.substr(word.consumed);
+  if (entry->qualifier && !(entry = findQualified(e, *keyword, rest))) return 0;
+  return entry->handler(e, rest, *entry);
+}
+
+}  // namespace mora
