@@ -1,0 +1,81 @@
+#include "reports/flat_list.h"
+
+#include "core/engine.h"
+#include "core/messages.h"
+#include "core/output.h"
+#include "core/text.h"
+#include "reports/html_writers.h"
+#include "reports/tree_printer.h"
+
+namespace mora {
+
+namespace {
+
+bool allFilesExist(Engine& e, const std::vector<std::string>& files) {
+  bool all = true;
+  for (const std::string& file : files) {
+    if (e.platform.exists(file)) continue;
+    raiseMessage(e, "FIEC013", file);
+    all = false;
+  }
+  return all;
+}
+
+// Scans one file for its function names; false when the command must stop.
+bool listFile(Engine& e, const FunctionPatternList& names, const std::string& file,
+              const PatternSet& without, BodyTable& body) {
+  EntryList entries;
+  e.functions.lastError = kScanOk;
+  if (scanFileInMode(e, ScanMode::NamesOnly, file, names, body, entries) != 0) {
+    if (e.functions.lastError == kScanOutOfMemory) {
+      raiseMessage(e, "FIES004", file);
+      return false;
+    }
+    raiseMessage(e, "FIEC010", file);
+    return true;
+  }
+  if (e.settings.html) {
+    writeAnchor(&outputStream(e), file);
+    writeLink(e.out.index.get(), e.settings.output, file);
+  }
+  std::string shown = displayFileName(e, file);
+  int number = 0;
+  for (const FunctionEntry& entry : entries) {
+    if (!without.empty() && without.matches(nameHead(entry))) continue;
+    ++number;
+    printOutput(e, outputStream(e),
+                formatListLine(entry, shown, e.settings.number ? number : 0, e.settings.filepos));
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string formatListLine(std::string_view entry, std::string_view fileName, int number,
+                           int filepos) {
+  std::string line = " ";
+  if (number > 0) line += format("%03d: ", number);
+  if (filepos < kFileposMin || entry.find('[') == std::string_view::npos) {
+    line += format("%-38s   %-24s\n", std::string(entry).c_str(), std::string(fileName).c_str());
+    return line;
+  }
+  // Aligned at filepos from the end of the number: the file is in the entry.
+  return line + alignEntry(entry, filepos, 0) + "\n";
+}
+
+int printFlatList(Engine& e, const FunctionPatternList& names,
+                  const std::vector<std::string>& files, const PatternSet& without) {
+  if (!allFilesExist(e, files)) return 0;
+  bool html = e.settings.html;
+  if (html) {
+    writeOpenTag(&outputStream(e), "HR", true);
+    writeOpenTag(&outputStream(e), "PRE", true);
+  }
+  auto body = std::make_unique<BodyTable>();
+  for (const std::string& file : files)
+    if (!listFile(e, names, file, without, *body)) return 0;
+  if (html) writeCloseTag(&outputStream(e), "PRE", true);
+  return 1;
+}
+
+}  // namespace mora

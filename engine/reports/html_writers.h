@@ -1,0 +1,21 @@
+// The four HTML writers of the reports: tags, anchors and links that go
+// straight to a stream (the report page or the index file), never through the
+// output path and never escaped.
+#pragma once
+
+#include <iosfwd>
+#include <string_view>
+
+namespace mora {
+
+// Each writer returns false and writes nothing when `stream` is absent.
+// "<tag>", then a line feed if asked; flushed.
+bool writeOpenTag(std::ostream* stream, std::string_view tag, bool lineFeed);
+// "</tag>", then a line feed if asked.
+bool writeCloseTag(std::ostream* stream, std::string_view tag, bool lineFeed);
+// A named anchor, underlined, showing its own name; flushed.
+bool writeAnchor(std::ostream* stream, std::string_view name);
+// A link to the anchor `name` on `page`; flushed.
+bool writeLink(std::ostream* stream, std::string_view page, std::string_view name);
+
+}  // namespace mora

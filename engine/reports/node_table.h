@@ -1,0 +1,61 @@
+// The table that the tree reports print: nodes (function entries or called
+// names) and, at the same index, each node's children (its callees or its
+// callers), with the lookups the printer and the table builders share.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "analysis/wildcard.h"
+
+namespace mora {
+
+struct NodeTable {
+  std::vector<std::string> nodes;
+  std::vector<std::vector<std::string>> children;  // children[k] belongs to nodes[k]
+};
+
+// The name at the head of an entry: the text up to its first blank, tab,
+// line feed or "(". Entries are compared by this head ("by name").
+std::string_view nameHead(std::string_view entry);
+
+// Head -> index of the first item with that head, so that a lookup by name
+// finds the same item a front-to-back scan would.
+class NameIndex {
+ public:
+  NameIndex() = default;
+  explicit NameIndex(const std::vector<std::string>& items);
+  // The first index whose head equals the head of `key`, or -1.
+  long find(std::string_view key) const;
+
+ private:
+  std::unordered_map<std::string_view, long> first_;
+};
+
+// Per head: in how many children lists it appears, counted up to 2 (the tree
+// printer only asks for none, one, or several).
+class ParentCounts {
+ public:
+  explicit ParentCounts(const NodeTable& table);
+  int of(std::string_view entry) const;
+
+ private:
+  std::unordered_map<std::string_view, int> counts_;
+};
+
+// The `without` patterns of a report, compiled once. Items that begin with
+// "#" are comments (list files may carry them) and are skipped.
+class PatternSet {
+ public:
+  PatternSet() = default;
+  explicit PatternSet(const std::vector<std::string>& items);
+  bool empty() const { return patterns_.empty(); }
+  bool matches(std::string_view subject) const;
+
+ private:
+  std::vector<WildcardPattern> patterns_;
+};
+
+}  // namespace mora

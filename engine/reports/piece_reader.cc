@@ -1,0 +1,76 @@
+#include "reports/piece_reader.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace mora {
+
+namespace {
+
+// Large enough that a refill is rare next to the pieces handed out.
+constexpr std::size_t kBlockSize = 64 * 1024;
+
+// Drops every CR that directly precedes a LF in p[0..n); the new length.
+std::size_t dropCarriageReturns(char* p, std::size_t n) {
+  char* out = static_cast<char*>(std::memchr(p, '\r', n));
+  if (!out) return n;
+  char* in = out;
+  char* end = p + n;
+  while (in < end) {
+    if (*in == '\r' && in + 1 < end && in[1] == '\n') {
+      ++in;
+      continue;
+    }
+    *out++ = *in++;
+  }
+  return static_cast<std::size_t>(out - p);
+}
+
+}  // namespace
+
+PieceReader::PieceReader(std::istream& in, std::size_t max)
+    : in_(in), max_(max), buffer_(std::max(kBlockSize, 2 * max + 1)) {}
+
+// Reads into `into`, CR LF already folded. A CR at the very end is held
+// back until the next block shows whether a LF follows it.
+std::size_t PieceReader::readBlock(char* into, std::size_t room) {
+  std::size_t n = 0;
+  if (heldCarriageReturn_) {
+    into[n++] = '\r';
+    heldCarriageReturn_ = false;
+  }
+  in_.read(into + n, static_cast<std::streamsize>(room - n));
+  std::size_t got = static_cast<std::size_t>(in_.gcount());
+  if (got == 0) atEnd_ = true;
+  n = dropCarriageReturns(into, n + got);
+  if (!atEnd_ && n > 0 && into[n - 1] == '\r') {
+    heldCarriageReturn_ = true;
+    --n;
+  }
+  return n;
+}
+
+// Moves the unread rest to the front and reads until a whole piece fits.
+void PieceReader::refill() {
+  std::size_t rest = end_ - begin_;
+  std::memmove(buffer_.data(), buffer_.data() + begin_, rest);
+  begin_ = 0;
+  end_ = rest;
+  while (!atEnd_ && end_ - begin_ < max_)
+    end_ += readBlock(buffer_.data() + end_, buffer_.size() - end_);
+}
+
+bool PieceReader::next(std::string_view& piece) {
+  if (end_ - begin_ < max_ && !atEnd_) refill();
+  if (begin_ == end_) return false;
+  const char* start = buffer_.data() + begin_;
+  std::size_t window = std::min(end_ - begin_, max_);
+  const void* lineFeed = std::memchr(start, '\n', window);
+  std::size_t length =
+      lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1 : window;
+  piece = std::string_view(start, length);
+  begin_ += length;
+  return true;
+}
+
+}  // namespace mora

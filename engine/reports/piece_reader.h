@@ -1,0 +1,35 @@
+// Reads a text stream in pieces exactly as LineReader does (a piece ends
+// after a line feed or when it holds `max` bytes; a carriage return directly
+// before a line feed is dropped), but through one large block buffer, so
+// that a pass over a whole codebase costs little more than its bytes and
+// allocates nothing per line.
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <string_view>
+#include <vector>
+
+namespace mora {
+
+class PieceReader {
+ public:
+  PieceReader(std::istream& in, std::size_t max);
+
+  // The next piece, valid until the following call; false at the end.
+  bool next(std::string_view& piece);
+
+ private:
+  void refill();
+  std::size_t readBlock(char* into, std::size_t room);
+
+  std::istream& in_;
+  std::size_t max_;
+  std::vector<char> buffer_;
+  std::size_t begin_ = 0;            // first byte not yet handed out
+  std::size_t end_ = 0;              // end of the bytes read
+  bool heldCarriageReturn_ = false;  // a CR that ended the last block
+  bool atEnd_ = false;
+};
+
+}  // namespace mora

@@ -1,0 +1,153 @@
+#include "reports/step_count.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/engine.h"
+#include "test_support.h"
+
+namespace mora {
+namespace {
+
+using testing::ScratchDir;
+using testing::TestEngine;
+
+std::string layoutSource() {
+  std::ifstream in(std::string(MORA_SOURCE_DIR) + "/tests/golden/inputs/count_layout.c");
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST(ParseCountEntry, ReadsNameAndFourCounts) {
+  auto entry = parseCountEntry("main 12 8 3 1");
+  ASSERT_TRUE(entry);
+  EXPECT_EQ(entry->name, "main");
+  EXPECT_EQ(entry->lines, 12);
+  EXPECT_EQ(entry->steps, 8);
+  EXPECT_EQ(entry->comments, 3);
+  EXPECT_EQ(entry->blanks, 1);
+  EXPECT_FALSE(parseCountEntry("main"));
+  EXPECT_FALSE(parseCountEntry("main 1 2 3"));
+  EXPECT_FALSE(parseCountEntry("main [a.c] (3)"));
+}
+
+class StepCountTest : public ::testing::Test {
+ protected:
+  std::string count(const std::vector<std::string>& files, const std::string& pattern = "*") {
+    printStepCount(t.engine, {{pattern}}, files);
+    return t.out();
+  }
+
+  ScratchDir dir;
+  TestEngine t;
+};
+
+// The scanner's entries satisfy lines = steps + comments + blanks for every
+// function and file, and the table shows the first three.
+TEST_F(StepCountTest, EntriesAddUpToTheirLines) {
+  dir.write("a.c", layoutSource());
+  BodyTable body;
+  EntryList entries;
+  ASSERT_EQ(scanFileInMode(t.engine, ScanMode::StepCount, "a.c", {{"*"}}, body, entries), 0);
+  ASSERT_EQ(entries.size(), 3u);
+  for (const auto& text : entries) {
+    auto c = parseCountEntry(text);
+    ASSERT_TRUE(c) << text;
+    EXPECT_EQ(c->lines, c->steps + c->comments + c->blanks) << text;
+  }
+  EXPECT_EQ(entries[0], "f 10 7 2 1");
+  EXPECT_EQ(entries[1], "g 5 4 0 1");
+  EXPECT_EQ(entries[2], "> 20 13 4 3");
+}
+
+TEST_F(StepCountTest, NumbersRestartPerFileAndUnmatchedFilesHaveNoOthersLine) {
+  dir.write("a.c", layoutSource());
+  dir.write("b.c", "int h(void)\n{\n}\n");
+  dir.write("c.c", "int g(void)\n{\n}\n");
+  t.engine.settings.number = true;
+  EXPECT_EQ(count({"a.c", "b.c", "c.c"}, "[fg]"),
+            " Function                 Line     Step     Comment  \n"
+            " 001: f                        10       7        2         a.c         \n"
+            " 002: g                        5        4        0         a.c         \n"
+            " others:                  5        2        2         a.c         \n"
+            "                          20       13       4         a.c         \n"
+            "                          3        3        0         b.c         \n"
+            " 001: g                        3        3        0         c.c         \n"
+            " others:                  0        0        0         c.c         \n"
+            "                          3        3        0         c.c         \n"
+            " total:                   26       19       4        \n");
+}
+
+}  // namespace
+}  // namespace mora
+
+namespace mora {
+namespace {
+
+// Invariants over a real codebase, run by scripts/bench_lines.sh with
+// MORA_REAL_SOURCES naming its root; skipped otherwise.
+std::vector<std::string> realSources() {
+  std::vector<std::string> files;
+  const char* root = std::getenv("MORA_REAL_SOURCES");
+  if (!root) return files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    auto ext = entry.path().extension();
+    if (entry.is_regular_file() && (ext == ".c" || ext == ".h")) files.push_back(entry.path());
+  }
+  return files;
+}
+
+// Physical lines as a reader of 4095-byte pieces sees them: a last line
+// without a line feed counts, and so does every further piece of a longer line.
+long long physicalPieces(const std::string& file, bool& hasLongLine) {
+  std::ifstream in(file, std::ios::binary);
+  std::string line;
+  long long pieces = 0;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::size_t bytes = line.size() + (in.eof() ? 0 : 1);
+    if (bytes > kSourcePieceMax) hasLongLine = true;
+    pieces +=
+        bytes == 0 ? 1 : static_cast<long long>((bytes + kSourcePieceMax - 1) / kSourcePieceMax);
+  }
+  return pieces;
+}
+
+TEST(RealSources, EveryCountEntryAddsUpAndFileTotalsAreLineCounts) {
+  auto files = realSources();
+  if (files.empty()) GTEST_SKIP() << "MORA_REAL_SOURCES not set";
+  TestEngine t;
+  BodyTable body;
+  EntryList entries;
+  long long functions = 0, longLineFiles = 0;
+  for (const auto& file : files) {
+    entries.clear();
+    ASSERT_EQ(scanFileInMode(t.engine, ScanMode::StepCount, file, {{"*"}}, body, entries), 0);
+    long long sum = 0;
+    for (const auto& text : entries) {
+      auto c = parseCountEntry(text);
+      ASSERT_TRUE(c) << file << ": " << text;
+      ASSERT_EQ(c->lines, c->steps + c->comments + c->blanks) << file << ": " << text;
+      if (c->name != kWholeFileEntry) {
+        sum += c->lines;
+        ++functions;
+        continue;
+      }
+      EXPECT_LE(sum, c->lines) << file;
+      bool longLine = false;
+      EXPECT_EQ(c->lines, physicalPieces(file, longLine)) << file;
+      longLineFiles += longLine;
+    }
+  }
+  std::printf("%zu files, %lld functions, %lld files with lines over %zu bytes\n", files.size(),
+              functions, longLineFiles, kSourcePieceMax);
+}
+
+}  // namespace
+}  // namespace mora

@@ -1,0 +1,149 @@
+#include "reports/tree_printer.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/limits.h"
+
+namespace mora {
+
+const LinePieces& linePieces(LineStyle style) {
+  for (const LinePieces& set : kLinePieces)
+    if (set.style == style) return set;
+  return kLinePieces[0];
+}
+
+std::string alignEntry(std::string_view entry, int filepos, std::size_t column) {
+  std::size_t open = entry.find('[');
+  if (filepos < kFileposMin || open == std::string_view::npos) return std::string(entry);
+  std::string_view name = entry.substr(0, open);
+  std::string_view bracketed = entry.substr(open);
+  std::size_t target = static_cast<std::size_t>(filepos);
+  std::size_t offset = target > column ? target - column : 0;
+  // The line ends with the bracketed part; a name that reaches its column
+  // is overwritten by it. Long entries make the line longer, never shorter.
+  std::string line;
+  line.reserve(std::max(kAlignLineWidth, offset + bracketed.size()));
+  line.assign(offset, ' ');
+  line.replace(0, std::min(name.size(), offset), name.substr(0, offset));
+  line.append(bracketed);
+  return line;
+}
+
+namespace {
+
+class TreeWriter {
+ public:
+  TreeWriter(const NodeTable& table, const TreeOptions& options, const TreeSink& sink)
+      : table_(table),
+        options_(options),
+        sink_(sink),
+        pieces_(linePieces(options.line)),
+        index_(table.nodes),
+        parents_(table),
+        callsItself_(table.nodes.size()),
+        onPath_(table.nodes.size()) {
+    for (std::size_t k = 0; k < table.nodes.size(); ++k) {
+      std::string_view self = nameHead(table.nodes[k]);
+      for (const std::string& child : table.children[k])
+        if (nameHead(child) == self) callsItself_[k] = true;
+    }
+  }
+
+  void printAll() {
+    for (std::size_t k = 0; k < table_.nodes.size(); ++k)
+      if (parents_.of(table_.nodes[k]) == 0) printTree(k);
+    if (options_.repeat) return;
+    for (std::size_t k = 0; k < table_.nodes.size(); ++k)
+      if (parents_.of(table_.nodes[k]) >= 2) printTree(k);
+  }
+
+ private:
+  void printTree(std::size_t root) {
+    marks_.fill(false);
+    printRoot(table_.nodes[root]);
+    onPath_[root] = true;
+    printChildren(root, 0);
+    onPath_[root] = false;
+    sink_.print("\n");
+  }
+
+  void printRoot(std::string_view entry) {
+    if (sink_.anchorRoot) {
+      sink_.print(" ");
+      sink_.anchorRoot(entry);
+      return;
+    }
+    sink_.print(" " + alignEntry(entry, options_.filepos, 1) + "\n");
+  }
+
+  // The children of node k, which is printed at `depth`.
+  void printChildren(std::size_t k, int depth) {
+    const std::vector<std::string>& children = table_.children[k];
+    for (std::size_t i = 0; i < children.size(); ++i) {
+      long found = index_.find(children[i]);
+      std::string_view text = found < 0 ? std::string_view(children[i]) : table_.nodes[found];
+      printLine(text, depth + 1, i, children.size());
+      if (found < 0) continue;  // not a node of the table: a leaf
+      std::size_t child = static_cast<std::size_t>(found);
+      if (!expands(child)) continue;
+      onPath_[child] = true;
+      printChildren(child, depth + 1);
+      onPath_[child] = false;
+    }
+  }
+
+  // A node with several parents is shown unexpanded (it gets a tree of its
+  // own) unless `repeat`; a node never opens below itself, neither directly
+  // nor through a cycle, so every tree ends.
+  bool expands(std::size_t k) const {
+    int parents = parents_.of(table_.nodes[k]);
+    if (options_.repeat) parents = std::min(parents, 1);
+    return parents <= 1 && !callsItself_[k] && !onPath_[k];
+  }
+
+  // The line of child i of n at `depth` (depth >= 1).
+  void printLine(std::string_view entry, int depth, std::size_t i, std::size_t n) {
+    std::string line = " ";
+    setMark(0, false);
+    for (int k = 0; k < depth; ++k) {
+      if (mark(k)) line += pieces_.bar;
+      line += "  ";
+    }
+    if (i + 1 == n) {
+      setMark(depth, false);
+      line += pieces_.last;
+    } else {
+      if (i == 0) setMark(depth, true);
+      line += pieces_.middle;
+    }
+    line += alignEntry(entry, options_.filepos, line.size());
+    line += '\n';
+    sink_.print(line);
+  }
+
+  // Depths past the marks draw no bars; their lines are printed all the same.
+  bool mark(int depth) const { return depth < kTreeMarks && marks_[depth]; }
+  void setMark(int depth, bool on) {
+    if (depth < kTreeMarks) marks_[depth] = on;
+  }
+
+  const NodeTable& table_;
+  const TreeOptions& options_;
+  const TreeSink& sink_;
+  const LinePieces& pieces_;
+  NameIndex index_;
+  ParentCounts parents_;
+  std::vector<bool> callsItself_;
+  std::vector<bool> onPath_;
+  std::array<bool, kTreeMarks> marks_{};
+};
+
+}  // namespace
+
+void printTrees(const NodeTable& table, const TreeOptions& options, const TreeSink& sink) {
+  TreeWriter(table, options, sink).printAll();
+}
+
+}  // namespace mora

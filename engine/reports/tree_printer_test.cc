@@ -1,0 +1,166 @@
+#include "reports/tree_printer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace mora {
+namespace {
+
+NodeTable table(std::vector<std::string> nodes, std::vector<std::vector<std::string>> children) {
+  return NodeTable{std::move(nodes), std::move(children)};
+}
+
+std::string print(const NodeTable& t, TreeOptions options = {false, LineStyle::Ascii, 0}) {
+  std::string out;
+  TreeSink sink;
+  sink.print = [&](std::string_view s) { out += s; };
+  printTrees(t, options, sink);
+  return out;
+}
+
+NodeTable example() {
+  return table({"main", "a", "b", "c", "d"}, {{"a", "b"}, {"c"}, {}, {"d"}, {}});
+}
+
+TEST(TreePrinter, WorkedExampleAscii) {
+  EXPECT_EQ(print(example()),
+            " main\n"
+            "   |-a\n"
+            "   |   +-c\n"
+            "   |     +-d\n"
+            "   +-b\n"
+            "\n");
+}
+
+TEST(TreePrinter, JisPiecesKeepTheWidth) {
+  std::string jis = print(example(), {false, LineStyle::Jis, 0});
+  EXPECT_EQ(jis,
+            " main\n"
+            "   \x84\xA5"
+            "a\n"
+            "   \x84\xA0  \x84\xA4"
+            "c\n"
+            "   \x84\xA0    \x84\xA4"
+            "d\n"
+            "   \x84\xA4"
+            "b\n"
+            "\n");
+  EXPECT_EQ(jis.size(), print(example()).size());
+}
+
+TEST(TreePrinter, MiddleChildrenKeepTheBar) {
+  NodeTable t = table({"r", "x"}, {{"a", "x", "c"}, {"y", "z"}});
+  EXPECT_EQ(print(t),
+            " r\n"
+            "   |-a\n"
+            "   |-x\n"
+            "   |   |-y\n"
+            "   |   +-z\n"
+            "   +-c\n"
+            "\n");
+}
+
+// main -> a, a <-> b: a has two callers, so it is shown unexpanded and gets
+// its own tree; with repeat it is expanded, and the cycle stops on the path.
+TEST(TreePrinter, MutualRecursion) {
+  NodeTable t = table({"main", "a", "b"}, {{"a"}, {"b"}, {"a"}});
+  EXPECT_EQ(print(t),
+            " main\n"
+            "   +-a\n"
+            "\n"
+            " a\n"
+            "   +-b\n"
+            "     +-a\n"
+            "\n");
+  EXPECT_EQ(print(t, {true, LineStyle::Ascii, 0}),
+            " main\n"
+            "   +-a\n"
+            "     +-b\n"
+            "       +-a\n"
+            "\n");
+}
+
+// A self call counts as a caller of its own: `self` has two callers and gets
+// a tree of its own, where it is shown, unexpanded, below itself.
+TEST(TreePrinter, SelfCallsAreNeverExpanded) {
+  NodeTable t = table({"main", "self", "lonely"}, {{"self"}, {"self", "x"}, {"lonely"}});
+  EXPECT_EQ(print(t),
+            " main\n"
+            "   +-self\n"
+            "\n"
+            " self\n"
+            "   |-self\n"
+            "   +-x\n"
+            "\n");  // lonely calls only itself: no tree at all
+  EXPECT_EQ(print(t, {true, LineStyle::Ascii, 0}),
+            " main\n"
+            "   +-self\n"
+            "\n");
+}
+
+TEST(TreePrinter, CalleesFoundByNameShowTheirEntry) {
+  NodeTable t = table({"main [m.c] ", "f [f.c] "}, {{"f", "puts"}, {}});
+  EXPECT_EQ(print(t),
+            " main [m.c] \n"
+            "   |-f [f.c] \n"
+            "   +-puts\n"
+            "\n");
+}
+
+TEST(TreePrinter, AlignsTheFileAtFilepos) {
+  NodeTable t = table({"main [m.c] ", "f [f.c] "}, {{"f"}, {}});
+  EXPECT_EQ(print(t, {false, LineStyle::Ascii, 9}), print(t));
+  EXPECT_EQ(print(t, {false, LineStyle::Ascii, 10}),
+            " main     [m.c] \n"
+            "   +-f    [f.c] \n"
+            "\n");
+  // A name reaching the column is overwritten by the bracketed part.
+  NodeTable longName = table({"a_long_name [x.c] "}, {{}});
+  EXPECT_EQ(print(longName, {false, LineStyle::Ascii, 10}), " a_long_na[x.c] \n\n");
+}
+
+TEST(TreePrinter, AlignEntryPastTheColumn) {
+  EXPECT_EQ(alignEntry("f [x.c] ", 10, 12), "[x.c] ");
+  EXPECT_EQ(alignEntry("f (no bracket)", 10, 0), "f (no bracket)");
+  std::string far = alignEntry("f [x.c]", 2000, 0);  // beyond the 1023-column line
+  EXPECT_EQ(far.size(), 2000u + 5u);
+  EXPECT_EQ(far.substr(2000), "[x.c]");
+}
+
+TEST(TreePrinter, DeepTreesKeepEveryLine) {
+  // A chain of 30 calls with a second child at the top, so depth 0's bar is
+  // cleared and the deep levels have no later siblings.
+  std::vector<std::string> nodes;
+  std::vector<std::vector<std::string>> children;
+  for (int k = 0; k < 30; ++k) {
+    nodes.push_back("f" + std::to_string(k));
+    children.push_back(k + 1 < 30 ? std::vector<std::string>{"f" + std::to_string(k + 1)}
+                                  : std::vector<std::string>{});
+  }
+  children[0].push_back("tail");
+  std::string out = print(table(nodes, children));
+  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1 + 29 + 1 + 1);
+  EXPECT_NE(out.find("+-f29\n"), std::string::npos);
+  EXPECT_NE(out.find("   +-tail\n"), std::string::npos);
+}
+
+TEST(TreePrinter, HtmlRootsBecomeAnchors) {
+  std::string out;
+  std::string anchors;
+  TreeSink sink;
+  sink.print = [&](std::string_view s) { out += s; };
+  sink.anchorRoot = [&](std::string_view s) {
+    out += "<anchor>";
+    anchors += std::string(s) + ";";
+  };
+  printTrees(example(), {false, LineStyle::Ascii, 0}, sink);
+  EXPECT_EQ(anchors, "main;");
+  EXPECT_EQ(out.substr(0, 12), " <anchor>   ");
+}
+
+TEST(TreePrinter, EmptyTablePrintsNothing) { EXPECT_EQ(print(NodeTable{}), ""); }
+
+}  // namespace
+}  // namespace mora
