@@ -246,9 +246,7 @@ void runStream(Engine& e, std::istream& in, bool isStdin) {
   std::string line;
   for (;;) {
     if (isStdin && !logical.continued() && !isRecordingFunction(e)) {
-      std::ostream& out = *e.out.stdOut;
-      out << e.settings.prompt;
-      out.flush();
+      printOutput(e, *e.out.stdOut, e.settings.prompt);
     }
     if (!logical.continued()) logical.reset();
     if (!readLine(e, reader, line)) {
@@ -274,6 +272,12 @@ int runStringList(Engine& e, const std::vector<std::string>& lines) {
   LogicalLine logical;
   for (const std::string& raw : lines) {
     if (e.exec.breakFlag) break;
+    // A handler queued by `whenever` is the next line read, here as in a stream.
+    while (e.reader.pendingLine && !logical.continued()) {
+      std::string pending = prepareLine(*e.reader.pendingLine);
+      e.reader.pendingLine.reset();
+      if (!pending.empty() && logical.feed(e, std::move(pending), 1)) executeLine(e, logical.take());
+    }
     std::string prepared = prepareLine(raw);
     if (prepared.empty()) {
       logical.reset();

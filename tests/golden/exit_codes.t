@@ -28,6 +28,13 @@ An exit argument that is no number is refused and the run goes on:
     FIEU011 : Invalid exit code: now
   [2]
 
+A `whenever exit` handler runs before the run ends, also among command strings:
+
+  $ "$MORA" -vd1 -nd -nh "whenever exit exit 5" "exit 4"
+  [5]
+  $ "$MORA" -vd1 -nd -nh "whenever exit alias a as b" "exit 4"
+  [4]
+
 Help, and options that are not understood:
 
   $ "$MORA" -nh -help
