@@ -28,7 +28,9 @@ RunResult runMora(const std::vector<std::string>& args, const std::string& input
 }
 
 TestEngine::TestEngine(const std::string& input)
-    : platform(makePosixPlatform()), inStream(input), engine(*platform, inStream, outStream, errStream) {
+    : platform(makePosixPlatform()),
+      inStream(input),
+      engine(*platform, inStream, outStream, errStream) {
   engine.settings.cataloguePath = std::string(MORA_PROGRAM_DIR) + "/mora.msg";
   engine.settings.helpPath = std::string(MORA_PROGRAM_DIR) + "/mora.hl";
   definePredefinedVariables(engine);

@@ -36,7 +36,8 @@ TEST(Catalogue, HoldsEveryRaisedCodeOnceWithWellFormedLines) {
       used.insert((*it)[1]);
   }
   EXPECT_FALSE(used.empty());
-  for (const auto& code : used) EXPECT_TRUE(known.count(code)) << code << " is raised but not in mora.msg";
+  for (const auto& code : used)
+    EXPECT_TRUE(known.count(code)) << code << " is raised but not in mora.msg";
 }
 
 }  // namespace

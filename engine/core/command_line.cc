@@ -30,11 +30,20 @@ bool applyMessageLetters(Engine& e, std::string_view letters) {
   if (letters.empty()) return false;
   for (char c : letters) {
     switch (c) {
-      case 'e': e.settings.messagesToStdout = false; break;
-      case 's': e.settings.messagesToStdout = true; break;
-      case 'f': e.settings.prefixMode = PrefixMode::WithScriptName; break;
-      case 'n': e.settings.prefixMode = PrefixMode::WithoutScriptName; break;
-      default: return false;
+      case 'e':
+        e.settings.messagesToStdout = false;
+        break;
+      case 's':
+        e.settings.messagesToStdout = true;
+        break;
+      case 'f':
+        e.settings.prefixMode = PrefixMode::WithScriptName;
+        break;
+      case 'n':
+        e.settings.prefixMode = PrefixMode::WithoutScriptName;
+        break;
+      default:
+        return false;
     }
   }
   return true;

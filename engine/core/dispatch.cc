@@ -2,19 +2,19 @@
 
 #include <array>
 
+#include "core/command_tables.h"
 #include "core/engine.h"
 #include "core/exit.h"
 #include "core/messages.h"
 #include "core/reader.h"
 #include "core/text.h"
-#include "core/command_tables.h"
 
 namespace mora {
 
 namespace {
 
 constexpr CommandEntry kReaderCommands[] = {
-    {Token::Exit, cmdExit},       {Token::Bye, cmdExit}, {Token::Alias, cmdAlias},
+    {Token::Exit, cmdExit},       {Token::Bye, cmdExit},  {Token::Alias, cmdAlias},
     {Token::History, cmdHistory}, {Token::H, cmdHistory}, {Token::Create, cmdCreate},
 };
 

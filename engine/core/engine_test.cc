@@ -28,8 +28,8 @@ TEST(CommandLine, UsageAndItsExitCodes) {
     int code;
   };
   const Case cases[] = {
-      {{"-nh", "-help"}, 0}, {{"-nh", "-HELP"}, 0},  {{"-nh", "-?"}, 0},  {{"-nh", "/?"}, 0},
-      {{"-nh", "-x"}, 255},  {{"-nh", "-e"}, 255},   {{"-nh", "-ex"}, 255}, {{"-nh", "-f"}, 255},
+      {{"-nh", "-help"}, 0}, {{"-nh", "-HELP"}, 0}, {{"-nh", "-?"}, 0},    {{"-nh", "/?"}, 0},
+      {{"-nh", "-x"}, 255},  {{"-nh", "-e"}, 255},  {{"-nh", "-ex"}, 255}, {{"-nh", "-f"}, 255},
       {{"-nh", "-d"}, 255},  {{"-nh", "-n"}, 255},
   };
   for (const auto& c : cases) {

@@ -14,9 +14,12 @@ class Engine;
 
 using Consumed = std::optional<std::size_t>;
 
-Consumed evaluateValue(Engine& e, std::string_view text, std::string& value, std::string_view terminators);
-Consumed evaluateString(Engine& e, std::string_view text, std::string& value, std::string_view terminators);
-Consumed evaluateInteger(Engine& e, std::string_view text, std::int32_t& number, std::string_view terminators);
+Consumed evaluateValue(Engine& e, std::string_view text, std::string& value,
+                       std::string_view terminators);
+Consumed evaluateString(Engine& e, std::string_view text, std::string& value,
+                        std::string_view terminators);
+Consumed evaluateInteger(Engine& e, std::string_view text, std::int32_t& number,
+                         std::string_view terminators);
 // `text` starts with the "(" of the condition; consumed includes the ")".
 Consumed evaluateCondition(Engine& e, std::string_view text, bool& truth);
 

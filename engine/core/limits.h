@@ -26,7 +26,7 @@ inline constexpr std::size_t kHistoryMax = 10;
 inline constexpr std::size_t kAliasBufferMax = 2048;
 
 // Statements and control flow.
-inline constexpr int kMaxDepth = 11;       // block depth 0..11
+inline constexpr int kMaxDepth = 11;        // block depth 0..11
 inline constexpr int kVariableLevels = 12;  // variable levels 0..11
 inline constexpr int kMaxLoopLevel = 11;
 inline constexpr std::size_t kMaxLabels = 512;
@@ -54,32 +54,32 @@ inline constexpr int kFileposMax = 4095;  // a tree column beyond any source lin
 inline constexpr std::size_t kBuiltinMax = 32;
 inline constexpr std::size_t kBuiltinArgs = 10;
 inline constexpr std::size_t kFileHandles = 10;
-inline constexpr std::size_t kFormatMax = 1023;        // a format after escape processing
-inline constexpr std::size_t kBuiltinArgSize = 2048;   // one argument buffer, with its end byte
-inline constexpr std::size_t kFgetsLineMax = 1023;     // one line read by fgets
+inline constexpr std::size_t kFormatMax = 1023;       // a format after escape processing
+inline constexpr std::size_t kBuiltinArgSize = 2048;  // one argument buffer, with its end byte
+inline constexpr std::size_t kFgetsLineMax = 1023;    // one line read by fgets
 inline constexpr std::size_t kStrftimeMax = 127;
-inline constexpr std::size_t kFormatFieldMax = 1023;   // width and precision of a conversion
+inline constexpr std::size_t kFormatFieldMax = 1023;  // width and precision of a conversion
 
 // File selection.
 inline constexpr std::size_t kFileNameMax = 255;
 inline constexpr std::size_t kWildcardSetMax = 1022;
 
 // Function database and scanners.
-inline constexpr std::size_t kBodySlots = 4096;        // BodyTable slots per scan
-inline constexpr std::size_t kBodySlotCapacity = 64;   // initial room of one slot
-inline constexpr std::size_t kSourcePieceMax = 4095;   // source line piece (4096-byte buffer)
-inline constexpr std::size_t kJoinedLineMax = 4084;    // backslash-joined line
-inline constexpr std::size_t kEntryTextMax = 4095;     // FunctionEntry text (4096-byte buffer)
-inline constexpr std::size_t kLibraryPieceMax = 255;   // library and delete lines
+inline constexpr std::size_t kBodySlots = 4096;          // BodyTable slots per scan
+inline constexpr std::size_t kBodySlotCapacity = 64;     // initial room of one slot
+inline constexpr std::size_t kSourcePieceMax = 4095;     // source line piece (4096-byte buffer)
+inline constexpr std::size_t kJoinedLineMax = 4084;      // backslash-joined line
+inline constexpr std::size_t kEntryTextMax = 4095;       // FunctionEntry text (4096-byte buffer)
+inline constexpr std::size_t kLibraryPieceMax = 255;     // library and delete lines
 inline constexpr std::size_t kCommentMarkerPrefix = 17;  // "/* (C) function :"
 
 // Reports.
 inline constexpr std::size_t kSearchPieceMax = 511;  // `find` reads lines in pieces of this size
 
 // Function lists and trees.
-inline constexpr int kTreeMarks = 24;             // continuation marks: depths with bars
+inline constexpr int kTreeMarks = 24;                 // continuation marks: depths with bars
 inline constexpr std::size_t kAlignLineWidth = 1023;  // the blank line entries are aligned on
-inline constexpr int kFileposMin = 10;            // tree file positions below this: no alignment
+inline constexpr int kFileposMin = 10;  // tree file positions below this: no alignment
 
 // Character roles of the script language.
 inline constexpr char kStatementSeparator = ';';

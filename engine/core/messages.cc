@@ -56,7 +56,8 @@ void raiseMessage(Engine& e, std::string_view code, std::string_view argument) {
     bool warningCode = code.size() > 3 && code[3] == 'I';
     if (warningCode && !e.settings.warning) return;
     std::string text;
-    if (lookupMessage(e, e.settings.cataloguePath, code, argument, text) == LookupResult::NoCatalogue)
+    if (lookupMessage(e, e.settings.cataloguePath, code, argument, text) ==
+        LookupResult::NoCatalogue)
       text = "Message not Found.";
     std::string line;
     bool plain = e.reader.mainInputIsStdin || !e.reader.lineRead ||

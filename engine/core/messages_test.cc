@@ -28,9 +28,11 @@ TEST(MessageLookup, KeyMustMatchExactlyAndFirstMatchWins) {
             "FIEU002,second\n");
   TestEngine t;
   std::string text;
-  EXPECT_EQ(lookupMessage(t.engine, dir.path() + "/cat.msg", "FIEU002", "foo", text), LookupResult::Found);
+  EXPECT_EQ(lookupMessage(t.engine, dir.path() + "/cat.msg", "FIEU002", "foo", text),
+            LookupResult::Found);
   EXPECT_EQ(text, "first foo");
-  EXPECT_EQ(lookupMessage(t.engine, dir.path() + "/cat.msg", "FIEU003", "", text), LookupResult::NotFound);
+  EXPECT_EQ(lookupMessage(t.engine, dir.path() + "/cat.msg", "FIEU003", "", text),
+            LookupResult::NotFound);
   EXPECT_EQ(text, "");
   EXPECT_EQ(lookupMessage(t.engine, dir.path() + "/none.msg", "FIEU002", "", text),
             LookupResult::NoCatalogue);

@@ -34,7 +34,8 @@ class LogicalLine {
       continued_ = true;
       return false;
     }
-    if (line[last] == kBlockOpen && !isSecondByte(line, last)) line.insert(last, 1, kStatementSeparator);
+    if (line[last] == kBlockOpen && !isSecondByte(line, last))
+      line.insert(last, 1, kStatementSeparator);
     text_ += line;
     continued_ = false;
     return true;
@@ -182,8 +183,10 @@ bool expandAlias(Engine& e, std::string& statement) {
   }
   for (char k = '0'; k <= '9'; ++k) {
     const char placeholder[] = {'%', k, '\0'};
-    for (std::size_t at = body.find(placeholder); at != std::string::npos; at = body.find(placeholder, at)) {
-      std::size_t close = body.compare(at + 2, 2, "=<") == 0 ? body.find('>', at + 4) : std::string::npos;
+    for (std::size_t at = body.find(placeholder); at != std::string::npos;
+         at = body.find(placeholder, at)) {
+      std::size_t close =
+          body.compare(at + 2, 2, "=<") == 0 ? body.find('>', at + 4) : std::string::npos;
       if (close == std::string::npos) {
         raiseMessage(e, "FIEU033", placeholder);
         return false;
@@ -276,7 +279,8 @@ int runStringList(Engine& e, const std::vector<std::string>& lines) {
     while (e.reader.pendingLine && !logical.continued()) {
       std::string pending = prepareLine(*e.reader.pendingLine);
       e.reader.pendingLine.reset();
-      if (!pending.empty() && logical.feed(e, std::move(pending), 1)) executeLine(e, logical.take());
+      if (!pending.empty() && logical.feed(e, std::move(pending), 1))
+        executeLine(e, logical.take());
     }
     std::string prepared = prepareLine(raw);
     if (prepared.empty()) {

@@ -53,7 +53,8 @@ std::string vformat(const char* fmt, va_list args) {
   int n = std::vsnprintf(small, sizeof small, fmt, copy);
   va_end(copy);
   if (n < 0) return {};
-  if (static_cast<std::size_t>(n) < sizeof small) return std::string(small, static_cast<std::size_t>(n));
+  if (static_cast<std::size_t>(n) < sizeof small)
+    return std::string(small, static_cast<std::size_t>(n));
   std::vector<char> big(static_cast<std::size_t>(n) + 1);
   std::vsnprintf(big.data(), big.size(), fmt, args);
   return std::string(big.data(), static_cast<std::size_t>(n));
@@ -74,7 +75,8 @@ long parseLeadingInt(std::string_view s) {
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
   // 32-bit arithmetic that wraps instead of overflowing.
   std::uint32_t value = 0;
-  for (; i < s.size() && isAsciiDigit(s[i]); ++i) value = value * 10u + static_cast<std::uint32_t>(s[i] - '0');
+  for (; i < s.size() && isAsciiDigit(s[i]); ++i)
+    value = value * 10u + static_cast<std::uint32_t>(s[i] - '0');
   if (negative) value = 0u - value;
   return static_cast<std::int32_t>(value);
 }

@@ -9,7 +9,9 @@
 
 namespace mora {
 
-inline bool isSjisLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+inline bool isSjisLead(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 inline bool isSjisLead(char c) { return isSjisLead(static_cast<unsigned char>(c)); }
 
 inline bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
