@@ -253,4 +253,14 @@ std::vector<std::string> expandFileNames(Engine& e, const std::vector<std::strin
   return out;
 }
 
+bool allFilesExist(Engine& e, const std::vector<std::string>& files) {
+  bool all = true;
+  for (const std::string& file : files) {
+    if (e.platform.exists(file)) continue;
+    raiseMessage(e, "FIEC013", file);
+    all = false;
+  }
+  return all;
+}
+
 }  // namespace mora

@@ -30,6 +30,10 @@ struct ParsedList {
 // FIEU003, FIES001, FIES004). The names are not yet expanded.
 std::optional<ParsedList> parseFileList(Engine& e, std::string_view text);
 
+// Whether every file exists; each missing one is named (FIEC013) before the
+// caller fails, so one run shows the user all of them.
+bool allFilesExist(Engine& e, const std::vector<std::string>& files);
+
 // Expands wildcards and directories (one level, in the platform's order).
 // A name that matches nothing, or names no directory, stays as written.
 std::vector<std::string> expandFileNames(Engine& e, const std::vector<std::string>& names);

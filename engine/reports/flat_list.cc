@@ -1,4 +1,5 @@
 #include "reports/flat_list.h"
+#include "analysis/file_list.h"
 
 #include "core/engine.h"
 #include "core/messages.h"
@@ -10,16 +11,6 @@
 namespace mora {
 
 namespace {
-
-bool allFilesExist(Engine& e, const std::vector<std::string>& files) {
-  bool all = true;
-  for (const std::string& file : files) {
-    if (e.platform.exists(file)) continue;
-    raiseMessage(e, "FIEC013", file);
-    all = false;
-  }
-  return all;
-}
 
 // Scans one file for its function names; false when the command must stop.
 bool listFile(Engine& e, const FunctionPatternList& names, const std::string& file,

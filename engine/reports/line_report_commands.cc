@@ -47,18 +47,6 @@ std::optional<Operands> readOperands(Engine& e, std::string_view rest) {
   return ops;
 }
 
-// Every missing file is named (FIEC013) before the command fails, so one run
-// shows the user all of them.
-bool allFilesExist(Engine& e, const std::vector<std::string>& files) {
-  bool all = true;
-  for (const std::string& file : files) {
-    if (e.platform.exists(file)) continue;
-    raiseMessage(e, "FIEC013", file);
-    all = false;
-  }
-  return all;
-}
-
 std::optional<Operands> readCheckedOperands(Engine& e, std::string_view rest) {
   auto ops = readOperands(e, rest);
   if (!ops || !allFilesExist(e, ops->files)) return std::nullopt;

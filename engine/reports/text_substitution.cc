@@ -179,14 +179,8 @@ void substituteLine(std::string& line, const std::vector<Substitution>& pairs) {
 int cmdDefine(Engine& e, std::string_view rest) {
   auto request = parseDefine(e, rest);
   if (!request) return 0;
-  // Nothing changes unless every file is there; each missing one is named.
-  bool allExist = true;
-  for (const auto& file : request->files) {
-    if (e.platform.exists(file)) continue;
-    raiseMessage(e, "FIEC013", file);
-    allExist = false;
-  }
-  if (!allExist) return 0;
+  // Nothing changes unless every file is there.
+  if (!allFilesExist(e, request->files)) return 0;
   for (const auto& file : request->files) {
     if (!registerStagedFile(e, file)) {
       raiseMessage(e, "FIEC015");
