@@ -20,30 +20,9 @@
 #include "core/platform.h"
 #include "core/text.h"
 #include "core/variables.h"
+#include "sandbox_platform.h"
 
 namespace {
-
-// Commands run by command substitution or by built-in functions must not
-// reach the real system: no shell, no directory changes, no removals.
-class SandboxPlatform : public mora::Platform {
- public:
-  std::optional<std::vector<std::string>> listDirectory(const std::string&) override {
-    return std::vector<std::string>{};
-  }
-  bool exists(const std::string&) override { return false; }
-  bool isDirectory(const std::string&) override { return false; }
-  bool changeDirectory(const std::string&) override { return false; }
-  std::string currentDirectory() override { return "/sandbox"; }
-  bool makeDirectory(const std::string&) override { return false; }
-  bool removeDirectory(const std::string&) override { return false; }
-  bool removeFile(const std::string&) override { return false; }
-  bool renameFile(const std::string&, const std::string&) override { return false; }
-  std::string temporaryName(const std::string&, const std::string&) override { return {}; }
-  int runShell(const std::string&) override { return 0; }
-  std::optional<std::string> environment(const std::string&) override { return std::nullopt; }
-  std::string executableDirectory() override { return "/sandbox"; }
-  std::tm localTime() override { return std::tm{}; }
-};
 
 struct FuzzEngine {
   FuzzEngine() : e(platform, in, out, err) {
@@ -53,7 +32,7 @@ struct FuzzEngine {
     e.settings.error = false;  // count messages without printing them
     mora::definePredefinedVariables(e);
   }
-  SandboxPlatform platform;
+  mora::fuzz::SandboxPlatform platform;
   std::istringstream in;
   std::ostringstream out, err;
   mora::Engine e;

@@ -1,0 +1,34 @@
+// A platform for fuzz targets: nothing reaches the real system (no shell,
+// no directory changes, no removals); files that commands write land in the
+// current directory, which each target makes a fresh temporary one.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+
+namespace mora::fuzz {
+
+class SandboxPlatform : public Platform {
+ public:
+  std::optional<std::vector<std::string>> listDirectory(const std::string&) override {
+    return std::vector<std::string>{};
+  }
+  bool exists(const std::string&) override { return false; }
+  bool isDirectory(const std::string&) override { return false; }
+  bool changeDirectory(const std::string&) override { return false; }
+  std::string currentDirectory() override { return "/sandbox"; }
+  bool makeDirectory(const std::string&) override { return false; }
+  bool removeDirectory(const std::string&) override { return false; }
+  bool removeFile(const std::string&) override { return false; }
+  bool renameFile(const std::string&, const std::string&) override { return false; }
+  std::string temporaryName(const std::string&, const std::string&) override { return {}; }
+  int runShell(const std::string&) override { return 0; }
+  std::optional<std::string> environment(const std::string&) override { return std::nullopt; }
+  std::string executableDirectory() override { return "/sandbox"; }
+  std::tm localTime() override { return std::tm{}; }
+};
+
+}  // namespace mora::fuzz
