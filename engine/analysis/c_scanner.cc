@@ -44,6 +44,7 @@ void resetCandidate(FunctionDatabase& db) {
   c.inBody = c.awaitingBody = c.headerSeen = false;
   c.collectedLines = 0;
   c.currentName.clear();
+  c.callees.clear();
   db.functionCounters = {};
 }
 
@@ -162,7 +163,7 @@ int bodyLine(Engine& e, std::string& raw, std::string_view stripped,
       db.lastError = kScanOutOfMemory;
       return -1;
     }
-    c.collectedLines += addCalleeNames(stripped, *slot);
+    c.collectedLines += addCalleeNames(stripped, *slot, c.callees);
   }
   bool ends;
   if (!e.settings.braces) {
@@ -300,7 +301,7 @@ int braceBalance(std::string_view s) {
   return balance;
 }
 
-int addCalleeNames(std::string_view s, BodySlot& names) {
+int addCalleeNames(std::string_view s, BodySlot& names, std::unordered_set<std::string>& seen) {
   int added = 0;
   std::size_t start = 0;
   for (std::size_t pos = findOutsideStrings(s, '(', start); pos != npos;
@@ -312,7 +313,7 @@ int addCalleeNames(std::string_view s, BodySlot& names) {
     if (first == end) continue;
     std::string_view name = s.substr(first, end - first);
     if (isCReservedWord(name) || !isValidCName(name)) continue;
-    if (std::find(names.begin(), names.end(), name) != names.end()) continue;
+    if (!seen.emplace(name).second) continue;
     names.emplace_back(name);
     ++added;
   }

@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 #include "analysis/function_database.h"
 
@@ -49,9 +50,10 @@ bool isCNameChar(char c);
 bool isValidCName(std::string_view name);
 // Net "{" minus "}" outside strings, character literals and double-byte characters.
 int braceBalance(std::string_view text);
-// Appends the names called on `stripped` that `names` does not hold yet;
-// returns how many were added.
-int addCalleeNames(std::string_view stripped, BodySlot& names);
+// Appends the names called on `stripped` that `seen` does not hold yet to
+// `names` and `seen`; returns how many were added.
+int addCalleeNames(std::string_view stripped, BodySlot& names,
+                   std::unordered_set<std::string>& seen);
 
 // The four operations of the C/C++ row of the scanner table.
 void cStripLine(Engine& e, std::string_view raw, std::string& stripped);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "core/limits.h"
@@ -86,6 +87,9 @@ struct CScanState {
   std::int32_t collectedLines = 0;
   std::string currentName;
   std::int32_t startLine = 0;
+  // The callee names already in the candidate's slot, so that a long body
+  // checks each new name in constant time.
+  std::unordered_set<std::string> callees;
 };
 
 // Hooks of the preprocessor pass that runs while the ifdef setting is on.

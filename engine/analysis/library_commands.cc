@@ -14,15 +14,24 @@ namespace mora {
 
 namespace {
 
+// True when `rest` starts with the mode word `word` standing alone: followed
+// by a blank, the end or the "(" of a parenthesised list. "function*" is a
+// pattern, not the mode word.
+bool startsWithModeWord(std::string_view rest, std::string_view word, std::size_t* consumed) {
+  if (!startsWithKeyword(rest, word, consumed)) return false;
+  std::string_view after = rest.substr(*consumed);
+  return after.empty() || isBlank(after.front()) || after.front() == '(';
+}
+
 // The words `function` or `prototype` directly after the command word choose
 // the marker set for this command only.
 LibraryMode readModeWord(Engine& e, std::string_view& rest) {
   std::size_t n = 0;
-  if (startsWithKeyword(rest, "function", &n)) {
+  if (startsWithModeWord(rest, "function", &n)) {
     rest.remove_prefix(n);
     return LibraryMode::Function;
   }
-  if (startsWithKeyword(rest, "prototype", &n)) {
+  if (startsWithModeWord(rest, "prototype", &n)) {
     rest.remove_prefix(n);
     return LibraryMode::Prototype;
   }

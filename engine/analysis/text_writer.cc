@@ -6,6 +6,7 @@
 #include "analysis/source_files.h"
 #include "core/engine.h"
 #include "core/output.h"
+#include "reports/html_writers.h"
 
 namespace mora {
 
@@ -34,6 +35,52 @@ std::string rename(const FunctionPatternList& patterns, const std::string& name,
   return changed ? p->newName : name;
 }
 
+// Writes each function to the current output. In HTML mode the texts stand in
+// a preformatted block, each function behind an anchor (with its link in the
+// index file) and, for function texts, followed by a rule.
+void writeToOutput(Engine& e, const EntryList& entries, BodyTable& body,
+                   const FunctionPatternList& patterns, LibraryMode mode) {
+  std::ostream& out = outputStream(e);
+  bool html = e.settings.html;
+  if (html) {
+    writeOpenTag(&out, "PRE", true);
+    writeOpenTag(&out, "HR", true);
+  }
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    BodySlot* slot = body.slot(k);  // every recorded function owns one
+    if (!slot) break;
+    BodySlot& lines = *slot;
+    std::string name = rename(patterns, entryName(entries[k]), lines);
+    if (html) {
+      writeAnchor(&out, name);
+      writeLink(e.out.index.get(), e.settings.output, name);
+    }
+    for (const auto& line : lines) printOutput(e, out, line);
+    if (html && mode == LibraryMode::Function) writeOpenTag(&out, "HR", true);
+    body.destroy(k);
+  }
+  if (html) writeCloseTag(&out, "PRE", true);
+  out.flush();
+}
+
+// Appends each function to `file`, between begin and end lines when
+// `markers` is set.
+void writeToFile(std::ostream& file, const EntryList& entries, BodyTable& body,
+                 const FunctionPatternList& patterns, LibraryMode mode, bool markers) {
+  const MarkerSet& set = markerSet(mode);
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    BodySlot* slot = body.slot(k);  // every recorded function owns one
+    if (!slot) break;
+    BodySlot& lines = *slot;
+    std::string name = rename(patterns, entryName(entries[k]), lines);
+    if (markers) file << set.begin << '[' << name << "]\n";
+    for (const auto& line : lines) file << line;
+    if (markers) file << set.end << '\n';
+    body.destroy(k);
+  }
+  file.flush();
+}
+
 }  // namespace
 
 int writeFunctionTexts(Engine& e, const std::string& sourceFile, const std::string& outputFile,
@@ -41,30 +88,16 @@ int writeFunctionTexts(Engine& e, const std::string& sourceFile, const std::stri
   BodyTable body;
   EntryList entries;
   if (scanFileInMode(e, textScanMode(mode), sourceFile, patterns, body, entries) != 0) return -1;
-  std::unique_ptr<std::ostream> file;
-  if (!outputFile.empty()) {
-    file = openForAppending(e, outputFile);
-    if (!file) {
-      e.functions.lastError = kScanCannotOpenOutput;
-      return -1;
-    }
+  if (outputFile.empty()) {
+    writeToOutput(e, entries, body, patterns, mode);
+    return 0;
   }
-  const MarkerSet& set = markerSet(mode);
-  for (std::size_t k = 0; k < entries.size(); ++k) {
-    BodySlot none;
-    BodySlot* slot = body.slot(k);
-    BodySlot& lines = slot ? *slot : none;
-    std::string name = rename(patterns, entryName(entries[k]), lines);
-    if (file) {
-      if (markers) *file << set.begin << '[' << name << "]\n";
-      for (const auto& line : lines) *file << line;
-      if (markers) *file << set.end << '\n';
-    } else {
-      for (const auto& line : lines) printOutput(e, outputStream(e), line);
-    }
-    body.destroy(k);
+  std::unique_ptr<std::ostream> file = openForAppending(e, outputFile);
+  if (!file) {
+    e.functions.lastError = kScanCannotOpenOutput;
+    return -1;
   }
-  if (file) file->flush();
+  writeToFile(*file, entries, body, patterns, mode, markers);
   return 0;
 }
 

@@ -37,13 +37,9 @@ Word firstWord(std::string_view text) {
 }
 
 // A keyword argument that must be one of `allowed`: a word that is no keyword
-// raises FIEU005, another keyword FIEU012.
+// (a missing word too) raises FIEU005, another keyword FIEU012.
 std::optional<Token> keywordArgument(Engine& e, std::string_view word,
                                      std::initializer_list<Token> allowed) {
-  if (word.empty()) {
-    raiseMessage(e, "FIEU001");
-    return std::nullopt;
-  }
   auto token = lookupKeyword(word);
   if (!token) {
     raiseMessage(e, "FIEU005", word);

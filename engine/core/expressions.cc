@@ -156,7 +156,7 @@ class Evaluator {
         return true;
       }
       std::string_view op = runOf(rest(), kLogicalOperatorChars);
-      if (op != "&&" && op != "||") return fail("FIEU028", op.empty() ? rest() : op);
+      if (op != "&&" && op != "||") return fail("FIEU028", op);
       pos_ += op.size();
       bool next = false;
       if (!comparison(next)) return false;
@@ -430,11 +430,13 @@ class Evaluator {
         truth = isTrue(left) != negate;
         return true;
       }
-      if (atEnd()) return fail("FIEU003", ")");
-      return fail("FIEU028", op.empty() ? rest() : op);
+      // Also at the end of the text: the operator read there is empty.
+      return fail("FIEU028", op);
     }
     pos_ += op.size();
-    if (negate) left = isTrue(left) ? "" : "1";
+    // A negated left operand becomes "1" when it is empty and "" otherwise
+    // (so a negated "0" is "", not "1").
+    if (negate) left = left.empty() ? "1" : "";
     std::string right;
     if (!value(right, kComparisonEnd)) return false;
     if (leftIsInteger) {

@@ -201,6 +201,9 @@ TEST_F(ExpressionsTest, NegationReplacesTheLeftOperand) {
   set("$e", "");
   EXPECT_EQ(condition("(!$a == \"\")"), "true");
   EXPECT_EQ(condition("(!$e == \"1\")"), "true");
+  // Any non-empty text, "0" too, is replaced by "".
+  set("$z", "0");
+  EXPECT_EQ(condition("(!$z == \"\")"), "true");
   EXPECT_EQ(condition("(!($a == \"yes\"))"), "false");
   EXPECT_EQ(condition("(!(!($a == \"yes\")))"), "true");
 }
@@ -229,7 +232,8 @@ TEST_F(ExpressionsTest, ConditionErrors) {
   EXPECT_EQ(condition("($a == 1 & $b)"), "error");
   EXPECT_EQ(condition("($a"), "error");
   EXPECT_EQ(condition("($a == 1 $b)"), "error");
-  EXPECT_EQ(codes(), "FIEU003 FIEU003 FIEU003 FIEU028 FIEU028 FIEU003 FIEU012");
+  // "($a" ends where an operator should be: FIEU028 with the empty operator.
+  EXPECT_EQ(codes(), "FIEU003 FIEU003 FIEU003 FIEU028 FIEU028 FIEU028 FIEU012");
   // Both sides always run, so a failure on the right fails the condition.
   EXPECT_EQ(condition("($a == 2 && (1 / 0 == 1))"), "error");
   EXPECT_EQ(messageCount(), 8);

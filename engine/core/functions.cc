@@ -162,12 +162,9 @@ int cmdFunction(Engine& e, std::string_view rest) {
     return 0;
   }
   std::size_t n = functionNameLength(rest);
-  if (n == 0) {
-    raiseMessage(e, "FIEU001");
-    return 0;
-  }
   std::string_view after = skipBlanks(rest.substr(n));
-  if (after.empty() || after[0] != '(') {
+  // A definition without a name is refused like one without "(".
+  if (n == 0 || after.empty() || after[0] != '(') {
     raiseMessage(e, "FIEU003", "(");
     return 0;
   }
@@ -234,15 +231,19 @@ void finishFunctionBody(Engine& e) {
   x.functions.push_back({std::move(d.name), std::move(d.body)});
 }
 
-// call name(arguments)
+// call name(arguments): the name is checked first; the arguments are then
+// evaluated and stored one by one, so a failing argument leaves the earlier
+// ones in place, as does a tenth one.
 int cmdCall(Engine& e, std::string_view rest) {
   rest = trim(rest);
   std::size_t n = functionNameLength(rest);
-  if (n == 0) {
-    raiseMessage(e, "FIEU001");
+  std::string name(rest.substr(0, n));
+  CodeStoreOff codeStoreOff(e);
+  const std::vector<std::string>* body = functionBody(e, name);
+  if (!body && !isBuiltin(name)) {
+    raiseMessage(e, "FIEC019", name);
     return 0;
   }
-  std::string name(rest.substr(0, n));
   std::size_t open = n;
   while (open < rest.size() && isBlank(rest[open])) ++open;
   if (open >= rest.size() || rest[open] != '(') {
@@ -254,30 +255,25 @@ int cmdCall(Engine& e, std::string_view rest) {
     raiseMessage(e, "FIEU003", ")");
     return 0;
   }
+  std::vector<std::string_view> arguments =
+      splitArguments(rest.substr(open + 1, *close - open - 1));
+  for (std::size_t k = 0; k < arguments.size(); ++k) {
+    if (k == kMaxCallArguments) {
+      raiseMessage(e, "FIEU022");
+      return 0;
+    }
+    std::string value;
+    if (!evaluateArgument(e, arguments[k], value)) return 0;
+    if (setVariable(e, 0, argumentVariable(k), kScalarIndex, value) != 0) return 0;
+  }
   if (std::string_view extra = trim(rest.substr(*close + 1)); !extra.empty()) {
     raiseMessage(e, "FIEU005", extra);
     return 0;
   }
-  CodeStoreOff codeStoreOff(e);
-  const std::vector<std::string>* body = functionBody(e, name);
-  if (!body && !isBuiltin(name)) {
-    raiseMessage(e, "FIEC019", name);
-    return 0;
-  }
-  std::vector<std::string_view> arguments =
-      splitArguments(rest.substr(open + 1, *close - open - 1));
-  if (arguments.size() > kMaxCallArguments) {
-    raiseMessage(e, "FIEU022");
-    return 0;
-  }
-  std::vector<std::string> values(arguments.size());
-  for (std::size_t k = 0; k < arguments.size(); ++k)
-    if (!evaluateArgument(e, arguments[k], values[k])) return 0;
   // Argument variables beyond the last argument are emptied, so a parameter
   // without an argument reads "" and not what an earlier call left there.
-  for (std::size_t k = 0; k <= kMaxCallArguments; ++k)
-    setVariable(e, 0, argumentVariable(k), kScalarIndex,
-                k < values.size() ? values[k] : std::string());
+  for (std::size_t k = arguments.size(); k <= kMaxCallArguments; ++k)
+    setVariable(e, 0, argumentVariable(k), kScalarIndex, "");
 
   if (body) {
     if (!runScriptFunction(e, *body)) return 0;

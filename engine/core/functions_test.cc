@@ -61,7 +61,7 @@ TEST(Functions, DefinitionErrors) {
       "{\nfunction f()\n}\nfunction g($a) { $x = 1\nfunction h($a, b)\nfunction h($a, "
       "$a)\nfunction h($)\n"
       "function h($a $b)\nfunction h\nfunction ($a)\n");
-  EXPECT_EQ(messageCodes(r.err), "FIEU021 FIEU005 FIEU017 FIEU018 FIEU015 FIEU005 FIEU003 FIEU001");
+  EXPECT_EQ(messageCodes(r.err), "FIEU021 FIEU005 FIEU017 FIEU018 FIEU015 FIEU005 FIEU003 FIEU003");
 }
 
 TEST(Functions, CallErrors) {
@@ -69,6 +69,15 @@ TEST(Functions, CallErrors) {
       "func f()\n{\n}\ncall nothing()\ncall f\ncall f(\ncall f() x\n"
       "call f(1,2,3,4,5,6,7,8,9,10)\ncall f(1,2,3,4,5,6,7,8,9)\ncall f(1 +)\n");
   EXPECT_EQ(messageCodes(r.err), "FIEC019 FIEU003 FIEU003 FIEU005 FIEU022 FIEU005");
+}
+
+TEST(Functions, CallChecksTheNameFirstAndStoresArgumentsInTurn) {
+  auto r = runScript(
+      "func f()\n{\n}\ncall nothing\ncall\ncall f(\"a\", $_0 + \"b\")\necho $_1\n"
+      "call f(1,2,3,4,5,6,7,8,9,10)\necho $_8\n");
+  EXPECT_EQ(messageCodes(r.err), "FIEC019 FIEC019 FIEU022");
+  // $_1 read the $_0 just stored; nine arguments were stored before the tenth.
+  EXPECT_EQ(r.out, "ab\n9\n");
 }
 
 TEST(Functions, RecursionEndsAtTheDeepestBlock) {

@@ -56,19 +56,25 @@ std::optional<std::size_t> findOutsideQuotes(std::string_view s, char c, std::si
 }
 
 struct ForHeader {
-  std::string_view init;
   std::string condition;  // with its parentheses
   std::string_view step;
 };
 
-// for (init; condition; step)
+// for (init; condition; step): the header is read from left to right, and
+// init runs as soon as its ";" is found, before the rest is checked.
 std::optional<ForHeader> parseForHeader(Engine& e, std::string_view rest) {
   if (rest.empty() || rest[0] != '(') {
     raiseMessage(e, "FIEU003", "(");
     return std::nullopt;
   }
   auto first = findOutsideQuotes(rest, kStatementSeparator, 1);
-  auto second = first ? findOutsideQuotes(rest, kStatementSeparator, *first + 1) : std::nullopt;
+  if (!first) {
+    raiseMessage(e, "FIEU003", ";");
+    return std::nullopt;
+  }
+  std::string_view init = trim(rest.substr(1, *first - 1));
+  if (!init.empty() && executeInnerStatement(e, init) == kStatementFailed) return std::nullopt;
+  auto second = findOutsideQuotes(rest, kStatementSeparator, *first + 1);
   if (!second) {
     raiseMessage(e, "FIEU003", ";");
     return std::nullopt;
@@ -83,7 +89,6 @@ std::optional<ForHeader> parseForHeader(Engine& e, std::string_view rest) {
     return std::nullopt;
   }
   ForHeader h;
-  h.init = trim(rest.substr(1, *first - 1));
   std::string_view condition = trim(rest.substr(*first + 1, *second - *first - 1));
   h.condition = "(" + std::string(condition.empty() ? "1==1" : condition) + ")";
   h.step = trim(rest.substr(*second + 1, close - *second - 1));
@@ -140,8 +145,6 @@ int cmdWhile(Engine& e, std::string_view rest) {
 int cmdFor(Engine& e, std::string_view rest) {
   auto header = parseForHeader(e, trim(rest));
   if (!header) return headerFailed(e);
-  if (!header->init.empty() && executeInnerStatement(e, header->init) == kStatementFailed)
-    return headerFailed(e);
   return announceLoop(e, header->condition, header->step) ? 1 : headerFailed(e);
 }
 

@@ -57,6 +57,12 @@ TEST(Loops, HeaderErrors) {
   EXPECT_EQ(r.out, "no block\n");
 }
 
+TEST(Loops, ForRunsInitBeforeTheRestOfTheHeaderIsRead) {
+  auto r = runScript("for ($%i = 5; $%i < 3)\n{\n}\necho $%i\n");
+  EXPECT_EQ(messageCodes(r.err), "FIEU003");
+  EXPECT_EQ(r.out, "5\n");
+}
+
 TEST(Loops, BrokenHeaderSkipsTheBody) {
   auto r = runScript("while ($a = 1)\n{\necho \"body\"\n}\necho \"end\"\n");
   EXPECT_EQ(r.out, "end\n");

@@ -159,7 +159,10 @@ int cmdOpen(Engine& e, std::string_view rest) {
   }
   std::optional<std::string> name = readTargetName(e, rest.substr(1));
   if (!name) return 0;
-  // Opened before the old index closes, so a failure keeps the old one.
+  // Every open starts a new index: the old one is closed first, and after a
+  // failure no index is open.
+  e.out.index.reset();
+  e.out.indexName.clear();
   auto file = std::make_unique<std::ofstream>(
       *name, std::ios::binary | (mode == Token::Add ? std::ios::app : std::ios::trunc));
   if (!file->is_open()) {

@@ -90,7 +90,9 @@ TEST(IndexFile, OnlyInHtmlModeAndReplacedByTheNextOpen) {
   EXPECT_EQ(cmdOpen(t.engine, "write index = i.html"), 1);
   EXPECT_EQ(t.engine.out.indexName, "i.html");
   EXPECT_EQ(cmdOpen(t.engine, "add index = no/such/j.html"), 0);
-  EXPECT_EQ(t.engine.out.indexName, "i.html");  // the old index stays open
+  EXPECT_EQ(t.engine.out.index, nullptr);  // the old index was closed first
+  EXPECT_EQ(t.engine.out.indexName, "");
+  EXPECT_EQ(cmdOpen(t.engine, "add index = i.html"), 1);
   EXPECT_EQ(cmdClose(t.engine, "index"), 1);
   EXPECT_EQ(t.engine.out.index, nullptr);
   EXPECT_EQ(cmdClose(t.engine, "output"), 0);

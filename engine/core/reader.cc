@@ -21,7 +21,9 @@ class LogicalLine {
  public:
   // Feeds one prepared, non-empty line. Returns true when the logical line
   // is complete and should be executed. `extra` is added to the length test.
-  bool feed(Engine& e, std::string line, std::size_t extra) {
+  // Only lines of a stream get ";" before a last "{": the strings of a list
+  // (command strings, recorded bodies) are statements already.
+  bool feed(Engine& e, std::string line, std::size_t extra, bool splitBrace) {
     if (line.size() + text_.size() + extra >= kStatementMax) {
       raiseMessage(e, "FIEB001");
       reset();
@@ -34,7 +36,7 @@ class LogicalLine {
       continued_ = true;
       return false;
     }
-    if (line[last] == kBlockOpen && !isSecondByte(line, last))
+    if (splitBrace && line[last] == kBlockOpen && !isSecondByte(line, last))
       line.insert(last, 1, kStatementSeparator);
     text_ += line;
     continued_ = false;
@@ -166,7 +168,9 @@ bool expandAlias(Engine& e, std::string& statement) {
   std::string body = alias->body.substr(0, kAliasBufferMax - 1);
   std::size_t p = n;
   for (char k = '0'; k <= '9'; ++k) {
-    while (p < statement.size() && (isBlank(statement[p]) || statement[p] == ',')) ++p;
+    // Only blanks and tabs are skipped: a comma ends an argument and the
+    // next one then is empty, which ends the arguments.
+    while (p < statement.size() && isBlank(statement[p])) ++p;
     std::size_t end = p;
     while (end < statement.size() && !isArgumentEnd(statement[end])) ++end;
     const char placeholder[] = {'%', k, '\0'};
@@ -265,7 +269,7 @@ void runStream(Engine& e, std::istream& in, bool isStdin) {
       logical.reset();
       continue;
     }
-    if (logical.feed(e, std::move(prepared), 0)) executeLine(e, logical.take());
+    if (logical.feed(e, std::move(prepared), 0, true)) executeLine(e, logical.take());
   }
 }
 
@@ -279,7 +283,7 @@ int runStringList(Engine& e, const std::vector<std::string>& lines) {
     while (e.reader.pendingLine && !logical.continued()) {
       std::string pending = prepareLine(*e.reader.pendingLine);
       e.reader.pendingLine.reset();
-      if (!pending.empty() && logical.feed(e, std::move(pending), 1))
+      if (!pending.empty() && logical.feed(e, std::move(pending), 1, true))
         executeLine(e, logical.take());
     }
     std::string prepared = prepareLine(raw);
@@ -287,7 +291,7 @@ int runStringList(Engine& e, const std::vector<std::string>& lines) {
       logical.reset();
       continue;
     }
-    if (logical.feed(e, std::move(prepared), 1)) executeLine(e, logical.take());
+    if (logical.feed(e, std::move(prepared), 1, false)) executeLine(e, logical.take());
   }
   e.reader.inputIsStdin = wasStdin;
   return 0;

@@ -41,6 +41,10 @@ TEST(AliasExpansion, PlaceholdersDefaultsAndMissingValues) {
   s = "ft main x.c";
   ASSERT_TRUE(expandAlias(t.engine, s));
   EXPECT_EQ(s, "ftree main from x.c      ");
+  // Only blanks separate arguments: after a comma the next one is empty.
+  s = "ft main,x.c";
+  ASSERT_TRUE(expandAlias(t.engine, s));
+  EXPECT_EQ(s, "ftree main from     *.c ");
   s = "bad main";
   EXPECT_FALSE(expandAlias(t.engine, s));
   EXPECT_EQ(t.err(), "  FIEU033 : No value for %1\n");
@@ -93,6 +97,15 @@ TEST(ReadLoop, ContinuationJoinsLinesAndEmptyLineDropsIt) {
 TEST(ReadLoop, OpeningBraceAtLineEndIsSplitOff) {
   // "exit {" runs as "exit" (code 0); unsplit it would be a bad exit code.
   EXPECT_EQ(runScript("exit {\nexit 8\n").code, 0);
+}
+
+TEST(ReadLoop, CommandStringsAreNotSplitAtABrace) {
+  // "if (1 == 2) {" is one statement: "{" is its (untaken) statement, so no
+  // block is skipped and the lone "}" closes nothing.
+  auto r = runMora({"-vd1", "-nd", "-nh", "if (1 == 2) {", "echo \"in\"", "}"}, "");
+  EXPECT_EQ(r.out, "in\n");
+  EXPECT_EQ(r.code, 0);
+  EXPECT_NE(r.err.find("FIEU019"), std::string::npos) << r.err;
 }
 
 TEST(ReadLoop, OverlongStatementRaisesAndIsDropped) {

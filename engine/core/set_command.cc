@@ -168,48 +168,40 @@ int setLanguage(Engine& e, std::string_view rest, const SettingEntry&) {
   return 0;
 }
 
-// Reads the word argument of sysdt, prompt and dirmask; nothing at all after
-// the keyword is reported as a missing word.
-std::optional<std::string> readSettingWord(Engine& e, std::string_view rest) {
-  if (trim(rest).empty()) {
-    raiseMessage(e, "FIEU007");
+// Reads the word argument of sysdt, prompt and dirmask. An empty word raises
+// `emptyCode`, or for a setting that may be empty (prompt "") only when
+// nothing at all was written. This comes before the check for text after the
+// word, since a bare mask such as *.c reads as an empty word.
+std::optional<std::string> readSettingWord(Engine& e, std::string_view rest, bool mayBeEmpty,
+                                           const char* emptyCode) {
+  std::optional<WordArgument> word = readWordArgument(e, rest);
+  if (!word) return std::nullopt;
+  if (word->value.empty() && (!mayBeEmpty || trim(rest).empty())) {
+    raiseMessage(e, emptyCode);
     return std::nullopt;
   }
-  std::optional<WordArgument> word = readWordArgument(e, rest);
-  if (!word || !expectEnd(e, rest.substr(word->consumed))) return std::nullopt;
+  if (!expectEnd(e, rest.substr(word->consumed))) return std::nullopt;
   return std::move(word->value);
 }
 
 int setSysdt(Engine& e, std::string_view rest, const SettingEntry&) {
-  std::optional<std::string> name = readSettingWord(e, rest);
+  std::optional<std::string> name = readSettingWord(e, rest, false, "FIEU007");
   if (!name) return 0;
-  if (name->empty()) {
-    raiseMessage(e, "FIEU007");
-    return 0;
-  }
   e.settings.sysdt = std::move(*name);
   return 1;
 }
 
 int setPrompt(Engine& e, std::string_view rest, const SettingEntry&) {
-  std::optional<std::string> prompt = readSettingWord(e, rest);
+  std::optional<std::string> prompt = readSettingWord(e, rest, true, "FIEU007");
   if (!prompt) return 0;
   e.settings.prompt = std::move(*prompt);
   return 1;
 }
 
 int setDirmask(Engine& e, std::string_view rest, const SettingEntry&) {
-  if (trim(rest).empty()) {
-    raiseMessage(e, "FIEU012");
-    return 0;
-  }
-  std::optional<WordArgument> mask = readWordArgument(e, rest);
-  if (!mask || !expectEnd(e, rest.substr(mask->consumed))) return 0;
-  if (mask->value.empty()) {
-    raiseMessage(e, "FIEU012");
-    return 0;
-  }
-  e.settings.dirmask = std::move(mask->value);
+  std::optional<std::string> mask = readSettingWord(e, rest, false, "FIEU012");
+  if (!mask) return 0;
+  e.settings.dirmask = std::move(*mask);
   return 1;
 }
 

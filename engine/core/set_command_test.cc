@@ -131,6 +131,18 @@ TEST(SetWordArguments, QuotedAngleVariableAndEmpty) {
   EXPECT_NE(err.find("FIEU003 : Missing >"), std::string::npos);
 }
 
+// "*" and "?" are no word characters: a mask must be quoted, and a bare one
+// reads as an empty word.
+TEST(SetWordArguments, WildcardsEndTheWord) {
+  TestEngine t;
+  EXPECT_EQ(set(t, {"dirmask *.c"}), "0");
+  EXPECT_NE(t.err().find("FIEU012"), std::string::npos);
+  EXPECT_EQ(set(t, {"sysdt lib*", "dirmask \"*.c,*.h\""}), "01");
+  EXPECT_NE(t.err().find("FIEU005 : Unexpected text: *"), std::string::npos);
+  EXPECT_EQ(t.engine.settings.sysdt, "sysdt");
+  EXPECT_EQ(t.engine.settings.dirmask, "*.c,*.h");
+}
+
 TEST(SetOutput, AppendsToTheFileAndReturnsToTheConsole) {
   ScratchDir dir;
   dir.write("out.txt", "old\n");

@@ -14,6 +14,10 @@ namespace {
 
 std::size_t blanksAt(std::string_view text) { return text.size() - skipBlanks(text).size(); }
 
+// A word takes the name characters of a file list except the wildcards "?"
+// and "*"; a text holding them (a directory mask) is written in quotes.
+bool isNameWordChar(char c) { return c != '?' && c != '*' && isFileNameChar(c); }
+
 }  // namespace
 
 WordArgument readFileNameWord(std::string_view text) {
@@ -23,7 +27,7 @@ WordArgument readFileNameWord(std::string_view text) {
     // A lead byte takes its second byte with it, whatever that byte is.
     if (isSjisLead(text[i]) && i + 1 < text.size()) {
       i += 2;
-    } else if (isFileNameChar(text[i])) {
+    } else if (isNameWordChar(text[i])) {
       ++i;
     } else {
       break;

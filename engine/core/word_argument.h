@@ -16,8 +16,9 @@ struct WordArgument {
   std::size_t consumed = 0;  // characters of the text taken, with leading blanks
 };
 
-// A run of file-name characters after leading blanks; it may be empty. The
-// second byte of a double-byte character is always taken with its lead byte.
+// A run of file-name characters ("?" and "*" excluded) after leading blanks;
+// it may be empty. The second byte of a double-byte character is always
+// taken with its lead byte.
 WordArgument readFileNameWord(std::string_view text);
 
 // A word argument: a double-quoted text (its content), a variable (its value),

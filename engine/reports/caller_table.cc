@@ -26,6 +26,7 @@ NodeTable buildCallerTable(const NodeTable& functions, const FunctionPatternList
   std::vector<std::size_t> lastCaller;  // per target: the function added last, plus one
   for (std::size_t f = 0; f < functions.nodes.size(); ++f) {
     const std::string& caller = functions.nodes[f];
+    // Matched by name: a caller entry may carry " [file]" after its name.
     bool excluded = !without.empty() && without.matches(nameHead(caller));
     for (const std::string& callee : functions.children[f]) {
       auto [it, isNew] = targets.try_emplace(callee, -1);

@@ -32,6 +32,9 @@ bool listFile(Engine& e, const FunctionPatternList& names, const std::string& fi
   std::string shown = displayFileName(e, file);
   int number = 0;
   for (const FunctionEntry& entry : entries) {
+    // The patterns name functions: they are matched against the name alone,
+    // since with the file or position form the entry text also carries
+    // " [file]" and a plain name would then never match it.
     if (!without.empty() && without.matches(nameHead(entry))) continue;
     ++number;
     printOutput(e, outputStream(e),

@@ -55,6 +55,15 @@ The function library: import, list, export, print, delete.
   
     FIEI009 : No prototype found
 
+The mode word stands alone; "function*" is a pattern:
+
+  $ printf 'int functionA(void)\n{\n}\nint other(void)\n{\n}\n' > words.c
+  $ "$MORA" -vd1 -nd -nh "type function* from words.c" "type prototype (other) from words.c"
+  int functionA(void)
+  {
+  }
+  int other(void);
+
 The library file lives for one run:
 
   $ ls sysdt

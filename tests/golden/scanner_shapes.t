@@ -71,3 +71,27 @@ With the brace check off a body ends at a "}" in column one:
   int g(void)
   {
   }
+
+In HTML mode the texts stand in a preformatted block, each function behind
+an anchor linked from the index file; function texts (not prototypes) are
+followed by a rule, and the lines are escaped:
+
+  $ printf 'int lt(int a, int b)\n{\n    return a < b;\n}\n' > h.c
+  $ "$MORA" -vd1 -nd -nh "set html on; open write index = idx.html" "type * from h.c" "type prototype * from h.c" "close index"
+  <PRE>
+  <HR>
+  <U><A NAME="lt">lt</A></U>
+  int lt(int a, int b)
+  {
+      return a &lt; b;
+  }
+  <HR>
+  </PRE>
+  <PRE>
+  <HR>
+  <U><A NAME="lt">lt</A></U>
+  int lt(int a, int b);
+  </PRE>
+  $ cat idx.html
+  <A HREF="CONSOLE#lt">lt</A>
+  <A HREF="CONSOLE#lt">lt</A>
