@@ -7,6 +7,15 @@ The banner goes to standard error before anything else, unless -nh:
   $ "$MORA" -vd1 -nd "exit" 2>&1 | sed -n 1p | grep -c 'MORA Version 0.11-30 $'
   1
 
+The workbench learns the version this way (the text ends in a blank):
+
+  $ "$MORA" -vd1 -nd -nh 'echo $version' | od -c | sed -n 1,2p
+  0000000   M   O   R   A       V   e   r   s   i   o   n       0   .   1
+  0000020   1   -   3   0      \n
+  $ "$MORA" -nd -nh 'echo $version'
+  This Program cannot be run alone (part of veldra)
+  [1]
+
 Only the command strings run when a script is named too:
 
   $ printf 'exit 5\n' > five.mora
