@@ -27,6 +27,15 @@ RunResult runMora(const std::vector<std::string>& args, const std::string& input
   return r;
 }
 
+std::string messageCodes(const std::string& err) {
+  std::string result;
+  for (std::size_t at = err.find("FIE"); at != std::string::npos; at = err.find("FIE", at + 7)) {
+    if (!result.empty()) result += ' ';
+    result += err.substr(at, 7);
+  }
+  return result;
+}
+
 TestEngine::TestEngine(const std::string& input)
     : platform(makePosixPlatform()),
       inStream(input),

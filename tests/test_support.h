@@ -40,6 +40,9 @@ struct TestEngine {
   Engine engine;
 };
 
+// The message codes in `err`, in order, separated by blanks.
+std::string messageCodes(const std::string& err);
+
 // A temporary directory, removed with its content on destruction; it is the
 // current directory while it lives.
 class ScratchDir {

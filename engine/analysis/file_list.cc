@@ -4,7 +4,9 @@
 #include <new>
 
 #include "analysis/directory_walker.h"
+#include "analysis/source_files.h"
 #include "core/engine.h"
+#include "core/expressions.h"
 #include "core/keywords.h"
 #include "core/limits.h"
 #include "core/line_reader.h"
@@ -17,28 +19,6 @@ namespace mora {
 namespace {
 
 constexpr std::string_view kNamePunctuation = ".\\/_-~%!}#@[]+$&{():?*";
-
-bool isVariableNameChar(char c) {
-  return isAsciiAlnum(c) || c == '.' || c == '_' || c == '$' || c == '%';
-}
-
-// Reads the list file `name`: each non-empty line, cut into pieces of 255
-// bytes, is one name.
-bool readListFile(Engine& e, const std::string& name, std::vector<std::string>& names) {
-  std::ifstream in;
-  if (!e.platform.isDirectory(name)) in.open(name, std::ios::binary);
-  if (!in.is_open()) {
-    raiseMessage(e, "FIES001", name);
-    return false;
-  }
-  LineReader reader(in);
-  std::string piece;
-  while (reader.readPiece(piece, kFileNameMax)) {
-    chopLineFeed(piece);
-    if (!piece.empty()) names.push_back(piece);
-  }
-  return true;
-}
 
 class FileListParser {
  public:
@@ -68,7 +48,7 @@ class FileListParser {
     char c = pos_ < text_.size() ? text_[pos_] : '\0';
     if (c == kQuote) return parseQuoted(names);
     if (c == '<') return parseListFile(names);
-    if (c == kVariableMark && pos_ + 1 < text_.size() && isVariableNameChar(text_[pos_ + 1]))
+    if (c == kVariableMark && pos_ + 1 < text_.size() && isNameChar(text_[pos_ + 1]))
       return parseVariable(names);
     std::size_t start = pos_;
     pos_ = nameRunEnd(pos_);
@@ -107,7 +87,7 @@ class FileListParser {
   // by line feeds).
   bool parseVariable(std::vector<std::string>& names) {
     std::size_t start = pos_++;
-    while (pos_ < text_.size() && isVariableNameChar(text_[pos_])) ++pos_;
+    while (pos_ < text_.size() && isNameChar(text_[pos_])) ++pos_;
     std::string_view name = text_.substr(start, pos_ - start);
     long index = kScalarIndex;
     std::size_t digits = pos_ + 1;
@@ -261,6 +241,21 @@ bool allFilesExist(Engine& e, const std::vector<std::string>& files) {
     all = false;
   }
   return all;
+}
+
+bool readListFile(Engine& e, const std::string& name, std::vector<std::string>& names) {
+  auto in = openForReading(e, name);
+  if (!in) {
+    raiseMessage(e, "FIES001", name);
+    return false;
+  }
+  LineReader reader(*in);
+  std::string piece;
+  while (reader.readPiece(piece, kFileNameMax)) {
+    chopLineFeed(piece);
+    if (!piece.empty()) names.push_back(piece);
+  }
+  return true;
 }
 
 }  // namespace mora

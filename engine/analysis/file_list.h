@@ -30,6 +30,10 @@ struct ParsedList {
 // FIEU003, FIES001, FIES004). The names are not yet expanded.
 std::optional<ParsedList> parseFileList(Engine& e, std::string_view text);
 
+// Reads a list file: each non-empty line, cut into pieces of 255 bytes, is
+// one name. False after FIES001 when it cannot be read.
+bool readListFile(Engine& e, const std::string& name, std::vector<std::string>& names);
+
 // Whether every file exists; each missing one is named (FIEC013) before the
 // caller fails, so one run shows the user all of them.
 bool allFilesExist(Engine& e, const std::vector<std::string>& files);

@@ -1,7 +1,9 @@
 #include "analysis/pattern_list.h"
+#include "analysis/file_list.h"
 
 #include "analysis/source_files.h"
 #include "core/engine.h"
+#include "core/expressions.h"
 #include "core/line_reader.h"
 #include "core/messages.h"
 #include "core/text.h"
@@ -19,27 +21,7 @@ bool isPatternChar(char c, bool inParens) {
          kPatternPunctuation.find(c) != std::string_view::npos;
 }
 
-bool isVariableNameChar(char c) {
-  return isAsciiAlnum(c) || c == '.' || c == '_' || c == '$' || c == '%';
-}
-
 std::size_t blanksAt(std::string_view s) { return s.size() - skipBlanks(s).size(); }
-
-// The non-empty lines of a list file, in pieces of kLibraryPieceMax bytes.
-bool readListFile(Engine& e, const std::string& name, std::vector<std::string>& items) {
-  auto in = openForReading(e, name);
-  if (!in) {
-    raiseMessage(e, "FIES001", name);
-    return false;
-  }
-  LineReader reader(*in);
-  std::string piece;
-  while (reader.readPiece(piece, kLibraryPieceMax)) {
-    chopLineFeed(piece);
-    if (!piece.empty()) items.push_back(piece);
-  }
-  return true;
-}
 
 // One item at the start of `s`: its names (several for a list file) and the
 // characters it took; std::nullopt after a message.
@@ -67,7 +49,7 @@ std::optional<std::size_t> readItem(Engine& e, std::string_view s, bool inParens
   }
   if (!t.empty() && t[0] == '$') {
     std::size_t end = 1;
-    while (end < t.size() && isVariableNameChar(t[end])) ++end;
+    while (end < t.size() && isNameChar(t[end])) ++end;
     std::string value;
     if (getVariable(e, t.substr(0, end), kScalarIndex, value) < 0) return std::nullopt;
     names.push_back(value);

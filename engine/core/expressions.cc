@@ -300,32 +300,14 @@ class Evaluator {
   // "$name(args)": runs the call and yields $_r.
   bool call(std::string& out, std::size_t length) {
     std::size_t open = text_.find('(', pos_ + length);
-    std::size_t close = matchingParenthesis(open);
-    if (close == std::string_view::npos) return fail("FIEU003", ")");
+    auto found = mora::matchingParenthesis(text_, open);
+    if (!found) return fail("FIEU003", ")");
+    std::size_t close = *found;
     std::string callText(text_.substr(pos_ + 1, length - 1));
     callText.append(text_.substr(open, close - open + 1));
     pos_ = close + 1;
     if (!cmdCall(e_, callText)) return false;
     return getVariable(e_, "$_r", kScalarIndex, out) == 0;
-  }
-
-  std::size_t matchingParenthesis(std::size_t open) const {
-    int depth = 0;
-    for (std::size_t i = open; i < text_.size(); ++i) {
-      char c = text_[i];
-      if (isSjisLead(c) && i + 1 < text_.size()) {
-        ++i;
-      } else if (c == '"') {
-        std::size_t end = text_.find('"', i + 1);
-        if (end == std::string_view::npos) return end;
-        i = end;
-      } else if (c == '(') {
-        ++depth;
-      } else if (c == ')' && --depth == 0) {
-        return i;
-      }
-    }
-    return std::string_view::npos;
   }
 
   // sum: ["+" | "-"] product { ("+" | "-") product }

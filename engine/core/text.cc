@@ -81,4 +81,22 @@ long parseLeadingInt(std::string_view s) {
   return static_cast<std::int32_t>(value);
 }
 
+// The ")" that matches the "(" at `open`: nested parentheses are counted and
+// quoted text is passed over.
+std::optional<std::size_t> matchingParenthesis(std::string_view s, std::size_t open) {
+  int depth = 0;
+  bool quoted = false;
+  for (std::size_t i = open; i < s.size(); ++i) {
+    if (isSjisLead(s[i]) && i + 1 < s.size()) {
+      ++i;
+      continue;
+    }
+    if (s[i] == '"') quoted = !quoted;
+    if (quoted) continue;
+    if (s[i] == '(') ++depth;
+    if (s[i] == ')' && --depth == 0) return i;
+  }
+  return std::nullopt;
+}
+
 }  // namespace mora

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,10 @@ std::string_view skipBlanks(std::string_view s);  // blanks and tabs only
 // True when the byte at `pos` is the second byte of a double-byte character
 // that starts somewhere before it in `s`.
 bool isSecondByte(std::string_view s, std::size_t pos);
+
+// The ")" that matches the "(" at `open`: nested parentheses are counted,
+// double-quoted text and double-byte characters are passed over.
+std::optional<std::size_t> matchingParenthesis(std::string_view s, std::size_t open);
 
 // printf-style formatting into a std::string.
 std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));

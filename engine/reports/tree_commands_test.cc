@@ -66,7 +66,7 @@ TEST(TreeCommands, ListWithAndWithoutOperands) {
             " 001: mid                                      s.c                     \n");
   // The bare form lists the library: here there is none.
   RunResult bare = run(dir, "set sysdt nolib; list;");
-  EXPECT_NE(bare.err.find("FIE"), std::string::npos);
+  EXPECT_EQ(testing::messageCodes(bare.err), "FIEC014");
   EXPECT_EQ(bare.out, "");
 }
 
