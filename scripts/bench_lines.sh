@@ -11,11 +11,11 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 src=${1:-/tmp/realsrc/glibc-2.36}
 build=${2:-$root/build/release}
-mora=$build/engine/mora
+mora=$build/bin/mora
 # The invariants run in the unit test binary of this build, else of the
 # debug build beside it.
-tests=$build/engine/mora_unit_tests
-[ -x "$tests" ] || tests=$root/build/asan/engine/mora_unit_tests
+tests=$build/bin/mora_unit_tests
+[ -x "$tests" ] || tests=$root/build/asan/bin/mora_unit_tests
 if [ ! -d "$src" ]; then
   echo "skipped: no sources at $src (apt-get install glibc-source; unpack under /tmp)"
   exit 0

@@ -5,7 +5,7 @@
 # Usage: scripts/bench_scan.sh [path/to/mora]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-mora=${1:-$root/build/release/engine/mora}
+mora=${1:-$root/build/release/bin/mora}
 if [ ! -x "$mora" ]; then
   echo "no mora binary at $mora (build the release preset or pass its path)" >&2
   exit 1

@@ -6,7 +6,7 @@
 # Usage: scripts/bench_trees.sh [path/to/mora]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-mora=${1:-$root/build/release/engine/mora}
+mora=${1:-$root/build/release/bin/mora}
 if [ ! -x "$mora" ]; then
   echo "skipped: no mora binary at $mora (build a release tree or pass its path)"
   exit 0

@@ -6,4 +6,4 @@ scripts/deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release
 cd examples
-exec ../build/release/engine/mora -vd1 -nd -nh -f demo.mora
+exec ../build/release/bin/mora -vd1 -nd -nh -f demo.mora
