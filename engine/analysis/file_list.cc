@@ -255,6 +255,10 @@ bool readListFile(Engine& e, const std::string& name, std::vector<std::string>& 
     chopLineFeed(piece);
     if (!piece.empty()) names.push_back(piece);
   }
+  if (reader.failed()) {
+    raiseMessage(e, "FIES001", name);
+    return false;
+  }
   return true;
 }
 

@@ -81,6 +81,7 @@ int scanLines(Engine& e, std::istream& in, const LanguageScanner& scanner,
            !db.inBlockComment && db.mode == ScanMode::CallLists;
   };
   while (reader.next(raw, joins())) {
+    e.checkInterrupt();  // a file without end (a device) is read line by line
     scanner.stripLine(e, raw, stripped);
     bool skipped =
         e.settings.ifdef && db.preprocessor.skipsLine && db.preprocessor.skipsLine(e, raw);
@@ -145,6 +146,12 @@ int scanFile(Engine& e, const std::string& fileName, const FunctionPatternList& 
   if (modeUsesSlots(db.mode)) body.clear(db.recordedCount);
   scanner.endFile(e);
   if (result != 0) return -1;
+  // A read error is no end of file: the file could not be read, and the
+  // command fails naming it as it does for a file that cannot be opened.
+  if (in->bad()) {
+    db.lastError = kScanCannotOpenSource;
+    return -1;
+  }
   if (db.mode == ScanMode::StepCount) {
     const LineCounters& c = db.fileCounters;
     entries.push_back(format("> %d %d %d %d", c.total, c.code, c.comment, c.blank));

@@ -103,6 +103,10 @@ std::optional<std::vector<std::string>> readLibraryNames(Engine& e, LibraryMode 
       break;
     }
   });
+  if (in->bad()) {
+    raiseMessage(e, "FIEC004", e.settings.sysdt);
+    return std::nullopt;
+  }
   return names;
 }
 
@@ -138,7 +142,10 @@ int copyBlocks(Engine& e, std::istream& in, const FunctionPatternList& patterns,
     line(text, lineStart);
   });
   if (inBlock) end(newName);
-  (void)e;
+  if (in.bad()) {
+    raiseMessage(e, "FIEC004", e.settings.sysdt);
+    return -1;
+  }
   return matched;
 }
 
@@ -201,7 +208,7 @@ bool copyWithoutBlocks(std::istream& in, std::ostream& out, const FunctionPatter
     out << piece;
   });
   out.flush();
-  return static_cast<bool>(out);
+  return static_cast<bool>(out) && !in.bad();
 }
 
 }  // namespace

@@ -98,6 +98,11 @@ int writeFunctionTexts(Engine& e, const std::string& sourceFile, const std::stri
     return -1;
   }
   writeToFile(*file, entries, body, patterns, mode, markers);
+  // A full file system shows only here: the texts did not all arrive.
+  if (file->fail()) {
+    e.functions.lastError = kScanCannotOpenOutput;
+    return -1;
+  }
   return 0;
 }
 

@@ -207,7 +207,7 @@ std::string fopen(Engine& e, Arguments& a) {
   auto file = std::make_unique<BuiltinFile>();
   std::optional<std::ios::openmode> mode = openModeFor(a[1], file->textMode);
   if (!mode) return {};
-  file->stream.open(a[0], *mode);
+  file->stream.open(e.platform.userFilePath(a[0]), *mode);
   if (!file->stream.is_open()) return {};
   file->name = a[0];
   std::size_t slot = state.handlesAssigned++;

@@ -1,6 +1,7 @@
 #include "core/engine.h"
 
 #include <istream>
+#include <new>
 #include <ostream>
 
 #include "core/command_line.h"
@@ -49,7 +50,7 @@ Engine::Engine(Platform& p, std::istream& in, std::ostream& o, std::ostream& err
 Engine::~Engine() = default;
 
 void Engine::checkInterrupt() {
-  if (!interruptFlag_ || !*interruptFlag_) return;
+  if (exiting || !interruptFlag_ || !*interruptFlag_) return;
   *out.stdErr << "Terminated by User.\n";
   out.stdErr->flush();
   closeSpool(*this);
@@ -62,6 +63,11 @@ int Engine::run(const std::vector<std::string>& args) {
     code = start(args);
   } catch (const EngineExit& exit) {
     code = exit.code;
+  } catch (const std::bad_alloc&) {
+    // Outside any statement (start-up, the exit operation): the run cannot go on.
+    *out.stdErr << "Memory Full.\n";
+    out.stdErr->flush();
+    code = 255;
   }
   // The work file exists from start-up on (its name is reserved by creating
   // it); no path may leave it behind.
@@ -116,7 +122,13 @@ int Engine::start(const std::vector<std::string>& args) {
   }
 
   if (script.is_open()) {
-    runStream(*this, script, false);
+    // A script that fails to read part-way ends the run as one that cannot
+    // be opened does.
+    if (!runStream(*this, script, false)) {
+      raiseMessage(*this, "FIES009", settings.scriptFile);
+      messages.wheneverExitArmed = false;
+      exitOperation(*this, 255);
+    }
   } else {
     runStream(*this, stdIn, true);
   }

@@ -48,6 +48,9 @@ struct ReaderState {
   int lineNumber = 0;
   bool lineRead = false;  // whether any line has been read from the current source
   std::optional<std::string> pendingLine;
+  // The exit that a `whenever exit` handler delayed: taken once the handler
+  // line has run, whatever that line holds (an open "(" or quote included).
+  std::optional<int> pendingExit;
   std::vector<std::string> history;
   std::vector<Alias> aliases;
   std::vector<std::string> commandStrings;
@@ -81,11 +84,15 @@ class Engine {
   // Where the host's interrupt handler records a signal; checked between
   // statements and loop rounds.
   void setInterruptFlag(const volatile std::sig_atomic_t* flag) { interruptFlag_ = flag; }
-  // Ends the run at once with "Terminated by User." when a signal was recorded.
+  // Ends the run at once with "Terminated by User." when a signal was
+  // recorded. Called in every loop over statements, files, lines and output
+  // lines, so a signal is noticed within a fraction of a second.
   void checkInterrupt();
 
   Platform& platform;
   std::istream& stdIn;
+  // The exit operation is running: an interrupt must not cut it short.
+  bool exiting = false;
   EngineSettings settings;
   MessageState messages;
   ReaderState reader;

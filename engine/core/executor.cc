@@ -47,6 +47,10 @@ int openBlock(Engine& e, std::string_view statement) {
     return kStatementFailed;
   }
   if (x.depth >= kMaxDepth) {
+    // Inside a script function the rest of the body would run with its
+    // braces out of step (and a recursive call would go on nesting): the
+    // whole chain of calls gives up instead.
+    if (x.runningFunctions > 0) x.unwinding = true;
     raiseMessage(e, "FIEC018");
     return kStatementFailed;
   }

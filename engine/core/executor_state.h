@@ -70,6 +70,10 @@ struct ExecutorState {
   bool replaying = false;  // a `goto` is replaying the code list
   int scriptNesting = 0;   // include and event files being run
   int eventNesting = 0;    // event work files being run
+
+  int nesting = 0;           // levels of the nesting budget in use
+  int runningFunctions = 0;  // script function bodies being run
+  bool unwinding = false;    // the budget ran out; the chain is giving up
 };
 
 }  // namespace mora

@@ -36,9 +36,11 @@ void deleteWorkFiles(Engine& e) {
 void exitOperation(Engine& e, int code) {
   if (e.messages.wheneverExitArmed) {
     e.messages.wheneverExitArmed = false;
-    e.reader.pendingLine = e.messages.wheneverExit + ";exit " + std::to_string(code);
+    e.reader.pendingLine = e.messages.wheneverExit;
+    e.reader.pendingExit = code;
     return;
   }
+  e.exiting = true;
   closeRunFiles(e);
   commitStagedFiles(e);
   // The preprocessor definition table is released here once it exists.

@@ -7,6 +7,7 @@
 #include "core/dispatch.h"
 #include "core/engine.h"
 #include "core/messages.h"
+#include "core/nesting_budget.h"
 #include "core/text.h"
 #include "core/variables.h"
 
@@ -286,6 +287,8 @@ class Evaluator {
       pos_ = save;
       return true;
     }
+    NestingLevel level(e_, "FIEC018");
+    if (!level.entered()) return false;
     ++pos_;
     std::int32_t n = 0;
     auto consumed = evaluateInteger(e_, rest(), n, "]");
@@ -369,6 +372,8 @@ class Evaluator {
       return true;
     }
     if (c == '(') {
+      NestingLevel level(e_, "FIEC018");
+      if (!level.entered()) return false;
       ++pos_;
       if (!sum(out)) return false;
       skip();
@@ -389,6 +394,8 @@ class Evaluator {
       skip();
     }
     if (peek() == '(') {
+      NestingLevel level(e_, "FIEC018");
+      if (!level.entered()) return false;
       ++pos_;
       bool inner = false;
       if (!comparison(inner)) return false;

@@ -10,6 +10,7 @@
 #include "core/expressions.h"
 #include "core/labels.h"
 #include "core/messages.h"
+#include "core/nesting_budget.h"
 #include "core/reader.h"
 #include "core/text.h"
 #include "core/variables.h"
@@ -113,6 +114,19 @@ class CodeStoreOff {
   bool saved_;
 };
 
+// Counts the script function bodies being run, also when a run is left
+// through an exception.
+class FunctionRunning {
+ public:
+  explicit FunctionRunning(Engine& e) : e_(e) { ++e_.exec.runningFunctions; }
+  ~FunctionRunning() { --e_.exec.runningFunctions; }
+  FunctionRunning(const FunctionRunning&) = delete;
+  FunctionRunning& operator=(const FunctionRunning&) = delete;
+
+ private:
+  Engine& e_;
+};
+
 bool runScriptFunction(Engine& e, const std::vector<std::string>& body) {
   // The body opens a block: a call deeper than the deepest block fails here
   // rather than recursing without end.
@@ -124,10 +138,14 @@ bool runScriptFunction(Engine& e, const std::vector<std::string>& body) {
   setVariable(e, 0, "$_r", kScalarIndex, "");
   int depthBefore = e.exec.depth;
   std::vector<std::string> lines = body;  // the table may change while it runs
-  runStringList(e, lines);
+  {
+    FunctionRunning running(e);
+    runStringList(e, lines);
+  }
   // Blocks left open by a `return` inside them close with the function.
   closeBlocksTo(e, depthBefore);
-  return true;
+  // A call whose chain ran out of nesting did not complete.
+  return !isUnwinding(e);
 }
 
 }  // namespace

@@ -14,8 +14,12 @@ class LineReader {
   explicit LineReader(std::istream& in) : in_(in) {}
 
   // Reads the next piece of at most `max` characters into `out` (the line
-  // feed, if read, is kept). Returns false at end of input when nothing was read.
+  // feed, if read, is kept). Returns false at end of input when nothing was
+  // read, and after a read error, which leaves the stream bad().
   bool readPiece(std::string& out, std::size_t max);
+
+  // Whether reading stopped at a read error rather than the end.
+  bool failed() const { return in_.bad(); }
 
  private:
   std::istream& in_;

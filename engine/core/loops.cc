@@ -8,6 +8,7 @@
 #include "core/executor.h"
 #include "core/expressions.h"
 #include "core/messages.h"
+#include "core/nesting_budget.h"
 #include "core/reader.h"
 #include "core/text.h"
 
@@ -107,6 +108,7 @@ void runLoop(Engine& e, LoopLevel& loop) {
     int depthBefore = x.depth;
     runStringList(e, loop.body);
     closeBlocksTo(e, depthBefore);
+    if (isUnwinding(e)) break;
     // A jump (goto, return) out of the body leaves the loop, as break does.
     if (x.breakFlag || x.labelSearch) {
       x.breakFlag = false;

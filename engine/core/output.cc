@@ -11,6 +11,9 @@ namespace mora {
 std::ostream& outputStream(Engine& e) { return *e.out.output; }
 
 void printOutput(Engine& e, std::ostream& stream, std::string_view text) {
+  // Every report line passes here: a report that would print for hours
+  // (a tree with `repeat` over a cyclic call graph) still stops at once.
+  e.checkInterrupt();
   if (e.out.capturing) {
     // A piece that would overflow the capture buffer is dropped whole.
     if (e.out.capture.size() + text.size() <= kCaptureMax) e.out.capture.append(text);

@@ -54,7 +54,7 @@ int echoToFile(Engine& e, const std::string& text, std::string_view rest) {
   if (!name) return 0;
   // Through the file opener, so a file that staged changes are rewriting
   // gets the text in its copy and can still be restored.
-  std::ofstream file(openPathForWrite(e, *name),
+  std::ofstream file(openPathForWrite(e, e.platform.userFilePath(*name)),
                      std::ios::binary | (append ? std::ios::app : std::ios::trunc));
   if (!file.is_open()) {
     raiseMessage(e, "FIES001", *name);
@@ -124,7 +124,8 @@ int cmdSpool(Engine& e, std::string_view rest) {
     return 0;
   }
   if (!expectEnd(e, after)) return 0;
-  auto file = std::make_unique<std::ofstream>(word.value, std::ios::binary | std::ios::trunc);
+  auto file = std::make_unique<std::ofstream>(e.platform.userFilePath(word.value),
+                                              std::ios::binary | std::ios::trunc);
   if (!file->is_open()) {
     raiseMessage(e, "FIES008", word.value);
     return 0;
@@ -164,7 +165,8 @@ int cmdOpen(Engine& e, std::string_view rest) {
   e.out.index.reset();
   e.out.indexName.clear();
   auto file = std::make_unique<std::ofstream>(
-      *name, std::ios::binary | (mode == Token::Add ? std::ios::app : std::ios::trunc));
+      e.platform.userFilePath(*name),
+      std::ios::binary | (mode == Token::Add ? std::ios::app : std::ios::trunc));
   if (!file->is_open()) {
     raiseMessage(e, "FIES001", *name);
     return 0;

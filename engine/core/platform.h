@@ -33,6 +33,10 @@ class Platform {
   // Gives `to` the access permissions of `from`, so that a file replaced by
   // a rewritten copy keeps them.
   virtual bool copyPermissions(const std::string& from, const std::string& to) { return true; }
+  // Where a file that a script names is opened (fopen, echo >, spool, set
+  // output, the index and the trace): the name itself here; a sandbox maps
+  // every name into its scratch folder.
+  virtual std::string userFilePath(const std::string& path) { return path; }
   // A name for a new temporary file in `dir`, made from `prefix`; empty when
   // none can be made.
   virtual std::string temporaryName(const std::string& dir, const std::string& prefix) = 0;

@@ -1,14 +1,17 @@
 #include "core/reader.h"
 
 #include <fstream>
+#include <new>
 #include <ostream>
 
 #include "core/engine.h"
 #include "core/executor.h"
+#include "core/exit.h"
 #include "core/keywords.h"
 #include "core/limits.h"
 #include "core/line_reader.h"
 #include "core/messages.h"
+#include "core/nesting_budget.h"
 #include "core/output.h"
 #include "core/text.h"
 
@@ -57,6 +60,15 @@ class LogicalLine {
   std::string text_;
   bool continued_ = false;
 };
+
+// Once the handler line of `whenever exit` has run, the exit it delayed
+// takes place.
+void finishPendingExit(Engine& e) {
+  if (e.reader.pendingLine || !e.reader.pendingExit) return;
+  int code = *e.reader.pendingExit;
+  e.reader.pendingExit.reset();
+  exitOperation(e, code);
+}
 
 bool readLine(Engine& e, LineReader& reader, std::string& line) {
   if (e.reader.pendingLine) {
@@ -226,6 +238,17 @@ bool applyHistory(Engine& e, std::string& statement) {
   return true;
 }
 
+// Memory exhaustion fails the statement that ran into it, not the run: what
+// the statement built is released by the unwinding, and the run goes on to
+// its ordinary end (staged changes committed, work files deleted).
+void executeGuarded(Engine& e, std::string_view statement) {
+  try {
+    executeStatement(e, statement);
+  } catch (const std::bad_alloc&) {
+    raiseMessage(e, "FIES004");
+  }
+}
+
 }  // namespace
 
 void executeLine(Engine& e, std::string_view text) {
@@ -238,12 +261,16 @@ void executeLine(Engine& e, std::string_view text) {
     }
     if (!expandAlias(e, statement)) continue;
     if (!applyHistory(e, statement)) continue;
-    executeStatement(e, statement);
+    {
+      NestingLevel level(e, "FIEC018");
+      if (!level.entered()) return;
+      executeGuarded(e, statement);
+    }
     e.checkInterrupt();
   }
 }
 
-void runStream(Engine& e, std::istream& in, bool isStdin) {
+bool runStream(Engine& e, std::istream& in, bool isStdin) {
   e.reader.input = &in;
   e.reader.inputIsStdin = isStdin;
   e.reader.lineNumber = 0;
@@ -252,6 +279,9 @@ void runStream(Engine& e, std::istream& in, bool isStdin) {
   LogicalLine logical;
   std::string line;
   for (;;) {
+    // A script file inside a chain that ran out of nesting stops here.
+    if (isUnwinding(e)) return true;
+    finishPendingExit(e);
     if (isStdin && !logical.continued() && !isRecordingFunction(e)) {
       printOutput(e, *e.out.stdOut, e.settings.prompt);
     }
@@ -259,7 +289,7 @@ void runStream(Engine& e, std::istream& in, bool isStdin) {
     if (!readLine(e, reader, line)) {
       e.checkInterrupt();
       endOfInput(e);
-      return;
+      return !reader.failed();
     }
     ++e.reader.lineNumber;
     e.reader.lineRead = true;
@@ -278,13 +308,14 @@ int runStringList(Engine& e, const std::vector<std::string>& lines) {
   e.reader.inputIsStdin = false;
   LogicalLine logical;
   for (const std::string& raw : lines) {
-    if (e.exec.breakFlag) break;
+    if (e.exec.breakFlag || isUnwinding(e)) break;
     // A handler queued by `whenever` is the next line read, here as in a stream.
     while (e.reader.pendingLine && !logical.continued()) {
       std::string pending = prepareLine(*e.reader.pendingLine);
       e.reader.pendingLine.reset();
       if (!pending.empty() && logical.feed(e, std::move(pending), 1, true))
         executeLine(e, logical.take());
+      finishPendingExit(e);
     }
     std::string prepared = prepareLine(raw);
     if (prepared.empty()) {
@@ -305,7 +336,10 @@ int runScriptFile(Engine& e, const std::string& name) {
   }
   SavedSource saved(e);
   e.settings.scriptFile = name;
-  runStream(e, in, false);
+  if (!runStream(e, in, false)) {
+    raiseMessage(e, "FIES009", name);
+    return -1;
+  }
   return 0;
 }
 

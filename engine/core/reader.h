@@ -13,10 +13,11 @@ namespace mora {
 
 class Engine;
 
-// The read loop over one stream; returns at end of input.
-void runStream(Engine& e, std::istream& in, bool isStdin);
+// The read loop over one stream; returns at end of input, false when the
+// input ended in a read error.
+bool runStream(Engine& e, std::istream& in, bool isStdin);
 // Opens `name` (no search), runs it as a nested script, closes it. Returns 0,
-// or -1 after FIES001 when it cannot be opened.
+// or -1 after FIES001 when it cannot be opened or FIES009 when it fails to read.
 int runScriptFile(Engine& e, const std::string& name);
 // Runs each string as a line; stops early once `break` has run.
 int runStringList(Engine& e, const std::vector<std::string>& lines);

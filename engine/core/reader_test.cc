@@ -2,7 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fstream>
+#include <new>
+#include <sstream>
+
 #include "core/engine.h"
+#include "core/line_reader.h"
+#include "core/output.h"
+#include "fuzz/sandbox_platform.h"
 #include "test_support.h"
 
 namespace mora {
@@ -125,6 +133,62 @@ TEST(ReadLoop, LongPhysicalLineIsReadInPieces) {
 TEST(ReadLoop, PromptOnStandardInput) {
   auto r = runMora({"-vd1", "-nd", "-nh"}, "exit 0\n");
   EXPECT_EQ(r.out, "MORA>");
+}
+
+}  // namespace
+}  // namespace mora
+
+namespace mora {
+namespace {
+
+// Stands for any allocation of a command that fails: changing into the
+// directory "oom" runs out of memory.
+class ExhaustedPlatform : public fuzz::SandboxPlatform {
+ public:
+  bool changeDirectory(const std::string& dir) override {
+    if (dir == "oom") throw std::bad_alloc();
+    return true;
+  }
+};
+
+TEST(ExecuteLine, MemoryExhaustionFailsTheStatementNotTheRun) {
+  ExhaustedPlatform platform;
+  std::istringstream in("cd oom\necho \"next\"\nexit 3\n");
+  std::ostringstream out, err;
+  Engine engine(platform, in, out, err);
+  int code = engine.run({std::string(MORA_PROGRAM_DIR) + "/mora", "-vd1", "-nd", "-nh"});
+  EXPECT_EQ(testing::messageCodes(err.str()), "FIES004");
+  EXPECT_NE(out.str().find("next\n"), std::string::npos);
+  EXPECT_EQ(code, 3);
+}
+
+// /proc/self/mem opens but fails with EIO at its first byte: the reader
+// stops and says so instead of letting the exception end the process.
+TEST(LineReaderErrors, ReadErrorEndsReadingAndIsReported) {
+  std::ifstream mem("/proc/self/mem", std::ios::binary);
+  if (!mem) GTEST_SKIP() << "no /proc/self/mem";
+  LineReader reader(mem);
+  std::string piece;
+  EXPECT_FALSE(reader.readPiece(piece, 100));
+  EXPECT_TRUE(reader.failed());
+  std::istringstream text("a\n");
+  LineReader ok(text);
+  EXPECT_TRUE(ok.readPiece(piece, 100));
+  EXPECT_FALSE(ok.readPiece(piece, 100));
+  EXPECT_FALSE(ok.failed());
+}
+
+// Report output and line scans notice a recorded signal at once.
+TEST(Interrupts, OutputAndScansStopAtARecordedSignal) {
+  volatile std::sig_atomic_t flag = 1;
+  TestEngine t;
+  t.engine.setInterruptFlag(&flag);
+  EXPECT_THROW(printOutput(t.engine, *t.engine.out.stdOut, "line\n"), EngineExit);
+  EXPECT_EQ(t.out(), "");
+  EXPECT_EQ(t.err(), "Terminated by User.\n");
+  // The exit operation itself is never cut short.
+  t.engine.exiting = true;
+  EXPECT_NO_THROW(printOutput(t.engine, *t.engine.out.stdOut, "line\n"));
 }
 
 }  // namespace

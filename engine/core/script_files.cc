@@ -9,6 +9,7 @@
 #include "core/keywords.h"
 #include "core/line_reader.h"
 #include "core/messages.h"
+#include "core/nesting_budget.h"
 #include "core/reader.h"
 #include "core/text.h"
 
@@ -31,12 +32,14 @@ class ScriptNesting {
 
 // Runs one found script file; false after FIES009.
 bool runFoundScript(Engine& e, const std::string& path) {
+  NestingLevel level(e, "FIES009", path);
+  if (!level.entered()) return false;
   if (e.exec.scriptNesting >= kMaxScriptNesting || !canOpenForReading(path)) {
     raiseMessage(e, "FIES009", path);
     return false;
   }
   ScriptNesting nesting(e);
-  return runScriptFile(e, path) == 0;
+  return runScriptFile(e, path) == 0 && !isUnwinding(e);
 }
 
 // The names of a file list that must be the whole rest of the statement.
@@ -202,6 +205,10 @@ int cmdEvent(Engine& e, std::string_view rest) {
       in.clear();
       in.seekg(0);
       copied = readSection(in, section, lines) || copied;
+      if (in.bad()) {
+        raiseMessage(e, "FIES001", name);
+        return 0;
+      }
     }
   }
   if (!copied) return 1;

@@ -82,8 +82,8 @@ bool applyTrace(Engine& e, bool on) {
     return true;
   }
   if (e.out.trace) return true;
-  auto file =
-      std::make_unique<std::ofstream>(e.settings.traceFile, std::ios::binary | std::ios::trunc);
+  auto file = std::make_unique<std::ofstream>(e.platform.userFilePath(e.settings.traceFile),
+                                              std::ios::binary | std::ios::trunc);
   if (!file->is_open()) {
     raiseMessage(e, "FIES001", e.settings.traceFile);
     return false;
@@ -223,7 +223,8 @@ int setOutput(Engine& e, std::string_view rest, const SettingEntry&) {
   }
   // The new file is opened before the old one closes, so a failure leaves
   // output where it was.
-  auto file = std::make_unique<std::ofstream>(name->value, std::ios::binary | std::ios::app);
+  auto file = std::make_unique<std::ofstream>(e.platform.userFilePath(name->value),
+                                              std::ios::binary | std::ios::app);
   if (!file->is_open()) {
     raiseMessage(e, "FIES001", name->value);
     return 0;

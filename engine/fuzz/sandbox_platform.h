@@ -1,6 +1,7 @@
 // A platform for fuzz targets: nothing reaches the real system (no shell,
 // no directory changes, no removals); files that commands write land in the
-// current directory, which each target makes a fresh temporary one.
+// current directory, which each target makes a fresh temporary one, and
+// files that scripts name are confined to it.
 #pragma once
 
 #include <optional>
@@ -24,6 +25,13 @@ class SandboxPlatform : public Platform {
   bool removeDirectory(const std::string&) override { return false; }
   bool removeFile(const std::string&) override { return false; }
   bool renameFile(const std::string&, const std::string&) override { return false; }
+  // Every file a script names lands in the scratch folder (the current
+  // directory of the target), whatever directories or ".." the name holds.
+  std::string userFilePath(const std::string& path) override {
+    std::string flat = "sbx_";
+    for (char c : path.substr(0, 64)) flat += c == '/' || c == '\0' ? '_' : c;
+    return flat;
+  }
   std::string temporaryName(const std::string&, const std::string&) override { return {}; }
   int runShell(const std::string&) override { return 0; }
   std::optional<std::string> environment(const std::string&) override { return std::nullopt; }

@@ -1,6 +1,7 @@
 // The four HTML writers of the reports: tags, anchors and links that go
 // straight to a stream (the report page or the index file), never through the
-// output path and never escaped.
+// output path. Names and page names are escaped, since they come from file
+// and function names that anyone can choose.
 #pragma once
 
 #include <iosfwd>

@@ -7,18 +7,28 @@
 namespace mora {
 namespace {
 
-TEST(HtmlWriters, WriteTheirFormsUnescaped) {
+TEST(HtmlWriters, WriteTheirForms) {
   std::ostringstream out;
   EXPECT_TRUE(writeOpenTag(&out, "PRE", true));
   EXPECT_TRUE(writeOpenTag(&out, "B", false));
   EXPECT_TRUE(writeCloseTag(&out, "B", false));
   EXPECT_TRUE(writeCloseTag(&out, "PRE", true));
-  EXPECT_TRUE(writeAnchor(&out, "a<b"));
+  EXPECT_TRUE(writeAnchor(&out, "main"));
   EXPECT_TRUE(writeLink(&out, "page.html", "main"));
   EXPECT_EQ(out.str(),
             "<PRE>\n<B></B></PRE>\n"
-            "<U><A NAME=\"a<b\">a<b</A></U>\n"
+            "<U><A NAME=\"main\">main</A></U>\n"
             "<A HREF=\"page.html#main\">main</A>\n");
+}
+
+// A file may be named to close the attribute and open a tag of its own.
+TEST(HtmlWriters, NamesAndPagesCannotInjectMarkup) {
+  std::ostringstream out;
+  writeAnchor(&out, "x\"><img src=x>.c");
+  writeLink(&out, "p&#1.html", "a<b");
+  EXPECT_EQ(out.str(),
+            "<U><A NAME=\"x&quot;&gt;&lt;img src=x&gt;.c\">x&quot;&gt;&lt;img src=x&gt;.c</A></U>\n"
+            "<A HREF=\"p&amp;%231.html#a&lt;b\">a&lt;b</A>\n");
 }
 
 TEST(HtmlWriters, AbsentStreamWritesNothing) {

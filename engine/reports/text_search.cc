@@ -5,6 +5,7 @@
 #include "analysis/source_files.h"
 #include "core/engine.h"
 #include "core/limits.h"
+#include "core/messages.h"
 #include "core/output.h"
 #include "core/text.h"
 #include "reports/piece_reader.h"
@@ -40,6 +41,7 @@ class Search {
     std::string_view piece;
     long long number = 0;
     while (reader.next(piece)) {
+      e_.checkInterrupt();
       ++number;
       std::string_view compared = piece;
       if (folded_) {
@@ -48,6 +50,9 @@ class Search {
       }
       if (containsAny(compared, strings_)) printMatch(file, number, piece);
     }
+    // A read error (EIO) ends the pieces early; the search of this file is
+    // reported as failed rather than complete.
+    if (in->bad()) raiseMessage(e_, "FIEC010", file);
   }
 
  private:

@@ -166,13 +166,23 @@ bool substituteFile(Engine& e, const std::string& name, const std::vector<Substi
 
 }  // namespace
 
+// Each pair rewrites the line in one pass into a second buffer, so a long
+// line with many occurrences costs its length, not length times occurrences.
 void substituteLine(std::string& line, const std::vector<Substitution>& pairs) {
+  std::string rewritten;
   for (const auto& [oldText, newText] : pairs) {
     if (oldText.empty() || oldText == newText) continue;
-    for (std::size_t at = findText(line, oldText, 0); at != std::string::npos;
-         at = findText(line, oldText, at + newText.size())) {
-      line.replace(at, oldText.size(), newText);
+    std::size_t at = findText(line, oldText, 0);
+    if (at == std::string::npos) continue;
+    rewritten.clear();
+    std::size_t copied = 0;
+    for (; at != std::string::npos; at = findText(line, oldText, copied)) {
+      rewritten.append(line, copied, at - copied);
+      rewritten += newText;
+      copied = at + oldText.size();
     }
+    rewritten.append(line, copied, std::string::npos);
+    line.swap(rewritten);
   }
 }
 
@@ -183,11 +193,11 @@ int cmdDefine(Engine& e, std::string_view rest) {
   if (!allFilesExist(e, request->files)) return 0;
   for (const auto& file : request->files) {
     if (!registerStagedFile(e, file)) {
-      raiseMessage(e, "FIEC015");
+      raiseMessage(e, "FIEC015", file);
       return 0;
     }
     if (!substituteFile(e, file, request->pairs)) {
-      raiseMessage(e, "FIEC016");
+      raiseMessage(e, "FIEC016", file);
       return 0;
     }
   }

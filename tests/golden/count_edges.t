@@ -52,9 +52,9 @@ when it is the last one, the grand total is left out too:
   $ "$MORA" -vd1 -nd -nh "set count file; count * from src/b.c, src/sub"
    File                     Line     Step     Comment  
    src/b.c                  4        4        0        
-    FIEC010 : Report failed
+    FIEC010 : Report failed: src/sub
   $ "$MORA" -vd1 -nd -nh "set count file; count * from src/sub, src/b.c"
-    FIEC010 : Report failed
+    FIEC010 : Report failed: src/sub
    File                     Line     Step     Comment  
    src/b.c                  4        4        0        
                             4        4        0        

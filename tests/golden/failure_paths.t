@@ -1,0 +1,65 @@
+Failures that must be reported as failures: read errors name the file,
+a full file system is no success, a `whenever exit` handler cannot swallow
+the exit, file names cannot inject markup, and signals stop long reports.
+
+  $ cd "$CRAMTMP"
+  $ printf 'int main(void)\n{\n  f();\n}\n' > a.c
+
+A file that opens but fails to read (EIO) fails the command, naming it:
+
+  $ "$MORA" -vd1 -nd -nh "list * from /proc/self/mem" "echo \"next\""
+    FIEC010 : Report failed: /proc/self/mem
+  next
+  $ "$MORA" -vd1 -nd -nh "ftree * from /proc/self/mem"
+    FIEC001 : Cannot analyse file: /proc/self/mem
+  $ "$MORA" -vd1 -nd -nh "find \"x\" from /proc/self/mem"
+    FIEC010 : Report failed: /proc/self/mem
+  $ "$MORA" -vd1 -nd -nh "include /proc/self/mem" "echo \"next\""
+    FIES009 : Cannot run script: /proc/self/mem
+  next
+  $ "$MORA" -vd1 -nd -nh -f /proc/self/mem
+    FIES009 : Cannot run script: /proc/self/mem
+  [255]
+
+Functions imported into a library on a full file system are not imported:
+
+  $ "$MORA" -vd1 -nd -nh "set sysdt /dev/full" "import * from a.c" "echo \"next\""
+    FIEC004 : Cannot use library file: /dev/full
+  next
+
+A `whenever exit` handler with an open parenthesis or quote still ends the
+run with the code of the exit it delayed:
+
+  $ printf 'whenever exit echo ("x\nexit 5\necho "not reached"\n' > w.mora
+  $ "$MORA" -vd1 -nd -nh -f w.mora 2>&1 | grep -c "not reached"
+  0
+  $ "$MORA" -vd1 -nd -nh -f w.mora > /dev/null 2>&1
+  [5]
+  $ printf 'whenever exit echo "open\nexit 6\necho "not reached"\n' > q.mora
+  $ "$MORA" -vd1 -nd -nh -f q.mora
+  open
+  [6]
+
+File and function names are escaped in anchors and index links:
+
+  $ cp a.c 'x"><img src=x onerror=alert(1)>.c'
+  $ cat > page.mora <<'EOF'
+  > set output page.html
+  > set html on
+  > open write index = index.html
+  > list * from "x\"><img src=x onerror=alert(1)>.c"
+  > close index
+  > EOF
+  $ "$MORA" -vd1 -nd -nh -f page.mora
+  $ grep -c "<img" page.html index.html
+  page.html:0
+  index.html:0
+  $ cat index.html
+
+A tree that would print for hours stops at SIGTERM:
+
+  $ for i in $(seq 1 60); do printf 'void f%d(void)\n{\n  f%d(); f%d(); f%d();\n}\n' $i $(( i % 60 + 1 )) $(( (i + 7) % 60 + 1 )) $(( (i + 13) % 60 + 1 )); done > cycle.c
+  $ ("$MORA" -vd1 -nd -nh "ftree repeat * from cycle.c" > /dev/null 2> err.txt & pid=$!; sleep 2; kill -TERM $pid; sleep 1; if kill -0 $pid 2>/dev/null; then echo "still running"; kill -KILL $pid; fi; wait $pid; echo "exit $?")
+  exit 0
+  $ cat err.txt
+  Terminated by User.
