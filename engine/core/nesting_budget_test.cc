@@ -30,10 +30,11 @@ TEST(NestingBudget, EveryKindOfChainEndsWithOneMessageAndTheRunGoesOn) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    auto r = runScript(std::string(c.script) + "echo \"after\"\n$s = \"echo ok\"\ncall eval($s)\n");
+    auto r = runScript("function g($x) {\necho $x\n}\n" + std::string(c.script) +
+                       "echo \"after\"\n$%k = (((2 + 3)))\ncall g($%k)\n");
     EXPECT_EQ(messageCodes(r.err), c.codes);
     EXPECT_NE(r.out.find("after\n"), std::string::npos);
-    EXPECT_NE(r.out.find("ok\n"), std::string::npos);
+    EXPECT_NE(r.out.find("5\n"), std::string::npos);
     EXPECT_EQ(r.code, 0);
   }
 }
