@@ -1,0 +1,13 @@
+// Printing a node table as trees through the output path, with the HTML
+// frame and root anchors when HTML mode is on.
+#pragma once
+
+#include "reports/node_table.h"
+
+namespace mora {
+
+class Engine;
+
+void printTreeTable(Engine& e, const NodeTable& table, bool repeat);
+
+}  // namespace mora
