@@ -45,9 +45,10 @@ bool testsNames(DirectiveKind kind) {
 void collectNames(std::istream& in, NameList& names) {
   LineReader reader(in);
   std::string piece;
+  std::string line;
   bool inComment = false;
   while (reader.readPiece(piece, kCheckLineMax)) {
-    std::string line = stripComments(piece, inComment);
+    stripComments(piece, inComment, line);
     Directive d = classifyDirective(line);
     if (!testsNames(d.kind)) continue;
     for (std::string_view name : conditionNames(d.argument)) {
@@ -95,8 +96,8 @@ int checkDefine(Engine& e, const std::vector<std::string>& files) {
 
 }  // namespace
 
-std::string stripComments(std::string_view line, bool& inComment) {
-  std::string out;
+void stripComments(std::string_view line, bool& inComment, std::string& out) {
+  out.clear();
   std::size_t n = std::min(line.find('\n'), line.size());
   for (std::size_t i = 0; i < n; ++i) {
     char c = line[i];
@@ -121,7 +122,11 @@ std::string stripComments(std::string_view line, bool& inComment) {
       out += c;
     }
   }
-  return std::string(trim(out));
+  // Trimmed in place, so the buffer keeps its room for the next line.
+  std::string_view kept = trim(out);
+  std::size_t first = static_cast<std::size_t>(kept.data() - out.data());
+  out.erase(first + kept.size());
+  out.erase(0, first);
 }
 
 std::vector<std::string_view> conditionNames(std::string_view argument) {

@@ -10,9 +10,9 @@ namespace mora {
 
 class Engine;
 
-// Removes C comments from one line; `inComment` carries an open block
-// comment from line to line. Surrounding white space is removed too.
-std::string stripComments(std::string_view line, bool& inComment);
+// Removes C comments from one line into `out` (reused from line to line);
+// `inComment` carries an open block comment. Surrounding white space goes too.
+void stripComments(std::string_view line, bool& inComment, std::string& out);
 
 // The names a conditional directive's argument tests, in order; the
 // operator word "defined" is no macro and is left out.
