@@ -162,7 +162,8 @@ int cmdItree(Engine& e, std::string_view rest) {
   }
   try {
     NodeTable table = buildIncludeTable(e, expandFileNames(e, list->names));
-    printTreeTable(e, table, true);
+    // Files that only include each other would otherwise not be drawn at all.
+    printTreeTable(e, table, true, true);
   } catch (const std::bad_alloc&) {
     raiseMessage(e, "FIES004");
     return 0;

@@ -143,13 +143,13 @@ TreeSink outputSink(Engine& e) {
 
 }  // namespace
 
-void printTreeTable(Engine& e, const NodeTable& table, bool repeat) {
+void printTreeTable(Engine& e, const NodeTable& table, bool repeat, bool unreached) {
   bool html = e.settings.html;
   if (html) {
     writeOpenTag(&outputStream(e), "HR", true);
     writeOpenTag(&outputStream(e), "PRE", true);
   }
-  TreeOptions options{repeat, e.settings.line, e.settings.filepos};
+  TreeOptions options{repeat, e.settings.line, e.settings.filepos, unreached};
   printTrees(table, options, outputSink(e));
   if (html) writeCloseTag(&outputStream(e), "PRE", true);
 }

@@ -8,6 +8,7 @@ namespace mora {
 
 class Engine;
 
-void printTreeTable(Engine& e, const NodeTable& table, bool repeat);
+// `unreached`: nodes that no root's tree shows get trees of their own.
+void printTreeTable(Engine& e, const NodeTable& table, bool repeat, bool unreached = false);
 
 }  // namespace mora

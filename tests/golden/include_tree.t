@@ -92,9 +92,18 @@ In HTML mode roots become anchors, as in the call trees.
 getdepend lists every existing file that a file includes, directly or
 through others, each once; a cycle ends; a missing file fails.
 
-  $ run 'call getdepend("main.c", $o)' 'echo $o' 'echo $_r' 'call getdepend("top.c", $o)' 'echo $o' 'call getdepend("missing.c", $o)' 'echo "[$o]"' 'echo "[$_r]"'
+  $ run 'call getdepend("main.c", $o)' 'echo $o' 'echo $_r' 'call getdepend("top.c", $o)' 'echo $o' 'call getdepend("missing.c", $o)' 'if ($o == "" && $_r == "") {' 'echo "failed"' '}'
   common.h util.h 
   1
   a.h b.h 
-  [$o]
-  [$_r]
+  failed
+
+Files that only include each other have no root; the first of them that no
+tree has shown gets a tree of its own, so none of them is lost.
+
+  $ run 'set line ascii' 'itree a.h, b.h'
+   a.h
+     +-b.h
+       |-a.h
+       +-leaf.h
+  
