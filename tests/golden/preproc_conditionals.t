@@ -100,3 +100,33 @@ the outermost level true.
   $ run 'set ifdef on' 'list * from stray.c'
    a                                        stray.c                 
    b                                        stray.c                 
+
+Hostile define files: 100 000 lines fill the table at 512 records and the
+rest is ignored without a message; a line of 10 000 bytes keeps its first
+1 018 bytes of value and the next line is read as usual; a binary file loads
+whatever lines look like names, and the run goes on.
+
+  $ seq 1 100000 | sed 's/^/N/' > big.def
+  $ run 'load define big.def' deflist | wc -l
+  512
+  $ run 'load define big.def' deflist | tail -1
+  <N512> = NONE
+  $ { printf 'LONG '; head -c 10000 /dev/zero | tr '\0' x; printf '\nAFTER 1\n'; } > long.def
+  $ run 'load define long.def' deflist | cut -c1-20
+  <LONG> = <xxxxxxxxxx
+  <AFTER> = <1>
+  $ run 'load define long.def' deflist | head -1 | wc -c
+  1030
+  $ seq 1 20000 | gzip -n -9 > binary.def
+  $ run 'load define binary.def' 'echo "still running"' | tail -1
+  still running
+
+Conditionals nested 100 deep: the stack stops at depth 30, where each deeper
+conditional overwrites the innermost level; thirty #endif lines then close
+everything, and the seventy that follow clear the outermost level.
+
+  $ { for i in $(seq 100); do echo '#if 1'; done; echo 'int inner(void) { return 0; }';
+  >   for i in $(seq 100); do echo '#endif'; done; echo 'int outer(void) { return 0; }'; } > deep.c
+  $ run 'set ifdef on' 'list * from deep.c'
+   inner                                    deep.c                  
+   outer                                    deep.c                  
