@@ -25,7 +25,7 @@ exit n ends with n; the code is taken modulo 256 by the system:
 An exit argument that is no number is refused and the run goes on:
 
   $ "$MORA" -vd1 -nd -nh "exit now" "exit 2"
-    FIEU011 : Invalid exit code: now
+    FIEU011 : Invalid exit code: now (exit takes a decimal number)
   [2]
 
 A `whenever exit` handler runs before the run ends, also among command strings:
@@ -79,7 +79,7 @@ The 9999th diagnostic ends the run with code 1, after printing it:
   $ wc -l < errors.txt
   9999
   $ tail -n 1 errors.txt
-    FIEU002 : Unknown command: bogus
+    FIEU002 : Unknown command: bogus (help alone lists the commands)
 
 An interrupt ends the run with code 0 and a message:
 
