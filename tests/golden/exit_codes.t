@@ -46,6 +46,10 @@ Help, and options that are not understood:
                     s :               to stdout
                     f :         with ScriptFileName
                     n :         without ScriptFileName
+         -f scriptfile: Script file-name (@scriptfile is the same)
+         -nh          : Not print the banner
+         -vd<n>       : Hand-shake, n from 1 to 9 (required: -vd1)
+         -help, -?    : This usage (--help, --version: on stdout)
   
   $ "$MORA" -nh -q 2>/dev/null
   [255]

@@ -29,7 +29,7 @@ hand-shake is checked:
 
 The short usage of -help names every option:
 
-  $ "$MORA" -nh -help 2>&1 | grep -E -- '-vd|-nh|@|-f '
+  $ "$MORA" -nh -help 2>&1 | grep -E -- ' -(vd|nh|f)[ <]'
          -f scriptfile: Script file-name (@scriptfile is the same)
          -nh          : Not print the banner
          -vd<n>       : Hand-shake, n from 1 to 9 (required: -vd1)
