@@ -54,6 +54,6 @@ Malformed lists raise one message each:
 
   $ "$MORA" -vd1 -nd -nh "ls a.c,,b.c" "ls a.c b.c" "ls <nofile.lst>" 'ls "open'
     FIEU007 : File name or word missing (help and the command name show what it takes)
-    FIEU003 : Expected , here (a list needs commas between its items: a.c, b.c)
+    FIEU003 : Expected , here
     FIES001 : Cannot open file: nofile.lst
-    FIEU003 : Expected " here (a list needs commas between its items: a.c, b.c)
+    FIEU003 : Expected " here

@@ -63,7 +63,7 @@ where a value belongs, an unknown command, an unknown topic:
 
   $ cp "$EXAMPLES"/calc/*.c .
   $ "$MORA" -vd1 -nd -nh "ftree * from main.c lexer.c"
-    FIEU003 : Expected , here (a list needs commas between its items: a.c, b.c)
+    FIEU003 : Expected , here
   $ "$MORA" -vd1 -nd -nh "echo hi"
     FIEU012 : Invalid operand: hi (texts go in double quotes, variables begin with $)
   $ "$MORA" -vd1 -nd -nh "lst * from main.c"

@@ -52,4 +52,4 @@ Strings join with "+" only:
   "abcd"
   []
     FIEU005 : Unexpected text: "y" (the statement should end before it)
-    FIEU003 : Expected " here (a list needs commas between its items: a.c, b.c)
+    FIEU003 : Expected " here

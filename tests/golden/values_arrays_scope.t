@@ -65,7 +65,7 @@ A variable declared with var lives in its block; others are global:
   $ "$MORA" -vd1 -nd -nh -f s.mora 2>&1
   nested
   outer global
-    FIEU003 : Expected $ here (a list needs commas between its items: a.c, b.c)
+    FIEU003 : Expected $ here
     FIEU012 : Invalid operand: w (texts go in double quotes, variables begin with $)
 
 Backquotes capture what a command prints, line feed included:
@@ -84,4 +84,4 @@ Backquotes capture what a command prints, line feed included:
   <MORA Version 0.11-30 
   >
     FIEU005 : Unexpected text: + "b" (the statement should end before it)
-    FIEU003 : Expected ` here (a list needs commas between its items: a.c, b.c)
+    FIEU003 : Expected ` here
