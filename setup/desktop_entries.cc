@@ -41,7 +41,6 @@ QString ownerLine() { return QString::fromLatin1(kOwnerMark) + QStringLiteral("=
 QString commonKeys(const InstallPaths& paths, const QString& arguments) {
   QStringList lines{
       QStringLiteral("Type=Application"),
-      QStringLiteral("Version=1.5"),
       QStringLiteral("Name=") + QString::fromUtf8(kName),
       QStringLiteral("Comment=") + QString::fromUtf8(kComment),
       QStringLiteral("Exec=") + execArgument(paths.workbench()) + arguments,

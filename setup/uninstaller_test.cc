@@ -102,14 +102,12 @@ void UninstallerTest::removesTheInstallationButChangedSamples() {
   QVERIFY(installAll(home));
   uninstall(home);
   QDir dir(home.installDir());
-  QCOMPARE(dir.entryList(QDir::Files), QStringList({"fsearch.h", "notes.txt"}));
+  QCOMPARE(dir.entryList(QDir::Files, QDir::Name), QStringList({"fsearch.h", "notes.txt"}));
 
   QVERIFY(QFile::remove(home.installDir() + "/fsearch.h"));
   QVERIFY(QFile::remove(home.installDir() + "/notes.txt"));
-  populateInstallation(home);
   QVERIFY(SetupTestHome::writeFile(home.installDir() + "/VeldraC", "again"));
-  setTimeLike(home.installDir() + "/fsearch.c", home.installDir() + "/VeldraC");
-  setTimeLike(home.installDir() + "/fsearch.h", home.installDir() + "/VeldraC");
+  populateInstallation(home);
   uninstall(home);
   QVERIFY(!QFileInfo::exists(home.installDir()));
 }
@@ -124,7 +122,7 @@ void UninstallerTest::removesOnlyLinksToOurPrograms() {
   QVERIFY(QFile::link("/usr/bin/true", bin + "/VeldraC"));  // not ours
   QVERIFY(SetupTestHome::writeFile(bin + "/other", "x"));
   uninstall(home);
-  QCOMPARE(QDir(bin).entryList(QDir::Files | QDir::System), QStringList({"VeldraC", "other"}));
+  QCOMPARE(QDir(bin).entryList(QDir::Files | QDir::System, QDir::Name), QStringList({"VeldraC", "other"}));
   QCOMPARE(QFileInfo(bin + "/VeldraC").symLinkTarget(), QString("/usr/bin/true"));
 }
 
