@@ -60,7 +60,7 @@ IntroDialog::IntroDialog(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(intro);
   layout->addWidget(buttons);
-  resize(480, 320);
+  intro->setMinimumSize(440, 260);
 }
 
 EnvironmentDialog::EnvironmentDialog(int mode, QWidget* parent) : QDialog(parent) {
