@@ -5,8 +5,7 @@
 namespace veldra {
 
 int runInteractive(int, char**) {
-  std::fputs("VeldraC: this build has no window; use --compose, --analyse or --version\n",
-             stderr);
+  std::fputs("VeldraC: this build has no window; use --compose, --analyse or --version\n", stderr);
   return 1;
 }
 

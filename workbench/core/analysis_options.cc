@@ -11,10 +11,9 @@ const QString kSection = QStringLiteral("An Opt");
 
 QList<qint64> flagsOf(const AnalysisOptions& o) {
   const TreeSettings& c = o.groups[0];
-  return {o.lineDrawing,         o.countUnit,           c.outputFileName,
-          c.useExclusionList,    o.htmlMask,            o.allDocumentsMask,
-          c.outputFileAndLine,   c.excludeUndefined,    o.individualSettings,
-          o.noBraceCheck,        o.preprocessorCheck};
+  return {o.lineDrawing,        o.countUnit,        c.outputFileName,    c.useExclusionList,
+          o.htmlMask,           o.allDocumentsMask, c.outputFileAndLine, c.excludeUndefined,
+          o.individualSettings, o.noBraceCheck,     o.preprocessorCheck};
 }
 
 void applyFlags(AnalysisOptions& o, const QList<qint64>& f) {
@@ -81,10 +80,9 @@ bool AnalysisOptions::sameValues(const AnalysisOptions& other) const {
 AnalysisOptions AnalysisOptions::load(QSettings& settings, const QString& programDir) {
   AnalysisOptions o(programDir);
   applyFlags(o, readPackedNumbers(settings, kSection, QStringLiteral("Flags"), flagsOf(o)));
-  applyGroupFlags(o, readPackedNumbers(settings, kSection, QStringLiteral("FFlags"),
-                                       groupFlagsOf(o)));
-  o.exclusionListFile =
-      readText(settings, kSection, QStringLiteral("WOFile"), o.exclusionListFile);
+  applyGroupFlags(o,
+                  readPackedNumbers(settings, kSection, QStringLiteral("FFlags"), groupFlagsOf(o)));
+  o.exclusionListFile = readText(settings, kSection, QStringLiteral("WOFile"), o.exclusionListFile);
   o.lastPage = static_cast<int>(readNumber(settings, kSection, QStringLiteral("EFlags"), -1));
   return o;
 }

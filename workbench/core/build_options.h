@@ -23,7 +23,7 @@ struct BuildOptions {
 // Profile "BdOptSc"/"Flags" ("%d,%d", default "1,0").
 struct BuildEnvironment {
   bool showInformation = true;  // "ﾋﾞﾙﾄﾞ前後にｲﾝﾌｫﾒｰｼｮﾝを表示する."
-  bool skipSaveAll = false;     // "ﾋﾞﾙﾄﾞ時に [全て保存] を実行しない. "
+  bool skipSaveAll = false;  // "ﾋﾞﾙﾄﾞ時に [全て保存] を実行しない. "
   static BuildEnvironment load(QSettings& settings);
   void save(QSettings& settings) const;
   bool operator==(const BuildEnvironment&) const = default;

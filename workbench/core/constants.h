@@ -6,8 +6,8 @@
 namespace veldra {
 
 // Engine process and its watch loops.
-inline constexpr int kAnalysisWatchMs = 30;    // sleep between checks of a running analysis
-inline constexpr int kVersionWatchMs = 20;     // sleep between checks of the version query
+inline constexpr int kAnalysisWatchMs = 30;  // sleep between checks of a running analysis
+inline constexpr int kVersionWatchMs = 20;   // sleep between checks of the version query
 inline constexpr int kVersionWatchRounds = 300;
 inline constexpr int kTerminateGraceMs = 500;  // SIGTERM first, SIGKILL after this
 inline constexpr int kVersionLineMax = 255;

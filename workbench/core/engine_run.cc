@@ -166,7 +166,7 @@ QString queryEngineVersion(const QString& programDir) {
   QProcess process;
   configureProcess(&process, output, QString());
   process.start(enginePath(programDir), {QStringLiteral("-vd1"), QStringLiteral("-nd"),
-                                          QStringLiteral("-nh"), QLatin1String(kVersionCommand)});
+                                         QStringLiteral("-nh"), QLatin1String(kVersionCommand)});
   if (!process.waitForStarted()) return {};
   for (int round = 0; round < kVersionWatchRounds; ++round) {
     if (process.state() == QProcess::NotRunning || process.waitForFinished(kVersionWatchMs)) break;

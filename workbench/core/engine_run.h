@@ -29,8 +29,8 @@ QString engineCommandLine(const QString& programDir, const QString& script);
 
 struct AnalysisRequest {
   int kind = 0;
-  QList<QByteArray> files;         // the group's files (all or the selected), in list order
-  QString workingDirectory;        // the group file's directory; "" keeps the current one
+  QList<QByteArray> files;   // the group's files (all or the selected), in list order
+  QString workingDirectory;  // the group file's directory; "" keeps the current one
   AnalysisOptions options;
   EventScript::MacroFileSource macroFile;  // null without a group manager
   QString programDir;

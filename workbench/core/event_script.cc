@@ -71,9 +71,7 @@ bool kindIn(int kind, std::initializer_list<int> kinds) {
   return false;
 }
 
-QByteArray quoted(const QByteArray& text) {
-  return QByteArray(" \"") + text + '"';
-}
+QByteArray quoted(const QByteArray& text) { return QByteArray(" \"") + text + '"'; }
 
 // A macro definition file that does not exist yet is created holding one empty line.
 bool ensureFileExists(const QString& name) {
@@ -181,8 +179,7 @@ void EventScript::setMacroFile(const MacroFileSource& macroFile) {
   setVariable(QStringLiteral("$_deffile"), quoted(fileNameToBytes(name)));
 }
 
-void EventScript::setVariablesFor(int kind, const QString& listFile,
-                                  const AnalysisOptions& options,
+void EventScript::setVariablesFor(int kind, const QString& listFile, const AnalysisOptions& options,
                                   const MacroFileSource& macroFile) {
   setVariable(QStringLiteral("$_line"),
               options.lineDrawing == 1 ? QByteArray("\"ASCII\"") : QByteArray("\"JIS\""));
@@ -190,7 +187,8 @@ void EventScript::setVariablesFor(int kind, const QString& listFile,
   setFlag(QStringLiteral("$_pri_proc"), options.preprocessorCheck);
   if (options.preprocessorCheck) setMacroFile(macroFile);
   const bool everything = kindIn(kind, {kKindAllDocuments, kKindHtml});
-  if (everything || kind == kKindCount) setFlag(QStringLiteral("$_countfunc"), options.countUnit == 1);
+  if (everything || kind == kKindCount)
+    setFlag(QStringLiteral("$_countfunc"), options.countUnit == 1);
   if (everything || kind == kKindFunctionTree) setTreeVariables(options, kGroupTree);
   if (everything || kind == kKindCallerTree) setTreeVariables(options, kGroupCaller);
   if (everything || kind == kKindFunctionList) setTreeVariables(options, kGroupList);

@@ -13,8 +13,8 @@ bool parseFunctionList(QByteArrayView bytes, QStringList* names) {
   QList<QByteArray> lines = bytes.toByteArray().split('\n');
   if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // the final line end
   if (lines.isEmpty()) return false;
-  QByteArrayView header = QByteArrayView(lines.first()).first(
-      std::min<qsizetype>(lines.first().size(), kHeaderLineMax));
+  QByteArrayView header = QByteArrayView(lines.first())
+                              .first(std::min<qsizetype>(lines.first().size(), kHeaderLineMax));
   if (!header.startsWith(QByteArrayView(kFunctionListHeader))) return false;
   QStringList out;
   out.reserve(lines.size() - 1);

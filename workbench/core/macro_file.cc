@@ -32,7 +32,8 @@ QList<Macro> parseMacroFile(QByteArrayView bytes) {
 
 QByteArray formatMacroFile(const QList<Macro>& macros) {
   QByteArray out = QByteArray(kMacroHeader) + "\r\n";
-  for (const Macro& m : macros) out += encodeShiftJis(m.name) + ',' + encodeShiftJis(m.value) + "\r\n";
+  for (const Macro& m : macros)
+    out += encodeShiftJis(m.name) + ',' + encodeShiftJis(m.value) + "\r\n";
   return out;
 }
 

@@ -11,9 +11,7 @@ QString valueText(const QVariant& value) {
   return value.toString();
 }
 
-QString key(const QString& section, const QString& entry) {
-  return section + u'/' + entry;
-}
+QString key(const QString& section, const QString& entry) { return section + u'/' + entry; }
 
 }  // namespace
 
@@ -33,8 +31,8 @@ QList<qint64> parsePackedNumbers(const QVariant& value, int max) {
   return out;
 }
 
-QList<qint64> readPackedNumbers(QSettings& settings, const QString& section,
-                                const QString& entry, const QList<qint64>& fallback) {
+QList<qint64> readPackedNumbers(QSettings& settings, const QString& section, const QString& entry,
+                                const QList<qint64>& fallback) {
   QVariant value = settings.value(key(section, entry));
   if (!value.isValid()) return fallback;
   QList<qint64> numbers = parsePackedNumbers(value, static_cast<int>(fallback.size()) + 1);

@@ -17,8 +17,8 @@ namespace veldra {
 QList<qint64> parsePackedNumbers(const QVariant& value, int max);
 
 // The numbers of section/entry when exactly `count` were read, else `fallback`.
-QList<qint64> readPackedNumbers(QSettings& settings, const QString& section,
-                                const QString& entry, const QList<qint64>& fallback);
+QList<qint64> readPackedNumbers(QSettings& settings, const QString& section, const QString& entry,
+                                const QList<qint64>& fallback);
 
 // Writes the numbers joined by commas.
 void writePackedNumbers(QSettings& settings, const QString& section, const QString& entry,

@@ -6,10 +6,10 @@
 #include <QRandomGenerator>
 #include <QSet>
 
-#include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdlib>
 
 #include "core/constants.h"
 
@@ -51,8 +51,9 @@ QString createTempFile(const QString& prefix) {
   int start = static_cast<int>(QRandomGenerator::global()->bounded(kNameSpace));
   for (int i = 0; i < kNameSpace; ++i) {
     int number = (start + i) % kNameSpace;
-    QString name = head + QStringLiteral("%1").arg(number, kTempHexDigits, 16, QLatin1Char('0'))
-                              .toUpper() + QLatin1String(kTempSuffix);
+    QString name =
+        head + QStringLiteral("%1").arg(number, kTempHexDigits, 16, QLatin1Char('0')).toUpper() +
+        QLatin1String(kTempSuffix);
     QString path = QDir(dir).absoluteFilePath(name);
     if (createExclusive(path)) {
       Registry& r = registry();

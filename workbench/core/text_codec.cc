@@ -45,12 +45,8 @@ QString decodeText(QByteArrayView bytes) {
   return decodeShiftJis(bytes);
 }
 
-QString fileNameFromBytes(QByteArrayView bytes) {
-  return decodeText(bytes);
-}
+QString fileNameFromBytes(QByteArrayView bytes) { return decodeText(bytes); }
 
-QByteArray fileNameToBytes(const QString& name) {
-  return QFile::encodeName(name);
-}
+QByteArray fileNameToBytes(const QString& name) { return QFile::encodeName(name); }
 
 }  // namespace veldra
