@@ -6,7 +6,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev python3-cram
   qt6-base-dev libqscintilla2-qt6-dev xvfb xauth fonts-noto-cjk
-  desktop-file-utils shared-mime-info xdg-utils)
+  desktop-file-utils shared-mime-info xdg-utils xdg-user-dirs dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

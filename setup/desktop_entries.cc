@@ -79,8 +79,9 @@ QByteArray menuEntry(const InstallPaths& paths, bool associate, bool inMenu) {
   if (!inMenu) body += QStringLiteral("NoDisplay=true\n");
   body += QStringLiteral("Actions=Uninstall;\n");
   body += ownerLine();
-  body += QStringLiteral("\n[Desktop Action Uninstall]\nName=") + QString::fromUtf8(kUninstallName) +
-          QStringLiteral("\nExec=") + execArgument(paths.setupProgram()) + QStringLiteral(" /r\n");
+  body += QStringLiteral("\n[Desktop Action Uninstall]\nName=") +
+          QString::fromUtf8(kUninstallName) + QStringLiteral("\nExec=") +
+          execArgument(paths.setupProgram()) + QStringLiteral(" /r\n");
   return (QStringLiteral("[Desktop Entry]\n") + body).toUtf8();
 }
 
@@ -96,10 +97,16 @@ QByteArray openWithEntry(const InstallPaths& paths) {
 QByteArray groupMimePackage() {
   return QByteArray(
              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-             "<!-- ") + kOwnerMark + " -->\n"
+             "<!-- ") +
+         kOwnerMark +
+         " -->\n"
          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-         "  <mime-type type=\"" + kGroupMimeType + "\">\n"
-         "    <comment>" + kGroupComment + "</comment>\n"
+         "  <mime-type type=\"" +
+         kGroupMimeType +
+         "\">\n"
+         "    <comment>" +
+         kGroupComment +
+         "</comment>\n"
          "    <generic-icon name=\"text-x-generic\"/>\n"
          "    <glob pattern=\"*.vgp\"/>\n"
          "  </mime-type>\n"

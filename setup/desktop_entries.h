@@ -10,10 +10,10 @@ namespace setup {
 inline constexpr char kGroupMimeType[] = "application/x-veldra-group";
 
 // File names of the entries that setup writes.
-inline constexpr char kMenuEntryName[] = "veldrac.desktop";            // applications
+inline constexpr char kMenuEntryName[] = "veldrac.desktop";                // applications
 inline constexpr char kOpenWithEntryName[] = "veldrac-open-with.desktop";  // applications
-inline constexpr char kLauncherName[] = "VeldraC.desktop";             // desktop folder
-inline constexpr char kMimePackageName[] = "veldra-group.xml";         // mime/packages
+inline constexpr char kLauncherName[] = "VeldraC.desktop";                 // desktop folder
+inline constexpr char kMimePackageName[] = "veldra-group.xml";             // mime/packages
 
 // A program path as one argument of a desktop entry's Exec key.
 QString execArgument(const QString& path);

@@ -22,7 +22,8 @@ QString userDesktopDir(const QString& home) {
     QProcess process;
     process.start(tool, {QStringLiteral("DESKTOP")});
     if (process.waitForFinished(kToolTimeoutMs) && process.exitCode() == 0) {
-      const QString dir = QDir::cleanPath(QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed());
+      const QString dir =
+          QDir::cleanPath(QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed());
       if (QDir::isAbsolutePath(dir) && dir != home) return dir;
     } else {
       process.kill();

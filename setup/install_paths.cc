@@ -20,9 +20,9 @@ InstallPaths installPathsFor(const QString& programFile) {
 QStringList installedFileNames() {
   // The workbench's help and its index have no counterpart on Linux; the
   // engine's help file and the icon used by the menu entries take their place.
-  return {QStringLiteral("VeldraC"),     QStringLiteral("VeldraC.txt"),
-          QStringLiteral("Default.fls"), QStringLiteral("mora"),
-          QStringLiteral("mora.msg"),    QStringLiteral("mora.hl"),
+  return {QStringLiteral("VeldraC"),      QStringLiteral("VeldraC.txt"),
+          QStringLiteral("Default.fls"),  QStringLiteral("mora"),
+          QStringLiteral("mora.msg"),     QStringLiteral("mora.hl"),
           QStringLiteral("guidance.txt"), QStringLiteral("veldrac.svg")};
 }
 

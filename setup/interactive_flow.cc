@@ -45,10 +45,9 @@ int installInteractive(const SetupOptions& options, const InstallPaths& paths) {
   ProgressWindow progress(false);
   progress.show();
   QApplication::processEvents();
-  const bool found = performInstall(paths, currentDesktopPlaces(), dialog.choices(), dialog.mode(),
-                                    [&progress](int id, const QString& argument) {
-                                      showWarning(&progress, id, argument);
-                                    });
+  const bool found = performInstall(
+      paths, currentDesktopPlaces(), dialog.choices(), dialog.mode(),
+      [&progress](int id, const QString& argument) { showWarning(&progress, id, argument); });
   progress.hide();
   if (!found) return kExitNoWorkbench;
   if (!launchWorkbench(paths)) {

@@ -33,7 +33,8 @@ int createTemporaryBeside(const QString& path, QByteArray& name, mode_t mode) {
   for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
     name = QFile::encodeName(path) + ".new" + QByteArray::number(::getpid()) + "-" +
            QByteArray::number(attempt);
-    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    const int fd =
+        ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;

@@ -22,15 +22,17 @@ struct DefaultItem {
 
 // Notepad, Explorer and Calculator as the Linux desktops name them.
 constexpr std::array kDefaultTools{
-    DefaultItem{"ﾒﾓ帳", {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed",
-                        "pluma", "leafpad"}},
+    DefaultItem{
+        "ﾒﾓ帳",
+        {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed", "pluma", "leafpad"}},
     DefaultItem{"ｴｸｽﾌﾟﾛｰﾗ", {"nautilus", "dolphin", "thunar", "nemo", "caja", "pcmanfm"}},
     DefaultItem{"電卓", {"gnome-calculator", "kcalc", "galculator", "mate-calc", "xcalc"}},
 };
 
 // The desktop's own help, under a data directory of $XDG_DATA_DIRS.
 constexpr std::array kDefaultHelp{
-    DefaultItem{"Windowsのﾍﾙﾌﾟ", {"help/C/gnome-help/index.page", "doc/HTML/en/khelpcenter/index.html"}},
+    DefaultItem{"Windowsのﾍﾙﾌﾟ",
+                {"help/C/gnome-help/index.page", "doc/HTML/en/khelpcenter/index.html"}},
 };
 
 QString findProgram(const DefaultItem& item) {
@@ -60,8 +62,8 @@ QString findDataFile(const DefaultItem& item) {
 }
 
 bool hasFirstItem(const QSettings& profile, const QString& section) {
-  return profile.value(section + QStringLiteral("/item1"), QString::fromLatin1(kAbsent)).toString() !=
-         QLatin1String(kAbsent);
+  return profile.value(section + QStringLiteral("/item1"), QString::fromLatin1(kAbsent))
+             .toString() != QLatin1String(kAbsent);
 }
 
 // Writes "item1", "item2", ... without gaps for the items that were found.

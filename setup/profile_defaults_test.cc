@@ -58,7 +58,8 @@ void ProfileDefaultsTest::toolsOfferedOnlyWhenPresent() {
   writeDefaultTools(profile);
   QCOMPARE(profile.value("RegistTool/item1").toString(),
            QString("ﾒﾓ帳#$1_#" + bin + "/mousepad#$2_#"));
-  QCOMPARE(profile.value("RegistTool/item2").toString(), QString("電卓#$1_#" + bin + "/kcalc#$2_#"));
+  QCOMPARE(profile.value("RegistTool/item2").toString(),
+           QString("電卓#$1_#" + bin + "/kcalc#$2_#"));
   QVERIFY(!profile.contains("RegistTool/item3"));
 }
 

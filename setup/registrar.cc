@@ -35,8 +35,7 @@ bool hasDesktopEntries(const QString& dir) {
 
 }  // namespace
 
-Registrar::Registrar(const InstallPaths& paths, const DesktopPlaces& places,
-                     CreatedPaths& created)
+Registrar::Registrar(const InstallPaths& paths, const DesktopPlaces& places, CreatedPaths& created)
     : paths_(paths), places_(places), created_(created) {}
 
 QString Registrar::menuEntryPath() const {
@@ -55,7 +54,8 @@ QString Registrar::mimePackagePath() const {
 bool Registrar::setAssociation(const Choices& choices) {
   bool ok;
   if (choices.associate) {
-    ok = created_.makeDir(places_.mimePackages()) && writeOwned(mimePackagePath(), groupMimePackage());
+    ok = created_.makeDir(places_.mimePackages()) &&
+         writeOwned(mimePackagePath(), groupMimePackage());
     ok = ok && refreshMimeDatabase();
   } else {
     const bool hadPackage = ownershipOf(mimePackagePath()) == Ownership::Ours;

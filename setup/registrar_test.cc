@@ -26,7 +26,8 @@ QString runTool(const QString& name, const QStringList& arguments) {
   QProcess process;
   process.start(tool, arguments);
   process.waitForFinished();
-  return QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
+  return QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError())
+      .trimmed();
 }
 
 struct Run {
@@ -74,14 +75,20 @@ void RegistrarTest::allChoicesCreateExactlyTheExpectedFiles() {
   const Run run = install(home, Choices{true, true, true, true});
   QVERIFY(run.found);
   QCOMPARE(run.messages, QList<int>());
-  const QStringList expected{
-      "/.config/", "/.config/Pellwick/", "/.config/Pellwick/VeldraC.conf",
-      "/.local/", "/.local/share/", "/.local/share/applications/",
-      "/.local/share/applications/mimeinfo.cache",
-      "/.local/share/applications/veldrac-open-with.desktop",
-      "/.local/share/applications/veldrac.desktop", "/.local/share/mime/",
-      "/.local/share/mime/packages/",
-      "/.local/share/mime/packages/veldra-group.xml", "/Desktop/", "/Desktop/VeldraC.desktop"};
+  const QStringList expected{"/.config/",
+                             "/.config/Pellwick/",
+                             "/.config/Pellwick/VeldraC.conf",
+                             "/.local/",
+                             "/.local/share/",
+                             "/.local/share/applications/",
+                             "/.local/share/applications/mimeinfo.cache",
+                             "/.local/share/applications/veldrac-open-with.desktop",
+                             "/.local/share/applications/veldrac.desktop",
+                             "/.local/share/mime/",
+                             "/.local/share/mime/packages/",
+                             "/.local/share/mime/packages/veldra-group.xml",
+                             "/Desktop/",
+                             "/Desktop/VeldraC.desktop"};
   QCOMPARE(withoutMimeCaches(home.listHome()), expected);
   QVERIFY(QFileInfo(home.dataHome() + "/mime/mime.cache").isFile());
 
@@ -160,10 +167,9 @@ void RegistrarTest::missingWorkbenchRegistersNothing() {
   const QStringList before = home.listHome();
   QList<QString> arguments;
   DesktopPlaces places{home.home(), home.dataHome(), home.desktop()};
-  const bool found = performInstall(InstallPaths{home.installDir()}, places, Choices{},
-                                    kNewControlsMode, [&](int id, const QString& argument) {
-                                      arguments << messageText(id, argument);
-                                    });
+  const bool found = performInstall(
+      InstallPaths{home.installDir()}, places, Choices{}, kNewControlsMode,
+      [&](int id, const QString& argument) { arguments << messageText(id, argument); });
   QVERIFY(!found);
   QCOMPARE(arguments, QList<QString>({"VeldraC.EXEが見つかりません。" + home.installDir() +
                                       " に存在する必要かあります。"}));

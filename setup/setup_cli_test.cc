@@ -79,7 +79,8 @@ void SetupCliTest::unattendedInstallAndUninstall() {
 
 void SetupCliTest::choicesFromTheCommandLine() {
   SetupTestHome home;
-  const Result setup = runSetup(home, {"--unattended", "--no-association", "--no-desktop", "--send-to"});
+  const Result setup =
+      runSetup(home, {"--unattended", "--no-association", "--no-desktop", "--send-to"});
   QCOMPARE(setup.code, 0);
   QVERIFY(!QFileInfo::exists(home.dataHome() + "/mime"));
   QVERIFY(!QFileInfo::exists(home.desktop() + "/VeldraC.desktop"));
@@ -109,7 +110,8 @@ void SetupCliTest::missingWorkbenchEndsWithThree() {
   QVERIFY(QFile::remove(home.installDir() + "/VeldraC"));
   const Result setup = runSetup(home, {"--unattended"});
   QCOMPARE(setup.code, 3);
-  QCOMPARE(setup.err, "VeldraC.EXEが見つかりません。" + QFileInfo(home.installDir()).canonicalFilePath() +
+  QCOMPARE(setup.err, "VeldraC.EXEが見つかりません。" +
+                          QFileInfo(home.installDir()).canonicalFilePath() +
                           " に存在する必要かあります。\n");
 }
 

@@ -43,7 +43,8 @@ QDialogButtonBox* okCancel(QDialog* dialog) {
 }
 
 QMessageBox::StandardButton messageBox(QWidget* parent, QMessageBox::Icon icon, int id,
-                                       const QString& argument, QMessageBox::StandardButtons buttons) {
+                                       const QString& argument,
+                                       QMessageBox::StandardButtons buttons) {
   QMessageBox box(icon, text(kSetupTitle), messageText(id, argument), buttons, parent);
   if (QAbstractButton* cancel = box.button(QMessageBox::Cancel)) cancel->setText(text("ｷｬﾝｾﾙ"));
   return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -76,7 +77,8 @@ EnvironmentDialog::EnvironmentDialog(int mode, QWidget* parent) : QDialog(parent
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);
-  layout->addWidget(new QLabel(text("Windowsの環境によって一部動作が異なる場合があります。"), this));
+  layout->addWidget(
+      new QLabel(text("Windowsの環境によって一部動作が異なる場合があります。"), this));
   layout->addWidget(new QLabel(text("環境の相違に対応するための設定です。"), this));
   layout->addWidget(okCancel(this));
 }

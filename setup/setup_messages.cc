@@ -19,14 +19,17 @@ constexpr std::array kMessages{
     Message{kAssociationFailed, "ｱﾌﾟﾘｹｰｼｮﾝの関連付けに失敗しました。"},
     Message{kRunningUninstall,
             "Veldra/Cが起動中です。終了させてから再度ｱﾝｲﾝｽﾄｰﾙを行ってください。"},
-    Message{kAskUninstall, "Veldra/Cのｱﾝｲﾝｽﾄｰﾙでは、関連するﾚｼﾞｽﾄﾘ及びﾌｧｲﾙの削除を行います。"
-                           "よろしいですか？"},
+    Message{kAskUninstall,
+            "Veldra/Cのｱﾝｲﾝｽﾄｰﾙでは、関連するﾚｼﾞｽﾄﾘ及びﾌｧｲﾙの削除を行います。"
+            "よろしいですか？"},
     Message{kRunningInstall, "Veldra/Cが起動中です。終了させてからｲﾝｽﾄｰﾙを続行してください。"},
     Message{kSendToFailed, "ﾃﾞｽｸﾄｯﾌﾟﾒﾆｭｰの送るへの登録に失敗しました。"},
-    Message{kPackageOwned, "ﾌﾟﾛｸﾞﾗﾑﾌｧｲﾙはﾊﾟｯｹｰｼﾞで管理されています。登録と設定だけを削除しました。"
-                           "ﾌﾟﾛｸﾞﾗﾑは %s で削除してください。"},
-    Message{kNotWritable, "ﾌﾟﾛｸﾞﾗﾑﾌｧｲﾙを削除する権限がありません。登録と設定だけを削除しました。"
-                          "ﾌﾟﾛｸﾞﾗﾑは管理者が %s から削除してください。"},
+    Message{kPackageOwned,
+            "ﾌﾟﾛｸﾞﾗﾑﾌｧｲﾙはﾊﾟｯｹｰｼﾞで管理されています。登録と設定だけを削除しました。"
+            "ﾌﾟﾛｸﾞﾗﾑは %s で削除してください。"},
+    Message{kNotWritable,
+            "ﾌﾟﾛｸﾞﾗﾑﾌｧｲﾙを削除する権限がありません。登録と設定だけを削除しました。"
+            "ﾌﾟﾛｸﾞﾗﾑは管理者が %s から削除してください。"},
 };
 
 }  // namespace

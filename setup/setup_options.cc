@@ -43,7 +43,8 @@ SetupOptions parseSetupOptions(const QStringList& arguments) {
   for (const QString& argument : arguments) {
     if (argument == QLatin1String("--unattended")) {
       options.unattended = true;
-    } else if (argument.startsWith(QLatin1String("--")) && !applyChoice(argument, options.choices)) {
+    } else if (argument.startsWith(QLatin1String("--")) &&
+               !applyChoice(argument, options.choices)) {
       if (options.error.isEmpty()) options.error = argument;
     }
   }

@@ -45,5 +45,6 @@ QStringList SetupTestHome::listHome() const {
 bool SetupTestHome::writeFile(const QString& path, const QByteArray& content) {
   QDir().mkpath(QFileInfo(path).absolutePath());
   QFile file(path);
-  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
+  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+         file.write(content) == content.size();
 }

@@ -26,8 +26,9 @@ int installUnattended(const SetupOptions& options, const InstallPaths& paths) {
     const QSettings profile(profileOrganization(), profileApplication());
     mode = commonControlsMode(profile);
   }
-  const bool found = performInstall(paths, currentDesktopPlaces(), options.choices, mode,
-                                    [](int id, const QString& argument) { printMessage(stderr, id, argument); });
+  const bool found =
+      performInstall(paths, currentDesktopPlaces(), options.choices, mode,
+                     [](int id, const QString& argument) { printMessage(stderr, id, argument); });
   return found ? kExitDone : kExitNoWorkbench;
 }
 

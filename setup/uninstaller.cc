@@ -31,7 +31,8 @@ bool modificationTime(const QString& path, struct timespec& time) {
 // A sample is unchanged while its time stamp is still the workbench's: the
 // installation gives both the same one.
 bool sampleUnchanged(const InstallPaths& paths, const QString& sample) {
-  struct timespec workbench {}, own {};
+  struct timespec workbench {
+  }, own{};
   return modificationTime(paths.workbench(), workbench) && modificationTime(sample, own) &&
          workbench.tv_sec == own.tv_sec && workbench.tv_nsec == own.tv_nsec;
 }
@@ -86,7 +87,8 @@ QString owningPackage(const QString& file) {
   }
   if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) return {};
   // "package: /path", or "package:arch: /path"
-  const QString line = QString::fromLocal8Bit(process.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0);
+  const QString line =
+      QString::fromLocal8Bit(process.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0);
   const qsizetype end = line.indexOf(QLatin1String(": "));
   return end > 0 ? line.left(end) : QString();
 }

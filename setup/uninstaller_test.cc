@@ -21,8 +21,9 @@ DesktopPlaces placesOf(const SetupTestHome& home) {
 }
 
 bool installAll(const SetupTestHome& home) {
-  return performInstall(InstallPaths{home.installDir()}, placesOf(home), Choices{true, true, true, true},
-                        kNewControlsMode, [](int, const QString&) {});
+  return performInstall(InstallPaths{home.installDir()}, placesOf(home),
+                        Choices{true, true, true, true}, kNewControlsMode,
+                        [](int, const QString&) {});
 }
 
 UninstallNotice uninstall(const SetupTestHome& home) {
@@ -122,7 +123,8 @@ void UninstallerTest::removesOnlyLinksToOurPrograms() {
   QVERIFY(QFile::link("/usr/bin/true", bin + "/VeldraC"));  // not ours
   QVERIFY(SetupTestHome::writeFile(bin + "/other", "x"));
   uninstall(home);
-  QCOMPARE(QDir(bin).entryList(QDir::Files | QDir::System, QDir::Name), QStringList({"VeldraC", "other"}));
+  QCOMPARE(QDir(bin).entryList(QDir::Files | QDir::System, QDir::Name),
+           QStringList({"VeldraC", "other"}));
   QCOMPARE(QFileInfo(bin + "/VeldraC").symLinkTarget(), QString("/usr/bin/true"));
 }
 
