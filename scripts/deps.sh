@@ -9,7 +9,7 @@ packages=(cmake ninja-build g++)
 if [ "${1:-all}" != engine ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev python3-cram
     qt6-base-dev libqscintilla2-qt6-dev xvfb xauth fonts-noto-cjk
-    desktop-file-utils shared-mime-info xdg-utils)
+    desktop-file-utils shared-mime-info xdg-utils xdg-user-dirs dpkg-dev)
 fi
 missing=()
 for p in "${packages[@]}"; do
