@@ -85,12 +85,13 @@ The 9999th diagnostic ends the run with code 1, after printing it:
   $ tail -n 1 errors.txt
     FIEU002 : Unknown command: bogus (help alone lists the commands)
 
-An interrupt ends the run with code 0 and a message:
+An interrupt ends the run with code 0 and a message (sent after three seconds,
+so that a slow start under a loaded machine is not cut short):
 
-  $ sleep 2 | timeout --preserve-status -s INT 0.5 "$MORA" -vd1 -nd -nh 2> err.txt
+  $ sleep 6 | timeout --preserve-status -s INT 3 "$MORA" -vd1 -nd -nh 2> err.txt
   MORA> (no-eol)
   $ cat err.txt
   Terminated by User.
-  $ sleep 2 | timeout --preserve-status -s TERM 0.5 "$MORA" -vd1 -nd -nh -f /dev/stdin 2> err.txt
+  $ sleep 6 | timeout --preserve-status -s TERM 3 "$MORA" -vd1 -nd -nh -f /dev/stdin 2> err.txt
   $ cat err.txt
   Terminated by User.
