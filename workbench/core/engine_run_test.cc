@@ -108,8 +108,8 @@ class EngineRunTest : public QObject {
   }
 
   void destroyingARunEndsTheEngine() {
-    const QString dir = fakeEngine(QStringLiteral("forever"),
-                                   "echo $$ > \"$0.pid\"\nexec sleep 60\n");
+    const QString dir =
+        fakeEngine(QStringLiteral("forever"), "echo $$ > \"$0.pid\"\nexec sleep 60\n");
     qint64 pid = 0;
     {
       AnalysisRun run;
@@ -122,8 +122,8 @@ class EngineRunTest : public QObject {
   }
 
   void bothStreamsGoToTheResultAndTheExitCodeIsIgnored() {
-    const QString dir = fakeEngine(QStringLiteral("noisy"),
-                                   "echo out; echo err >&2; pwd; exit 7\n");
+    const QString dir =
+        fakeEngine(QStringLiteral("noisy"), "echo out; echo err >&2; pwd; exit 7\n");
     AnalysisRun run;
     QSignalSpy finished(&run, &AnalysisRun::finished);
     AnalysisRequest r = request(kKindTags, dir);
@@ -159,7 +159,8 @@ class EngineRunTest : public QObject {
   }
 
   void versionComesFromTheFirstLine() {
-    QCOMPARE(versionFromOutput("  MORA Version 0.11-30 \nmore"), QStringLiteral("MORA Version 0.11-30 "));
+    QCOMPARE(versionFromOutput("  MORA Version 0.11-30 \nmore"),
+             QStringLiteral("MORA Version 0.11-30 "));
     QCOMPARE(versionFromOutput("FIEU001 : no\n"), QString());
     QCOMPARE(versionFromOutput(""), QString());
     QCOMPARE(versionFromOutput(QByteArray(400, 'x')).size(), 255);
