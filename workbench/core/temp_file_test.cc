@@ -31,24 +31,25 @@ class TempFileTest : public QObject {
   }
 
   void existingFilesAndLinksAreNeverReused() {
-    // Fill every name of one prefix but a handful with files and dangling links:
-    // creation must skip them all and never write through a link.
+    // A link to a missing file, a link to an existing one and a plain file take the
+    // first three names (wrapping past FFFF): creation skips them and writes through
+    // no link.
     const QString victim = dir_.filePath(QStringLiteral("victim"));
-    for (int i = 0; i < 65536 - 1; ++i) {
-      const QString hex = QStringLiteral("%1").arg(i, 4, 16, QLatin1Char('0')).toUpper();
-      const QString name = dir_.filePath(QStringLiteral("Lnk") + hex + QStringLiteral(".tmp"));
-      if (i % 2 == 0) {
-        QFile::link(victim, name);
-      } else {
-        QFile f(name);
-        f.open(QIODevice::WriteOnly);
-      }
-    }
-    const QString made = createTempFile(QStringLiteral("Lnk"));
-    QVERIFY(made.endsWith(QLatin1String("LnkFFFF.tmp")));
-    QVERIFY(createTempFile(QStringLiteral("Lnk")).isEmpty());  // the name space is full
+    const QString precious = dir_.filePath(QStringLiteral("precious"));
+    QFile p(precious);
+    QVERIFY(p.open(QIODevice::WriteOnly));
+    p.write("keep");
+    p.close();
+    QVERIFY(QFile::link(victim, dir_.filePath(QStringLiteral("LnkFFFE.tmp"))));
+    QVERIFY(QFile::link(precious, dir_.filePath(QStringLiteral("LnkFFFF.tmp"))));
+    QFile plain(dir_.filePath(QStringLiteral("Lnk0000.tmp")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString made = createTempFileFrom(QStringLiteral("Lnk"), 0xFFFE);
+    QCOMPARE(QFileInfo(made).fileName(), QStringLiteral("Lnk0001.tmp"));
     QVERIFY(!QFile::exists(victim));
-    removeTempFile(made);
+    QCOMPARE(QFileInfo(precious).size(), 4);
+    QVERIFY(removeTempFile(made));
   }
 
   void aSetDeletesWhatItOwnsButNotWhatItReleased() {
