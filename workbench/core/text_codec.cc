@@ -31,13 +31,33 @@ QByteArray encodeShiftJis(QStringView text) {
   return out;
 }
 
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool isMultiByteUtf8(QByteArrayView bytes) {
-  bool high = false;
-  for (char c : bytes) high = high || static_cast<unsigned char>(c) >= 0x80;
-  if (!high) return false;
-  QStringDecoder decoder(QStringConverter::Utf8);
-  (void)decoder.decode(bytes);
-  return !decoder.hasError();
+  bool multi = false;
+  qsizetype i = 0;
+  while (i < bytes.size()) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    const int follow = (c >= 0xC2 && c <= 0xDF)   ? 1
+                       : (c >= 0xE0 && c <= 0xEF) ? 2
+                       : (c >= 0xF0 && c <= 0xF4) ? 3
+                                                  : 0;
+    if (follow == 0 || i + follow >= bytes.size()) return false;
+    // The second byte's range excludes overlong forms, surrogates and > U+10FFFF.
+    const auto c1 = static_cast<unsigned char>(bytes[i + 1]);
+    const unsigned char low = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+    const unsigned char high = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+    if (c1 < low || c1 > high) return false;
+    for (int k = 2; k <= follow; ++k) {
+      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+    }
+    multi = true;
+    i += follow + 1;
+  }
+  return multi;
 }
 
 QString decodeText(QByteArrayView bytes) {
