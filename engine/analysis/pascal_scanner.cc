@@ -112,40 +112,47 @@ int addPascalCallees(std::string_view s, RoutineScanState& state, BodySlot& name
 }
 
 void pascalStripLine(Engine& e, std::string_view raw, std::string& out) {
+  constexpr std::size_t none = std::string_view::npos;
   FunctionDatabase& db = e.functions;
   RoutineScanState& state = db.routine;
   out.clear();
   if (state.inComment) db.lineHadComment = true;
   std::size_t n = std::min(raw.find('\n'), raw.size());
+  // Text outside comments is copied in runs; `copyFrom` starts the open run.
+  std::size_t copyFrom = state.inComment ? none : 0;
   for (std::size_t i = 0; i < n; ++i) {
     char ch = raw[i];
-    bool pair = isSjisLead(ch) && i + 1 < n;
     char next = i + 1 < n ? raw[i + 1] : '\0';
-    if (state.inComment) {
-      if (pair) {
-        ++i;
-      } else if (state.commentKind == 1 && ch == '*' && next == ')') {
+    if (isSjisLead(ch) && i + 1 < n) {
+      ++i;  // both bytes of the character stay together, in a comment or not
+    } else if (state.inComment) {
+      if (state.commentKind == 1 && ch == '*' && next == ')') {
         state.inComment = false;
-        ++i;
+        copyFrom = ++i + 1;
       } else if (state.commentKind == 2 && ch == '}') {
         state.inComment = false;
+        copyFrom = i + 1;
       }
-    } else if (pair) {
-      out += ch;
-      out += raw[++i];
-    } else if ((ch == '(' && next == '*') || ch == '{') {
-      state.inComment = db.lineHadComment = true;
+    } else if ((ch == '(' && next == '*') || ch == '{' || (ch == '/' && next == '/')) {
+      out.append(raw.substr(copyFrom, i - copyFrom));
+      db.lineHadComment = true;
+      if (ch == '/') {
+        copyFrom = none;
+        break;
+      }
+      state.inComment = true;
       state.commentKind = ch == '{' ? 2 : 1;
       if (ch == '(') ++i;
-    } else if (ch == '/' && next == '/') {
-      db.lineHadComment = true;
-      break;
-    } else {
-      out += ch;
     }
   }
+  if (!state.inComment && copyFrom != none && copyFrom < n)
+    out.append(raw.substr(copyFrom, n - copyFrom));
   std::string_view t = trim(out);
-  if (t.size() != out.size()) out = std::string(t);
+  if (t.size() != out.size()) {
+    std::size_t lead = static_cast<std::size_t>(t.data() - out.data());
+    out.resize(lead + t.size());
+    out.erase(0, lead);
+  }
 }
 
 void pascalBeginFile(Engine& e) {
