@@ -83,6 +83,8 @@ class Platform {
   virtual std::unique_ptr<FileWriter> rewriteFile(const std::string& path) = 0;
   // `path` with every symbolic link resolved; nullopt when it does not exist.
   virtual std::optional<std::string> resolvePath(const std::string& path) = 0;
+  // Waits until the text of `path` is on the disk.
+  virtual bool syncFile(const std::string& path) = 0;
   // Whether this process may write `path`.
   virtual bool isWritable(const std::string& path) = 0;
 

@@ -44,9 +44,9 @@ struct NumberedFile {
 // Creates the first free name `nameFor(n)` for n from `first` on, below
 // `limit`, skipping every name that is already taken; nullopt when none is
 // free.
-std::optional<NumberedFile> createNumberedFile(Engine& e,
-                                               const std::function<std::string(std::size_t)>& nameFor,
-                                               std::size_t first, std::size_t limit);
+std::optional<NumberedFile> createNumberedFile(
+    Engine& e, const std::function<std::string(std::size_t)>& nameFor, std::size_t first,
+    std::size_t limit);
 
 // Rewrites `path` from empty when this run created it and it is still that
 // file; creates it anew when it is gone. nullptr otherwise: a file of the

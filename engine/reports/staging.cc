@@ -127,6 +127,7 @@ bool replaceByRename(Engine& e, const StagedFile& f, const FileStatus& now, bool
 // Writes the new text into the real file itself, keeping its inode, owner
 // and links; on failure the old text comes back from the safety copy.
 bool replaceInPlace(Engine& e, const StagedFile& f, const std::string& safety) {
+  if (!e.platform.syncFile(safety)) return false;
   auto out = e.platform.rewriteFile(f.realPath);
   if (out && copyInto(e, f.writeCopy, *out) && out->finish()) return true;
   out.reset();
@@ -136,14 +137,15 @@ bool replaceInPlace(Engine& e, const StagedFile& f, const std::string& safety) {
 }
 
 // Keeps the old text of the real file in a safety copy beside the work
-// copies; the path of that copy, or empty.
+// copies; the path of that copy, or empty. It is made durable only when the
+// real file is to be written in place.
 std::string saveOldText(Engine& e, const StagedFile& f) {
   std::string dir = std::filesystem::path(f.readCopy).parent_path().string();
   auto safety = createNumberedFile(
       e, [&](std::size_t n) { return copyName(dir, kSafetyCopyFormat, n); }, kSafetyCopyFirst,
       kStagingNumberLimit);
   if (!safety) return {};
-  if (copyInto(e, f.realPath, *safety->writer) && safety->writer->finish()) return safety->path;
+  if (copyInto(e, f.realPath, *safety->writer) && safety->writer->closeFile()) return safety->path;
   safety->writer.reset();
   removeTemporaryFile(e, safety->path);
   return {};

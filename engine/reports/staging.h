@@ -1,10 +1,10 @@
 // Staged file changes. A file that the engine is to change is first
 // registered: it gets a read copy "sbt%05d.src" and a write copy
 // "sbt%05d.dst" in the current directory, numbered from 0 in registration
-// order. Every later read or write of that file goes to the copies, so later
-// commands already see the changed text while the real file keeps its old
-// text until `done` (or the end of the run) writes the changes back; `reset`
-// and the error limit throw them away.
+// order, skipping every number whose names are already taken: the copies
+// are always new files of this run. Every later read or write of that file goes to the copies, so
+// later commands already see the changed text while the real file keeps its old text until `done`
+// (or the end of the run) writes the changes back; `reset` and the error limit throw them away.
 //
 // The file opener. Whoever opens a source file by name asks it first:
 //   std::ifstream in(openPathForRead(e, name), std::ios::binary);

@@ -43,14 +43,19 @@ them: an existing "sysdt" or a file named by set sysdt stays.
 
   $ printf 'int f(void)\n{\n  return 1;\n}\n' > f.c
   $ printf 'mine\n' > sysdt; printf 'keep\n' > keep.txt
-  $ "$MORA" -vd1 -nd -nh 'set sysdt keep.txt' 'echo hello'
+  $ "$MORA" -vd1 -nd -nh 'set sysdt keep.txt' 'echo "hello"'
   hello
   $ cat sysdt keep.txt
   mine
   keep
   $ rm sysdt
-  $ "$MORA" -vd1 -nd -nh 'import f from f.c' 'list function' 
-   001: f                                : Function    
+  $ "$MORA" -vd1 -nd -nh 'import f from f.c' '!cat sysdt'
+  @FUNCTIONS[f]
+  int f(void)
+  {
+    return 1;
+  }
+  @END_FUNC
   $ ls sysdt 2>/dev/null || echo sysdt deleted
   sysdt deleted
 
@@ -58,7 +63,7 @@ With no usable temporary directory the work file falls back to the current
 directory and skips a user's "mora001.tmp":
 
   $ printf 'user\n' > mora001.tmp
-  $ printf '[go]\necho in event\n!ls mora*.tmp\n' > ev.txt
+  $ printf '[go]\necho "in event"\n!ls mora*.tmp\n' > ev.txt
   $ TMP=/nonexistent/dir "$MORA" -vd1 -nd -nh 'event go from ev.txt'
   in event
   mora001.tmp
@@ -148,7 +153,7 @@ FIFO planted where it would go is neither written through nor deleted.
   > !sh plant.sh
   > event inner from ev2.txt
   > [inner]
-  > echo inner ran
+  > echo "inner ran"
   > EVENTS
   $ TMP=$PWD/tmp "$MORA" -vd1 -nd -nh 'event outer from ev2.txt'
   inner ran

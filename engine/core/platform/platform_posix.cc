@@ -201,6 +201,13 @@ class PosixPlatform final : public Platform {
     return out;
   }
 
+  bool syncFile(const std::string& path) override {
+    int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+  }
+
   bool isWritable(const std::string& path) override {
     struct stat st;
     // The superuser may write anything; a file without any write bit is
