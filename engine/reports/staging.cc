@@ -98,18 +98,21 @@ std::optional<FileStatus> replaceableStatus(Engine& e, const StagedFile& f) {
   return now;
 }
 
+// How a replacement by rename went.
+enum class Rename { Done, Unavailable, Failed };
+
 // Writes the new text beside the real file with its owner, group and mode,
-// then renames it over the real file. False, with nothing changed, when the
-// owner cannot be kept or anything else fails; `ownerKept` tells which.
-bool replaceByRename(Engine& e, const StagedFile& f, const FileStatus& now, bool& ownerKept) {
+// then renames it over the real file. Unavailable, with nothing changed,
+// when no file can be made beside it or the owner cannot be kept.
+Rename replaceByRename(Engine& e, const StagedFile& f, const FileStatus& now) {
   std::string dir = std::filesystem::path(f.realPath).parent_path().string();
   auto temp = createNumberedFile(
       e, [&](std::size_t n) { return copyName(dir, kCommitTemporaryFormat, n); }, 0,
       kStagingNumberLimit);
-  if (!temp) return false;
+  if (!temp) return Rename::Unavailable;
   auto made = temp->writer->status();
-  ownerKept = made && ((made->owner == now.owner && made->group == now.group) ||
-                       temp->writer->setOwner(now.owner, now.group));
+  bool ownerKept = made && ((made->owner == now.owner && made->group == now.group) ||
+                            temp->writer->setOwner(now.owner, now.group));
   bool ok = ownerKept && copyInto(e, f.writeCopy, *temp->writer) &&
             temp->writer->setMode(now.mode) && temp->writer->finish();
   // The last look before the rename: a file changed meanwhile stays as it is.
@@ -117,11 +120,11 @@ bool replaceByRename(Engine& e, const StagedFile& f, const FileStatus& now, bool
   ok = ok && latest && latest->sameVersion(now) && e.platform.renameFile(temp->path, f.realPath);
   if (ok) {
     forgetTemporaryFile(e, temp->path);
-  } else {
-    temp->writer.reset();
-    removeTemporaryFile(e, temp->path);
+    return Rename::Done;
   }
-  return ok;
+  temp->writer.reset();
+  removeTemporaryFile(e, temp->path);
+  return ownerKept ? Rename::Failed : Rename::Unavailable;
 }
 
 // Writes the new text into the real file itself, keeping its inode, owner
@@ -157,11 +160,12 @@ bool commitOne(Engine& e, const StagedFile& f) {
   if (!now) return false;
   std::string safety = saveOldText(e, f);
   if (safety.empty()) return false;
-  bool ownerKept = true;
-  // A rename would split hard links and could not give the file back to
-  // another owner; those files are rewritten in place instead.
-  bool ok = now->links == 1 && replaceByRename(e, f, *now, ownerKept);
-  if (!ok && (now->links > 1 || !ownerKept)) ok = replaceInPlace(e, f, safety);
+  // A rename would split hard links, and cannot be used where the owner
+  // could not be kept or nothing can be made beside the file; those files
+  // are rewritten in place instead.
+  Rename renamed = now->links == 1 ? replaceByRename(e, f, *now) : Rename::Unavailable;
+  bool ok =
+      renamed == Rename::Done || (renamed == Rename::Unavailable && replaceInPlace(e, f, safety));
   removeTemporaryFile(e, safety);
   return ok;
 }

@@ -128,8 +128,8 @@ first; the first then finds the file changed and refuses it.
   second
   no copies
 
-A termination signal drops the staged change and deletes every copy and
-the work file:
+A termination signal drops the staged change and deletes every copy, the
+work file and the library file it made:
 
   $ mkdir tmp; printf 'OLD\n' > k.c
   $ cat > killmora.sh <<'SH'
@@ -137,9 +137,9 @@ the work file:
   > while [ "$(cat /proc/$p/comm)" != mora ]; do p=$(cut -d' ' -f4 /proc/$p/stat); done
   > kill -TERM $p
   > SH
-  $ TMP=$PWD/tmp "$MORA" -vd1 -nd -nh 'define "OLD" as "NEW" on k.c' '!sh killmora.sh' 'echo not reached'
+  $ TMP=$PWD/tmp "$MORA" -vd1 -nd -nh 'define "OLD" as "NEW" on k.c' 'import f from f.c' '!sh killmora.sh' 'echo not reached'
   Terminated by User.
-  $ cat k.c; ls sbt* tmp/* 2>/dev/null || echo nothing left
+  $ cat k.c; ls sbt* sysdt tmp/* 2>/dev/null || echo nothing left
   OLD
   nothing left
 

@@ -40,3 +40,12 @@ new text into the file itself: root's file stays root's.
   root 666
   NEW
   r.c
+
+A writable file in a directory where nothing can be made beside it is
+written in place:
+
+  $ mkdir locked && printf 'OLD\n' > locked/l.c && chown -R nobody locked && chmod 0555 locked
+  $ (cd shared && as_nobody "$MORA" -vd1 -nd -nh 'define "OLD" as "NEW" on ../locked/l.c')
+  $ cat locked/l.c; ls locked
+  NEW
+  l.c
