@@ -12,10 +12,12 @@
 #include <vector>
 
 #include "analysis/function_database.h"
+#include "analysis/preprocessor.h"
 #include "core/builtins.h"
 #include "core/executor_state.h"
 #include "core/platform.h"
 #include "core/settings.h"
+#include "core/temporary_files.h"
 #include "core/variables.h"
 #include "reports/staging.h"
 
@@ -84,9 +86,10 @@ class Engine {
   // Where the host's interrupt handler records a signal; checked between
   // statements and loop rounds.
   void setInterruptFlag(const volatile std::sig_atomic_t* flag) { interruptFlag_ = flag; }
-  // Ends the run at once with "Terminated by User." when a signal was
-  // recorded. Called in every loop over statements, files, lines and output
-  // lines, so a signal is noticed within a fraction of a second.
+  // Ends the run at once with "Terminated by User." when a signal was recorded;
+  // staged changes are dropped and the engine's own files deleted on the way
+  // out, never in the signal handler. Called in every loop over statements,
+  // files, lines and output lines, so a signal is noticed at once.
   void checkInterrupt();
 
   Platform& platform;
@@ -101,10 +104,13 @@ class Engine {
   VariableStore vars;
   BuiltinState builtins;
   StagingState staging;
+  TemporaryFiles temporaries;
   FunctionDatabase functions;
+  PreprocessorState preprocessing;
 
  private:
   int start(const std::vector<std::string>& args);
+  void chooseWorkFile();
   const volatile std::sig_atomic_t* interruptFlag_ = nullptr;
 };
 

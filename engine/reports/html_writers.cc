@@ -25,6 +25,27 @@ std::string hrefPage(std::string_view page) {
   return out;
 }
 
+// Entries with a file part end in a blank ("main [main.c] "). Browsers drop
+// trailing blanks from a link target, so the anchor name and the link use
+// the entry without them, and the link spells inner blanks as %20 so that
+// its target is a well-formed URL; both then name the same place.
+std::string_view anchorName(std::string_view name) {
+  while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+  return name;
+}
+
+std::string linkFragment(std::string_view name) {
+  std::string fragment;
+  for (char c : anchorName(name)) {
+    if (c == ' ') {
+      fragment += "%20";
+    } else {
+      fragment += c;
+    }
+  }
+  return fragment;
+}
+
 }  // namespace
 
 bool writeOpenTag(std::ostream* stream, std::string_view tag, bool lineFeed) {
@@ -50,16 +71,16 @@ bool writeAnchor(std::ostream* stream, std::string_view name) {
   // Names are file and function names: a file may be called
   // x"><img src=x onerror=...>.c, so they are escaped in the attribute and
   // in the text.
-  std::string escaped = htmlEscape(name);
-  *stream << "<U><A NAME=\"" << escaped << "\">" << escaped << "</A></U>\n";
+  *stream << "<U><A NAME=\"" << htmlEscape(anchorName(name)) << "\">" << htmlEscape(name)
+          << "</A></U>\n";
   stream->flush();
   return true;
 }
 
 bool writeLink(std::ostream* stream, std::string_view page, std::string_view name) {
   if (!stream) return false;
-  std::string escaped = htmlEscape(name);
-  *stream << "<A HREF=\"" << hrefPage(page) << '#' << escaped << "\">" << escaped << "</A>\n";
+  *stream << "<A HREF=\"" << hrefPage(page) << '#' << htmlEscape(linkFragment(name)) << "\">"
+          << htmlEscape(name) << "</A>\n";
   stream->flush();
   return true;
 }
