@@ -26,6 +26,8 @@ TEST(NestingBudget, EveryKindOfChainEndsWithOneMessageAndTheRunGoesOn) {
        "function f($x) {\n{\n}\n$r = $f(\"a\")\n}\n$r = $f(\"a\")\n", "FIEC018"},
       {"call inside parentheses",
        "function f($x) {\n{\n}\nif ((($f(\"a\") == 1))) {\n}\n}\n$r = $f(\"a\")\n", "FIEC018"},
+      {"function calling itself twice per level",
+       "function f($x) {\n$a = $f(\"a\")\n$b = $f(\"b\")\n}\n$r = $f(\"a\")\n", "FIEC018"},
       {"script that includes itself", "include script.mora\n", "FIES009"},
   };
   for (const Case& c : cases) {
