@@ -17,6 +17,7 @@
 #include "core/platform.h"
 #include "core/settings.h"
 #include "core/variables.h"
+#include "reports/action_diagram.h"
 #include "reports/staging.h"
 
 namespace mora {
@@ -95,6 +96,7 @@ class Engine {
   BuiltinState builtins;
   StagingState staging;
   FunctionDatabase functions;
+  ActionState action;
 
  private:
   int start(const std::vector<std::string>& args);
