@@ -252,7 +252,7 @@ switch off.
   
   $ on | compose action
     FIEU002 : Unknown command: load
-    FIEU002 : Unknown command: action
+    FIEC001 : Cannot analyse file: missing.c
   Import/Export/Delete Mode: Function
   ECHO                     : ON
   ERROR                    : ON
@@ -279,7 +279,7 @@ switch off.
   COMMAND TRACE            : OFF
   
   $ off | compose action
-    FIEU002 : Unknown command: action
+    FIEC001 : Cannot analyse file: missing.c
   Import/Export/Delete Mode: Function
   ECHO                     : ON
   ERROR                    : ON
@@ -325,7 +325,7 @@ switch off.
   </UL></PRE><P>
   <HR><H3>\x83A\x83N\x83V\x83\x87\x83\x93\x83_\x83C\x83A\x83O\x83\x89\x83\x80</H3><HR> (esc)
   <PRE><UL>
-    FIEU002 : Unknown command: action
+    FIEC001 : Cannot analyse file: missing.c
   </UL></PRE><P>
   <HR><H3>\x83C\x83\x93\x83N\x83\x8b\x81[\x83h\x83t\x83@\x83C\x83\x8b\x83c\x83\x8a\x81[</H3><HR> (esc)
   <PRE><UL>
@@ -625,7 +625,7 @@ switch off.
     FIES001 : Cannot open file: VdLst02.tmp
      
   ****** \x83A\x83N\x83V\x83\x87\x83\x93\x83_\x83C\x83A\x83O\x83\x89\x83\x80 ****** (esc)
-    FIEU002 : Unknown command: action
+    FIEC001 : Cannot analyse file: missing.c
      
   ****** \x83C\x83\x93\x83N\x83\x8b\x81[\x83h\x83t\x83@\x83C\x83\x8b\x83c\x83\x8a\x81[ ****** (esc)
     FIEU002 : Unknown command: itree
