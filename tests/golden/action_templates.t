@@ -18,7 +18,7 @@ line ends, with the source list in a list file.
   >     '$_bITree=false' '$_bCount=false' '$_files= "<VdLst01.tmp>"'
   > }
 
-The action diagram in ASCII: every function, a prototype as an empty line,
+The action diagram in ASCII: every function after the comment above it,
 trailing block comments on the line of their code, calls on lines of their
 own, case labels at the depth of their switch.
 
