@@ -81,12 +81,12 @@ class Walker {
   std::vector<Frame> stack_;
   std::string pending_;
   long switches_ = 0;  // switch bodies open: case labels count only inside one
+  long nest_ = 0;      // the nest of the statement being walked
 };
 
 void Walker::append(const CToken& t) {
   if (pending_.size() > kActionPendingMax) {
-    out_.write(kActionNormal, kActionStatementLevel, 0, pending_, {});
-    pending_.clear();
+    flush(nest_);
   }
   if (!pending_.empty() && isWordLike(t.kind) && isAsciiAlnum(pending_.back())) pending_ += ' ';
   pending_ += t.text;
@@ -261,6 +261,7 @@ const Construct* findConstruct(std::string_view word) {
 // ";" ends the statement; calls, comments and preprocessor lines stand on
 // lines of their own; a keyword that opens a construct makes it the statement.
 void Walker::statement(long nest) {
+  nest_ = nest;
   for (;;) {
     const CToken& t = tokens_.next();
     switch (t.kind) {
