@@ -100,9 +100,21 @@ inline constexpr std::size_t kActionPieceMax = 31;        // a quoted text of th
 inline constexpr int kActionDefaultPrintLevel = 99;       // PLV before any configuration
 
 // Action diagrams: the C structure stage.
-inline constexpr std::size_t kActionTokenMax = 1024;    // a longer token is cut here
-inline constexpr std::size_t kActionTokenRing = 32;     // tokens the tokenizer keeps
-inline constexpr std::size_t kActionPendingMax = 1024;  // pending line written out early beyond this
+inline constexpr std::size_t kActionTokenMax = 1024;  // a longer token is cut here
+inline constexpr std::size_t kActionTokenRing = 32;   // tokens the tokenizer keeps
+inline constexpr std::size_t kActionPendingMax =
+    1024;  // pending line written out early beyond this
+
+// Preprocessor conditionals.
+inline constexpr std::size_t kDefineRecordsMax = 512;  // records of the define table
+inline constexpr std::size_t kDefineLineMax = 1023;    // define file lines
+inline constexpr int kConditionalLevels = 32;          // levels of the conditional stack
+inline constexpr int kConditionalDepthMax = 30;        // deepest level a conditional opens
+
+// Include tree and define check.
+inline constexpr std::size_t kIncludeLineMax = 511;  // `itree` reads lines in pieces of this size
+inline constexpr std::size_t kCheckLineMax = 1023;   // `check define` reads lines of this size
+inline constexpr std::size_t kCheckNamesPerFile = 1023;  // names `check define` takes from one file
 
 // Character roles of the script language.
 inline constexpr char kStatementSeparator = ';';
