@@ -9,6 +9,7 @@
 #include "core/messages.h"
 #include "core/output.h"
 #include "core/reader.h"
+#include "core/text.h"
 #include "core/variables.h"
 
 namespace mora {
@@ -20,21 +21,24 @@ std::string joinPath(const std::string& dir, const std::string& name) {
   return dir.back() == '/' ? dir + name : dir + "/" + name;
 }
 
-std::string programDirectory(Platform& platform, const std::string& programPath) {
-  auto slash = programPath.rfind('/');
-  if (slash == std::string::npos) return platform.executableDirectory();
-  return slash == 0 ? "/" : programPath.substr(0, slash);
+std::string directoryPart(const std::string& path) {
+  auto slash = path.rfind('/');
+  return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string makeWorkFileName(Platform& platform) {
-  std::string dir = "/tmp";
-  if (auto tmp = platform.environment("TMP"); tmp && !tmp->empty()) {
-    dir = *tmp;
-  } else if (auto tmpdir = platform.environment("TMPDIR"); tmpdir && !tmpdir->empty()) {
-    dir = *tmpdir;
-  }
-  std::string name = platform.temporaryName(dir, "morawrk");
-  return name.empty() ? "mora001.tmp" : name;
+// The files that ship with the program lie beside the real executable, so a
+// program path that is a symbolic link (an installed bin/mora pointing into
+// the program folder) is resolved before it is cut.
+std::string programDirectory(Platform& platform, const std::string& programPath) {
+  if (programPath.find('/') == std::string::npos) return platform.executableDirectory();
+  if (auto real = platform.realPath(programPath)) return directoryPart(*real);
+  return directoryPart(programPath);
+}
+
+std::string workFileDirectory(Platform& platform) {
+  if (auto tmp = platform.environment("TMP"); tmp && !tmp->empty()) return *tmp;
+  if (auto tmpdir = platform.environment("TMPDIR"); tmpdir && !tmpdir->empty()) return *tmpdir;
+  return "/tmp";
 }
 
 }  // namespace
@@ -54,7 +58,7 @@ void Engine::checkInterrupt() {
   *out.stdErr << "Terminated by User.\n";
   out.stdErr->flush();
   closeSpool(*this);
-  throw EngineExit{0};
+  throw EngineExit{0};  // Engine::run drops staged changes and deletes our files
 }
 
 int Engine::run(const std::vector<std::string>& args) {
@@ -64,18 +68,35 @@ int Engine::run(const std::vector<std::string>& args) {
   } catch (const EngineExit& exit) {
     code = exit.code;
   }
-  // The work file exists from start-up on (its name is reserved by creating
-  // it); no path may leave it behind.
-  if (!settings.workFile.empty() && platform.exists(settings.workFile))
-    platform.removeFile(settings.workFile);
+  // Whatever way the run ended, staged changes not committed by now are
+  // dropped and every file the engine made for itself is deleted.
+  discardStagedFiles(*this);
+  removeAllTemporaryFiles(*this);
   return code;
+}
+
+// The work file: a unique name in the temporary directory, else the first
+// free "mora%03d.tmp" in the current directory. Either way the file is
+// created here, exclusively, so no other file can be taken for it.
+void Engine::chooseWorkFile() {
+  std::string name = platform.temporaryName(workFileDirectory(platform), "morawrk");
+  if (!name.empty() && adoptTemporaryFile(*this, name)) {
+    settings.workFile = absolutePath(*this, name);
+    return;
+  }
+  auto numbered = createNumberedFile(
+      *this, [](std::size_t n) { return format(kFallbackWorkFileFormat, n); },
+      kFallbackWorkFileFirst, kFallbackWorkFileLimit);
+  if (!numbered) return;
+  numbered->writer->finish();
+  settings.workFile = numbered->path;
 }
 
 int Engine::start(const std::vector<std::string>& args) {
   settings.programDirectory = programDirectory(platform, args.empty() ? std::string() : args[0]);
   settings.cataloguePath = joinPath(settings.programDirectory, "mora.msg");
   settings.helpPath = joinPath(settings.programDirectory, "mora.hl");
-  settings.workFile = makeWorkFileName(platform);
+  chooseWorkFile();
   definePredefinedVariables(*this);
 
   if (auto code = parseCommandLine(*this, args)) return *code;

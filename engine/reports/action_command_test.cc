@@ -48,13 +48,15 @@ TEST(ActionCommand, OperandsAndMessages) {
   EXPECT_EQ(ok.out.substr(0, 16), "+-- main(void)  ");
   EXPECT_EQ(ok.err, "");
   RunResult missing = run(dir, "action * from a.c, gone.c;");
-  EXPECT_EQ(missing.err, "  FIEC001 : Cannot analyse file: gone.c\n");
+  EXPECT_EQ(testing::messageCodes(missing.err), "FIEC001");
+  EXPECT_NE(missing.err.find("Cannot analyse file: gone.c"), std::string::npos);
   RunResult junk = run(dir, "action * junk;");
   EXPECT_EQ(testing::messageCodes(junk.err), "FIEU005");
   EXPECT_EQ(junk.out, "");
   // Without `from` the library file is the source.
   RunResult library = run(dir, "set sysdt nolib; action *;");
-  EXPECT_EQ(library.err, "  FIEC001 : Cannot analyse file: nolib\n");
+  EXPECT_EQ(testing::messageCodes(library.err), "FIEC001");
+  EXPECT_NE(library.err.find("Cannot analyse file: nolib"), std::string::npos);
   EXPECT_EQ(listing(), "a.c s.mora");
 }
 

@@ -8,7 +8,7 @@ line ends, with the source list in a list file.
   $ cp "$GOLDEN/inputs/action_shapes.c" .
   $ printf 'action_shapes.c\r\n' > VdLst01.tmp
   $ compose() {
-  >   { cat; cat "$GOLDEN/templates/$1.mora"; } |
+  >   { cat; cat "$TEMPLATES/$1.mora"; } |
   >     iconv -f UTF-8 -t CP932 | sed 's/$/\r/' > VdCmd.tmp
   >   "$MORA" -vd1 -nd -nh -f VdCmd.tmp 2>&1
   > }

@@ -8,7 +8,7 @@ sources with CR LF ends and a define file.
   $ printf 'app.c\r\nutil.h\r\n' > VdLst01.tmp
   $ printf 'USE_LOG\r\nLEVEL,2\r\n' > VdDef.mls
   $ compose() {
-  >   { cat; cat "$GOLDEN/templates/$1.mora"; } |
+  >   { cat; cat "$TEMPLATES/$1.mora"; } |
   >     iconv -f UTF-8 -t CP932 | sed 's/$/\r/' > VdCmd.tmp
   >   "$MORA" -vd1 -nd -nh -f VdCmd.tmp 2>&1
   > }
