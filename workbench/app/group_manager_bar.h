@@ -1,0 +1,100 @@
+// The group manager: a dockable bar with the group's file list, its own toolbar
+// and search box; it opens, saves and closes group files and hands the file list
+// to analyses.
+#pragma once
+
+#include <QDockWidget>
+#include <QList>
+#include <QSettings>
+#include <QStringList>
+#include <functional>
+
+#include "core/build_options.h"
+
+class QLineEdit;
+class QListWidget;
+class QMenu;
+
+namespace veldra {
+
+class GroupManagerBar : public QDockWidget {
+  Q_OBJECT
+ public:
+  explicit GroupManagerBar(QWidget* parent = nullptr);
+
+  // Questions and messages go through the frame (tests answer them).
+  using Asker = std::function<int(const QString& text, int buttons)>;
+  void setAsker(Asker asker) { asker_ = std::move(asker); }
+  // Runs the define extraction analysis and returns its output.
+  void setAnalysisRunner(std::function<bool(QByteArray*)> runner) { runner_ = std::move(runner); }
+  void setRecentMenu(QMenu* menu);
+
+  // Operations of the group menu and the bar's own toolbar.
+  bool open(const QString& path);
+  void openWithDialog();
+  bool save();
+  bool saveAs(const QString& path);
+  void saveAsWithDialog();
+  bool closeGroup();
+  void addFilesWithDialog();
+  // Adds names as the add-files dialog does (duplicates reported, missing files
+  // offered for creation).
+  void addFiles(const QStringList& paths);
+  void removeSelected();
+  void sortWithDialog();
+  void sort(int code);  // 0 ascending, 1 descending, 2 by extension; +100 ignores case
+  void startSearch();
+  void showBar();
+  // "ｸﾞﾙｰﾌﾟが変更されています。保存しますか?": false when the caller must stop.
+  bool maybeSave();
+
+  // Offers to add files when the group is empty; true when it holds files.
+  bool ensureFiles();
+  bool hasSelection() const;
+  // The names for the engine, in list order: all, or only the selected ones.
+  QList<QByteArray> engineFiles(bool selectedOnly) const;
+  QStringList files() const;
+  // Group entries whose file name (without directory) is `name`.
+  QStringList findByFileName(const QString& name) const;
+
+  QString groupPath() const { return path_; }
+  // The group file's directory when its name has one, else "".
+  QString groupDirectory() const;
+  // The macro definition file; an untitled group gets a temporary one.
+  QString macroFileName();
+  bool isModified() const { return modified_; }
+  QListWidget* list() const { return list_; }
+
+  // The group option "起動時に、編集していたｸﾞﾙｰﾌﾟを読込む。".
+  static bool reopenLastGroupOption(QSettings& settings);
+  void saveRecent(QSettings& settings) const;
+
+ signals:
+  void openFileRequested(const QString& path);
+
+ private:
+  int ask(const QString& text, int buttons);
+  void setModified(bool modified);
+  void refreshList();
+  void updateCaption();
+  void addRecent(const QString& path);
+  void updateRecentMenu();
+  void takeName(const QString& path);
+
+  QListWidget* list_;
+  QLineEdit* search_;
+  QMenu* recentMenu_ = nullptr;
+  QList<QByteArray> files_;
+  BuildOptions build_;
+  QString path_;
+  QString macroFile_;
+  QString lastAddDir_;
+  QStringList recent_;
+  bool loaded_ = false;
+  bool modified_ = false;
+  bool macroFileTemporary_ = false;
+  Asker asker_;
+  std::function<bool(QByteArray*)> runner_;
+};
+
+}  // namespace veldra
