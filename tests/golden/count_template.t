@@ -7,7 +7,7 @@ then the "_COUNT" section, in Shift-JIS with CR LF line ends.
   $ printf 'a.c\r\nsub/b.c\r\n' > VdL1A2.tmp
   $ compose() {
   >   printf '$_line="ASCII"\n$_no_brace=false\n$_pri_proc=false\n$_countfunc=%s\n$_files= "<VdL1A2.tmp>"\n' "$1"
-  >   iconv -f UTF-8 -t CP932 "$GOLDEN/templates/count.mora"
+  >   iconv -f UTF-8 -t CP932 "$TEMPLATES/count.mora"
   > }
   $ compose true | sed 's/$/\r/' > VdCmd1.tmp
   $ "$MORA" -vd1 -nd -nh -f VdCmd1.tmp

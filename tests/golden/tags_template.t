@@ -7,7 +7,7 @@ section, in Shift-JIS with CR LF line ends.
   $ printf 'scan_shapes.c\r\nsub/b.c\r\n' > VdL1A2.tmp
   $ {
   >   printf '$_line="ASCII"\n$_no_brace=false\n$_pri_proc=false\n$_files= "<VdL1A2.tmp>"\n'
-  >   iconv -f UTF-8 -t CP932 "$GOLDEN/templates/tags.mora"
+  >   iconv -f UTF-8 -t CP932 "$TEMPLATES/tags.mora"
   > } | sed 's/$/\r/' > VdCmd.tmp
   $ "$MORA" -vd1 -nd -nh -f VdCmd.tmp
   scan_shapes.c(8): add

@@ -9,7 +9,7 @@ switch off.
   $ cd "$CRAMTMP"
   $ printf 'missing.c\r\n' > VdLst01.tmp
   $ compose() {
-  >   { cat; echo 'whenever exit set'; cat "$GOLDEN/templates/$1.mora"; } |
+  >   { cat; echo 'whenever exit set'; cat "$TEMPLATES/$1.mora"; } |
   >     iconv -f UTF-8 -t CP932 | sed 's/$/\r/' > VdCmd.tmp
   >   "$MORA" -vd1 -nd -nh -f VdCmd.tmp 2>&1
   > }

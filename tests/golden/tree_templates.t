@@ -8,7 +8,7 @@ names in a list file.
   $ printf 'src/tree_example.c\nsrc/tree_cycles.c\n' > VdLst01.tmp
   $ printf '# functions left out\nself\n' > VdLst02.tmp
   $ compose() {
-  >   { cat; cat "$GOLDEN/templates/$1.mora"; } | iconv -f UTF-8 -t CP932 > VdCmd.tmp
+  >   { cat; cat "$TEMPLATES/$1.mora"; } | iconv -f UTF-8 -t CP932 > VdCmd.tmp
   >   "$MORA" -vd1 -nd -nh -f VdCmd.tmp 2>&1
   > }
 
