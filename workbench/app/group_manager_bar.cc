@@ -15,13 +15,12 @@
 #include <QRadioButton>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "app/app_limits.h"
 #include "app/app_messages.h"
 #include "app/commands.h"
 #include "core/constants.h"
-#include "core/group_file.h"
+#include "core/tag_jump.h"
 #include "core/profile_values.h"
 #include "core/temp_file.h"
 #include "core/text_codec.h"
@@ -31,8 +30,6 @@ namespace veldra {
 namespace {
 
 QSettings profile() { return QSettings(QStringLiteral("Pellwick"), QStringLiteral("VeldraC")); }
-
-const QString kRecentSection = QStringLiteral("GroupList");
 
 // The add-files dialog's filter from the registered file types ("item1", ...:
 // a name, "#$1_#" and patterns separated by ";").
@@ -91,11 +88,9 @@ GroupManagerBar::GroupManagerBar(QWidget* parent)
   });
 
   QSettings settings = profile();
-  for (int n = 1; n <= kRecentGroups; ++n) {
-    const QString p = settings.value(kRecentSection + QStringLiteral("/file%1").arg(n)).toString();
-    if (!p.isEmpty()) recent_.append(p);
-  }
-  updateCaption();
+  recent_.load(settings);
+  connect(&model_, &GroupModel::changed, this, [this] { setWindowTitle(model_.caption()); });
+  setWindowTitle(model_.caption());
 }
 
 void GroupManagerBar::setRecentMenu(QMenu* menu) {
@@ -123,26 +118,15 @@ int GroupManagerBar::ask(const QString& text, int buttons) {
 
 // ----- state shown
 
-void GroupManagerBar::updateCaption() {
-  const QString name = path_.isEmpty() ? msg::kUntitled.str() : QFileInfo(path_).fileName();
-  setWindowTitle(QStringLiteral("Group Manager - [%1%2]")
-                     .arg(name, modified_ ? QStringLiteral(" *") : QString()));
-}
-
-void GroupManagerBar::setModified(bool modified) {
-  modified_ = modified;
-  updateCaption();
-}
-
 void GroupManagerBar::refreshList() {
   QSettings settings = profile();
   const QList<qint64> flags = readPackedNumbers(settings, QStringLiteral("GroupOpt"),
                                                 QStringLiteral("GroupFlags"), {1, 1, 0, 100, 1, 0});
   const bool fullPath = flags.value(0, 1) != 0;
   QStringList shown;
-  shown.reserve(files_.size());
-  for (const QByteArray& f : files_) {
-    const QString name = fileNameFromBytes(f);
+  shown.reserve(model_.count());
+  for (int row = 0; row < model_.count(); ++row) {
+    const QString name = model_.fileName(row);
     shown.append(fullPath ? name : QFileInfo(name).fileName());
   }
   list_->setUpdatesEnabled(false);
@@ -153,114 +137,76 @@ void GroupManagerBar::refreshList() {
 
 QStringList GroupManagerBar::files() const {
   QStringList out;
-  out.reserve(files_.size());
-  for (const QByteArray& f : files_) out.append(fileNameFromBytes(f));
+  out.reserve(model_.count());
+  for (int row = 0; row < model_.count(); ++row) out.append(model_.fileName(row));
   return out;
+}
+
+QList<int> GroupManagerBar::selectedRows() const {
+  QList<int> rows;
+  for (int row = 0; row < list_->count(); ++row) {
+    if (list_->item(row)->isSelected()) rows.append(row);
+  }
+  return rows;
 }
 
 bool GroupManagerBar::hasSelection() const { return !list_->selectedItems().isEmpty(); }
 
 QList<QByteArray> GroupManagerBar::engineFiles(bool selectedOnly) const {
-  if (!selectedOnly) return files_;
-  QList<QByteArray> out;
-  for (int row = 0; row < list_->count(); ++row) {
-    if (list_->item(row)->isSelected()) out.append(files_.at(row));
-  }
-  return out;
+  if (!selectedOnly) return model_.engineFiles();
+  const QList<int> rows = selectedRows();
+  return rows.isEmpty() ? QList<QByteArray>() : model_.engineFiles(rows);
 }
 
 QStringList GroupManagerBar::findByFileName(const QString& name) const {
   QStringList out;
-  for (const QString& f : files()) {
-    if (QFileInfo(f).fileName() == name) out.append(f);
-  }
+  const QStringList all = files();
+  for (int row : matchingGroupRows(all, name)) out.append(all.at(row));
   return out;
-}
-
-QString GroupManagerBar::groupDirectory() const {
-  if (!path_.contains(QLatin1Char('/'))) return {};
-  return QFileInfo(path_).absolutePath();
-}
-
-QString GroupManagerBar::macroFileName() {
-  if (macroFile_.isEmpty() && path_.isEmpty()) {
-    macroFile_ = createTempFile(QLatin1String(kPrefixMacro));
-    macroFileTemporary_ = true;
-  }
-  return macroFile_;
 }
 
 // ----- open, save, close
 
-void GroupManagerBar::takeName(const QString& path) {
-  const QString oldMacro = macroFile_;
-  path_ = QFileInfo(path).absoluteFilePath();
-  macroFile_ = macroFileNameFor(path_);
-  // The macro definitions travel with the group to its new name.
-  if (!oldMacro.isEmpty() && oldMacro != macroFile_ && QFile::exists(oldMacro)) {
-    QFile::remove(macroFile_);
-    if (macroFileTemporary_) {
-      QFile::copy(oldMacro, macroFile_);
-      removeTempFile(oldMacro);
-    } else {
-      QFile::copy(oldMacro, macroFile_);
-    }
-  }
-  macroFileTemporary_ = false;
-  loaded_ = true;
-  QDir::setCurrent(QFileInfo(path_).absolutePath());
-  addRecent(path_);
-  updateCaption();
-}
-
-bool GroupManagerBar::open(const QString& given) {
-  const QString path = groupPathWithExtension(given);
-  const GroupReadResult result = readGroupFile(path);
-  if (!result.ok) {
-    ask(result.message, QMessageBox::Ok);
+bool GroupManagerBar::open(const QString& path) {
+  const QString message = model_.open(path);
+  if (!message.isEmpty()) {
+    ask(message, QMessageBox::Ok);
     return false;
   }
-  files_ = result.data.files;
-  build_ = result.data.build;
-  macroFile_.clear();
-  takeName(path);
+  addRecent(model_.groupFileName());
   refreshList();
-  setModified(false);
   return true;
 }
 
 void GroupManagerBar::openWithDialog() {
   if (!maybeSave()) return;
   const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("ｸﾞﾙｰﾌﾟを開く"),
-                                                    path_, groupFilter());
+                                                    groupPath(), groupFilter());
   if (!path.isEmpty()) open(path);
 }
 
 bool GroupManagerBar::saveAs(const QString& path) {
-  if (files_.isEmpty()) {
-    ask(msg::kGroupEmpty.str(), QMessageBox::Ok);
-    return false;
-  }
-  const QString message = writeGroupFile(path, GroupFileData{files_, build_});
+  const QString message = model_.saveAs(path);
   if (!message.isEmpty()) {
     ask(message, QMessageBox::Ok);
     return false;
   }
-  takeName(path);
-  setModified(false);
+  addRecent(model_.groupFileName());
   return true;
 }
 
 bool GroupManagerBar::save() {
-  if (path_.isEmpty()) {
+  if (groupPath().isEmpty()) {
     saveAsWithDialog();
-    return !modified_ && !path_.isEmpty();
+    return !isModified() && !groupPath().isEmpty();
   }
-  return saveAs(path_);
+  const QString message = model_.save();
+  if (!message.isEmpty()) ask(message, QMessageBox::Ok);
+  return message.isEmpty();
 }
 
 void GroupManagerBar::saveAsWithDialog() {
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("ｸﾞﾙｰﾌﾟの保存"), path_,
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("ｸﾞﾙｰﾌﾟの保存"), groupPath(),
                                               groupFilter());
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".vgp");
@@ -268,7 +214,7 @@ void GroupManagerBar::saveAsWithDialog() {
 }
 
 bool GroupManagerBar::maybeSave() {
-  if (!modified_) return true;
+  if (!isModified()) return true;
   const int answer =
       ask(msg::kSaveModified.str(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   if (answer == QMessageBox::Cancel) return false;
@@ -278,22 +224,16 @@ bool GroupManagerBar::maybeSave() {
 
 bool GroupManagerBar::closeGroup() {
   if (!maybeSave()) return false;
-  if (macroFileTemporary_ && !macroFile_.isEmpty()) removeTempFile(macroFile_);
-  files_.clear();
-  path_.clear();
-  macroFile_.clear();
-  macroFileTemporary_ = false;
-  loaded_ = false;
+  model_.close();
   refreshList();
-  setModified(false);
   return true;
 }
 
 // ----- the list
 
 bool GroupManagerBar::ensureFiles() {
-  if (files_.isEmpty()) addFilesWithDialog();
-  return !files_.isEmpty();
+  if (model_.isEmpty()) addFilesWithDialog();
+  return !model_.isEmpty();
 }
 
 void GroupManagerBar::addFilesWithDialog() {
@@ -306,67 +246,25 @@ void GroupManagerBar::addFilesWithDialog() {
 }
 
 void GroupManagerBar::addFiles(const QStringList& paths) {
-  QSet<QByteArray> present(files_.cbegin(), files_.cend());
-  QStringList duplicates;
-  for (const QString& path : paths) {
-    const QByteArray bytes = fileNameToBytes(path);
-    if (present.contains(bytes)) {
-      duplicates.append(path);
-      continue;
-    }
-    if (!QFileInfo::exists(path)) {
-      if (ask(msg::kCreateMissing.str().arg(path), QMessageBox::Yes | QMessageBox::No) !=
-          QMessageBox::Yes)
-        continue;
-      QFile created(path);
-      if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        ask(msg::kCreateFailed.str(), QMessageBox::Ok);
-        continue;
-      }
-    }
-    files_.append(bytes);
-    present.insert(bytes);
-  }
+  const GroupModel::AddResult result = model_.addFiles(paths, [this](const QString& path) {
+    return ask(msg::kCreateMissing.str().arg(path), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+  });
   refreshList();
-  if (files_.size() > 0 && paths.size() > duplicates.size()) setModified(true);
-  if (duplicates.size() == 1) ask(msg::kDuplicateOne.str().arg(duplicates.first()), QMessageBox::Ok);
-  if (duplicates.size() > 1) ask(msg::kDuplicateMany.str(), QMessageBox::Ok);
+  const QString message = result.message();
+  if (!message.isEmpty()) ask(message, QMessageBox::Ok);
 }
 
 void GroupManagerBar::removeSelected() {
-  QList<QByteArray> kept;
-  for (int row = 0; row < list_->count(); ++row) {
-    if (!list_->item(row)->isSelected()) kept.append(files_.at(row));
-  }
-  if (kept.size() == files_.size()) return;
-  files_ = kept;
+  const QList<int> rows = selectedRows();
+  if (rows.isEmpty()) return;
+  model_.removeRows(rows);
   refreshList();
-  setModified(true);
 }
 
 void GroupManagerBar::sort(int code) {
-  const bool ignoreCase = code >= 100;
-  const int order = code % 100;
-  const Qt::CaseSensitivity cs = ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
-  QStringList names = files();
-  QList<int> index(names.size());
-  std::iota(index.begin(), index.end(), 0);
-  std::stable_sort(index.begin(), index.end(), [&](int a, int b) {
-    const QString& x = names.at(a);
-    const QString& y = names.at(b);
-    if (order == 2) {
-      const int bySuffix = QFileInfo(x).suffix().compare(QFileInfo(y).suffix(), cs);
-      if (bySuffix != 0) return bySuffix < 0;
-    }
-    const int byName = x.compare(y, cs);
-    return order == 1 ? byName > 0 : byName < 0;
-  });
-  QList<QByteArray> sorted;
-  sorted.reserve(files_.size());
-  for (int i : index) sorted.append(files_.at(i));
-  files_ = sorted;
+  model_.sort(code);
   refreshList();
-  setModified(true);
 }
 
 void GroupManagerBar::sortWithDialog() {
@@ -387,8 +285,10 @@ void GroupManagerBar::sortWithDialog() {
   layout->addWidget(ignoreCase);
   layout->addWidget(buttons);
   if (dialog.exec() != QDialog::Accepted) return;
-  int code = choices[1]->isChecked() ? 1 : choices[2]->isChecked() ? 2 : 0;
-  if (ignoreCase->isChecked()) code += 100;
+  int code = choices[1]->isChecked()   ? kSortNameDescending
+             : choices[2]->isChecked() ? kSortExtension
+                                       : kSortNameAscending;
+  if (ignoreCase->isChecked()) code += kSortIgnoreCase;
   settings.setValue(QStringLiteral("Group/SortOpt"), ignoreCase->isChecked() ? 1 : 0);
   sort(code);
 }
@@ -406,28 +306,20 @@ void GroupManagerBar::showBar() {
 
 // ----- profile
 
-bool GroupManagerBar::reopenLastGroupOption(QSettings& settings) {
-  const QList<qint64> flags = readPackedNumbers(settings, QStringLiteral("GroupOpt"),
-                                                QStringLiteral("GroupFlags"), {1, 1, 0, 100, 1, 0});
-  return flags.value(4, 1) != 0;
-}
-
 void GroupManagerBar::addRecent(const QString& path) {
-  recent_.removeAll(path);
-  recent_.prepend(path);
-  while (recent_.size() > kRecentGroups) recent_.removeLast();
+  recent_.add(path);
   updateRecentMenu();
 }
 
 void GroupManagerBar::updateRecentMenu() {
   if (!recentMenu_) return;
   recentMenu_->clear();
-  if (recent_.isEmpty()) {
+  if (recent_.paths().isEmpty()) {
     recentMenu_->addAction(commandLabel(kCmdGroupRecent))->setEnabled(false);
     return;
   }
   int n = 0;
-  for (const QString& path : recent_) {
+  for (const QString& path : recent_.paths()) {
     QString shown = path;
     if (shown.size() > 30) shown = QStringLiteral("...") + shown.right(27);  // display length 30
     QAction* a = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(++n % 10).arg(shown));
@@ -437,10 +329,6 @@ void GroupManagerBar::updateRecentMenu() {
   }
 }
 
-void GroupManagerBar::saveRecent(QSettings& settings) const {
-  for (int n = 1; n <= kRecentGroups; ++n) {
-    settings.setValue(kRecentSection + QStringLiteral("/file%1").arg(n), recent_.value(n - 1));
-  }
-}
+void GroupManagerBar::saveRecent(QSettings& settings) const { recent_.save(settings); }
 
 }  // namespace veldra

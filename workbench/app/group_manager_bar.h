@@ -9,7 +9,8 @@
 #include <QStringList>
 #include <functional>
 
-#include "core/build_options.h"
+#include "core/group_model.h"
+#include "core/recent_list.h"
 
 class QLineEdit;
 class QListWidget;
@@ -57,16 +58,15 @@ class GroupManagerBar : public QDockWidget {
   // Group entries whose file name (without directory) is `name`.
   QStringList findByFileName(const QString& name) const;
 
-  QString groupPath() const { return path_; }
+  QString groupPath() const { return model_.groupFileName(); }
   // The group file's directory when its name has one, else "".
-  QString groupDirectory() const;
+  QString groupDirectory() const { return model_.groupDirectory(); }
   // The macro definition file; an untitled group gets a temporary one.
-  QString macroFileName();
-  bool isModified() const { return modified_; }
+  QString macroFileName() { return model_.ensureMacroFileName(); }
+  bool isModified() const { return model_.isModified(); }
+  GroupModel& model() { return model_; }
   QListWidget* list() const { return list_; }
 
-  // The group option "起動時に、編集していたｸﾞﾙｰﾌﾟを読込む。".
-  static bool reopenLastGroupOption(QSettings& settings);
   void saveRecent(QSettings& settings) const;
 
  signals:
@@ -74,25 +74,17 @@ class GroupManagerBar : public QDockWidget {
 
  private:
   int ask(const QString& text, int buttons);
-  void setModified(bool modified);
   void refreshList();
-  void updateCaption();
   void addRecent(const QString& path);
   void updateRecentMenu();
-  void takeName(const QString& path);
+  QList<int> selectedRows() const;
 
   QListWidget* list_;
   QLineEdit* search_;
   QMenu* recentMenu_ = nullptr;
-  QList<QByteArray> files_;
-  BuildOptions build_;
-  QString path_;
-  QString macroFile_;
+  GroupModel model_;
+  RecentList recent_;
   QString lastAddDir_;
-  QStringList recent_;
-  bool loaded_ = false;
-  bool modified_ = false;
-  bool macroFileTemporary_ = false;
   Asker asker_;
   std::function<bool(QByteArray*)> runner_;
 };

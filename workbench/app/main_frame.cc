@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
@@ -34,7 +35,8 @@
 #include "app/group_manager_bar.h"
 #include "app/line_mark_dialog.h"
 #include "app/single_instance.h"
-#include "app/tag_jump.h"
+#include "app/file_choice_dialog.h"
+#include "core/tag_jump.h"
 #include "core/analysis_kind.h"
 #include "core/engine_run.h"
 #include "core/profile_values.h"
@@ -47,6 +49,11 @@ namespace {
 QSettings profile() { return QSettings(QStringLiteral("Pellwick"), QStringLiteral("VeldraC")); }
 
 const QString kRecentSection = QStringLiteral("Recent File List");
+
+// Window placement values: the restore-to-maximised flag and the show commands.
+constexpr qint64 kRestoreToMaximised = 2;
+constexpr qint64 kShowNormal = 1;
+constexpr qint64 kShowMaximised = 3;
 
 bool isCheckable(int id) {
   switch (id) {
@@ -96,6 +103,7 @@ MainFrame::MainFrame(QWidget* parent)
   addDockWidget(Qt::LeftDockWidgetArea, group_);
 
   QSettings settings = profile();
+  display_ = DisplayOptions::load(settings);
   options_ = AnalysisOptions::load(settings, programDirectory());
   loadedOptions_ = options_;
   marks_.load(settings);
@@ -352,11 +360,33 @@ QMdiSubWindow* MainFrame::addDocument(DocumentWindow* document) {
   connect(document, &DocumentWindow::saveAsRequested, this, &MainFrame::saveDocumentAs);
   connect(document, &DocumentWindow::saved, this, &MainFrame::addRecentFile);
   connect(w, &QObject::destroyed, this, &MainFrame::updateCommandStates, Qt::QueuedConnection);
-  w->showMaximized();
+  applyDisplayOptions(document);
+  if (display_.maximiseChildren) {
+    w->showMaximized();
+  } else {
+    w->show();
+  }
   mdi_->setActiveSubWindow(w);
   document->setFocus();
   updateCommandStates();
   return w;
+}
+
+void MainFrame::applyDisplayOptions(DocumentWindow* document) const {
+  EditorView* e = document->editor();
+  // Profile colours hold red in the low byte and blue in the third.
+  auto colour = [](quint32 v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); };
+  QPalette p = e->palette();
+  p.setColor(QPalette::Text, colour(display_.editText));
+  p.setColor(QPalette::Base, colour(display_.editBackground));
+  e->setPalette(p);
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (QFontDatabase::hasFamily(display_.editFont.faceName)) font.setFamily(display_.editFont.faceName);
+  // The size is kept in twentieths of a point.
+  if (display_.editFontPoint > 0) font.setPointSizeF(double(display_.editFontPoint) / 20.0);
+  e->setFont(font);
+  e->setTabSize(display_.tabSize);
+  e->setAutoIndent(display_.autoIndent);
 }
 
 DocumentWindow* MainFrame::newDocument() {
@@ -500,10 +530,10 @@ bool MainFrame::tagJump() {
   DocumentWindow* origin = activeDocument();
   if (!origin) return false;
   const QString line = origin->editor()->lineText(origin->editor()->caretLine());
-  const std::optional<JumpTarget> target = jumpTargetOfLine(line);
+  const std::optional<TagTarget> target = parseTagLine(line);
   if (!target) return false;
   QString path = target->file;
-  if (!target->include && !path.contains(QLatin1Char('/'))) {
+  if (!target->include && isBareFileName(path)) {
     const QStringList candidates = group_->findByFileName(path);
     if (candidates.size() == 1) {
       path = candidates.first();
@@ -641,15 +671,16 @@ void MainFrame::warn(const QString& text) {
 
 void MainFrame::restoreFromProfile(const QString& pendingGroup) {
   QSettings settings = profile();
-  const QList<qint64> pos = readPackedNumbers(settings, QStringLiteral("MainFrame"),
-                                              QStringLiteral("WindowPos"), {});
-  if (pos.size() == 10 && pos[8] > pos[6] && pos[9] > pos[7]) {
-    setGeometry(QRect(QPoint(int(pos[6]), int(pos[7])), QPoint(int(pos[8]) - 1, int(pos[9]) - 1)));
-    if (pos[1] == 3 || (pos[0] & 2)) setWindowState(Qt::WindowMaximized);
+  if (const auto placement = WindowPlacement::load(settings, QStringLiteral("MainFrame"))) {
+    const auto& pos = placement->values;
+    if (pos[8] > pos[6] && pos[9] > pos[7]) {
+      setGeometry(QRect(QPoint(int(pos[6]), int(pos[7])), QPoint(int(pos[8]) - 1, int(pos[9]) - 1)));
+    }
+    if (pos[1] == kShowMaximised || (pos[0] & kRestoreToMaximised)) setWindowState(Qt::WindowMaximized);
   }
   restoreState(settings.value(QStringLiteral("TBState/State")).toByteArray());
   QString group = pendingGroup;
-  const bool reopen = group_->reopenLastGroupOption(settings);
+  const bool reopen = display_.reopenGroup;
   if (group.isEmpty() && reopen) {
     group = settings.value(QStringLiteral("Group/LastEdit")).toString();
     if (group == QLatin1String(" ")) group.clear();
@@ -680,9 +711,10 @@ void MainFrame::saveToProfile() {
                     group_->groupPath().isEmpty() ? QStringLiteral(" ") : group_->groupPath());
   const QRect r = normalGeometry();
   const bool maximised = isMaximized();
-  writePackedNumbers(settings, QStringLiteral("MainFrame"), QStringLiteral("WindowPos"),
-                     {maximised ? 2 : 0, maximised ? 3 : 1, -1, -1, -1, -1, r.left(), r.top(),
-                      r.right() + 1, r.bottom() + 1});
+  WindowPlacement placement;
+  placement.values = {maximised ? kRestoreToMaximised : 0, maximised ? kShowMaximised : kShowNormal,
+                      -1, -1, -1, -1, r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+  placement.save(settings, QStringLiteral("MainFrame"));
   settings.setValue(kRecentSection + QStringLiteral("/Files"), recentFiles_);
   options_.saveIfChanged(settings, loadedOptions_);
   marks_.save(settings);

@@ -10,6 +10,7 @@
 
 #include "app/line_marks.h"
 #include "core/analysis_options.h"
+#include "core/display_options.h"
 
 class QAction;
 class QLabel;
@@ -86,6 +87,7 @@ class MainFrame : public QMainWindow {
   QMdiSubWindow* addDocument(DocumentWindow* document);
   QMdiSubWindow* findDocumentWindow(const QString& path) const;
   void saveToProfile();
+  void applyDisplayOptions(DocumentWindow* document) const;
   void saveDocumentAs(DocumentWindow* document);
   void onCaretMoved(int line, int column);
   void goToLineDialog();
@@ -107,6 +109,7 @@ class MainFrame : public QMainWindow {
   QStringList recentFiles_;
   LineMarks marks_;
   QPointer<DocumentWindow> jumpOrigin_;
+  DisplayOptions display_;
   AnalysisOptions options_;
   AnalysisOptions loadedOptions_;
   Asker asker_;

@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>

@@ -53,10 +53,11 @@ bool readSourceFile(const QString& path, SourceText* out, QString* error) {
 }
 
 bool writeSourceFile(const QString& path, const QByteArray& bytes, QString* error) {
-  // The permission bits decide, not access(): a privileged user could write
-  // through them, but a file marked read-only is not to be overwritten.
+  // A file without any write bit is read-only even for a user whose privileges
+  // would let the write through (access() says yes to root).
   const QFileInfo info(path);
-  if (info.exists() && !(info.permissions() & (QFile::WriteOwner | QFile::WriteUser))) {
+  constexpr auto kAnyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+  if (info.exists() && (!(info.permissions() & kAnyWrite) || !info.isWritable())) {
     *error = qt_error_string(EACCES);
     return false;
   }

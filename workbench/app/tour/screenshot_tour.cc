@@ -17,7 +17,7 @@
 #include "app/editor_view.h"
 #include "app/group_manager_bar.h"
 #include "app/main_frame.h"
-#include "app/tag_jump.h"
+#include "core/tag_jump.h"
 
 using namespace veldra;
 
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
   if (!result) return 1;
   EditorView* editor = result->editor();
   for (int line = 1; line <= editor->lineCount(); ++line) {
-    const auto target = jumpTargetOfLine(editor->lineText(line));
+    const auto target = parseTagLine(editor->lineText(line));
     if (target && !target->include) {
       editor->goToLine(line);
       break;
