@@ -17,7 +17,8 @@ AboutDialog::AboutDialog(const QString& engineVersion, QWidget* parent) : QDialo
   icon->setFixedSize(kDialogIconSize, kDialogIconSize);
   auto* product = new QLabel(msg::kAboutProduct.str(), this);
   // The version line starts with a tab: shown as an indent.
-  auto* version = new QLabel(msg::kAboutVersion.str().replace(QLatin1Char('\t'), QLatin1String("    ")), this);
+  auto* version =
+      new QLabel(msg::kAboutVersion.str().replace(QLatin1Char('\t'), QLatin1String("    ")), this);
   auto* engine = new QLabel(engineLine_, this);
   engine->setObjectName(QStringLiteral("engineVersion"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

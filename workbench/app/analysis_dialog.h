@@ -21,7 +21,7 @@ class AnalysisRun;
 struct AnalysisContext {
   AnalysisOptions options;
   QString programDir;
-  QString workingDirectory;    // the group file's directory; "" keeps the current one
+  QString workingDirectory;         // the group file's directory; "" keeps the current one
   bool selectionAvailable = false;  // the group list is visible and has a selection
   // The group's files in list order: all, or only the selected ones.
   std::function<QList<QByteArray>(bool selectedOnly)> files;

@@ -14,7 +14,8 @@ inline constexpr Message kAskBrowser{0, "ﾌﾞﾗｳｻﾞを起動しますか
 inline constexpr Message kNotYet{0, "%1 : この機能はまだ使用できません。"};
 // Saving a document whose bytes the original encoding cannot reproduce.
 inline constexpr Message kCannotKeepEncoding{
-    0, "ﾌｧｲﾙ(%1)は読込み時の文字ｺｰﾄﾞで保存できない文字を含んでいます。名前を付けて保存して下さい。"};
+    0,
+    "ﾌｧｲﾙ(%1)は読込み時の文字ｺｰﾄﾞで保存できない文字を含んでいます。名前を付けて保存して下さい。"};
 inline constexpr Message kSaveFailed{0, "ﾌｧｲﾙ(%1)の保存に失敗しました。 : %2"};
 inline constexpr Message kOpenFailed{0, "ﾌｧｲﾙ(%1)を開けません。 : %2"};
 inline constexpr Message kDocumentModified{0, "%1 への変更を保存しますか?"};

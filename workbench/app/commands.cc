@@ -102,37 +102,35 @@ constexpr CommandSpec kCommands[] = {
     {kCmdGmClose, "ｸﾞﾙｰﾌﾟを閉じる", nullptr},
 };
 
-constexpr int kFileItems[] = {kCmdFileNew,       kCmdFileOpen,         kCmdFileClose,
-                              kCmdFileSaveClose, kCmdNone,             kCmdFileSave,
-                              kCmdFileSaveAs,    kCmdFileSaveAll,      kCmdFileSaveAllClose,
-                              kCmdNone,          kCmdFilePrint,        kCmdFilePrintPreview,
-                              kCmdFilePrintSetup, kCmdNone,            kPopupRecentFiles,
-                              kCmdNone,          kCmdAppExit};
-constexpr int kEditItems[] = {
-    kCmdEditUndo,    kCmdNone,        kCmdEditCut,     kCmdEditCopy,   kCmdEditPaste,
-    kCmdEditSelectAll, kCmdNone,      kCmdEditFind,    kCmdEditFindNext, kCmdEditReplace,
-    kCmdNone,        kCmdGoToLine,    kCmdMarkLine,    kCmdMarkList,   kCmdNone,
-    kCmdTagJump,     kCmdTagBack,     kCmdNone,        kCmdFileTop,    kCmdFileBottom};
+constexpr int kFileItems[] = {kCmdFileNew,        kCmdFileOpen,    kCmdFileClose,
+                              kCmdFileSaveClose,  kCmdNone,        kCmdFileSave,
+                              kCmdFileSaveAs,     kCmdFileSaveAll, kCmdFileSaveAllClose,
+                              kCmdNone,           kCmdFilePrint,   kCmdFilePrintPreview,
+                              kCmdFilePrintSetup, kCmdNone,        kPopupRecentFiles,
+                              kCmdNone,           kCmdAppExit};
+constexpr int kEditItems[] = {kCmdEditUndo,     kCmdNone,          kCmdEditCut, kCmdEditCopy,
+                              kCmdEditPaste,    kCmdEditSelectAll, kCmdNone,    kCmdEditFind,
+                              kCmdEditFindNext, kCmdEditReplace,   kCmdNone,    kCmdGoToLine,
+                              kCmdMarkLine,     kCmdMarkList,      kCmdNone,    kCmdTagJump,
+                              kCmdTagBack,      kCmdNone,          kCmdFileTop, kCmdFileBottom};
 constexpr int kToolbarItems[] = {kCmdViewStandardBar, kCmdViewAnalysisBar, kCmdViewExtendedBar};
 constexpr int kViewItems[] = {kCmdViewGroup,     kCmdViewLauncher, kPopupToolbars,
                               kCmdViewStatusBar, kCmdNone,         kCmdOptions};
-constexpr int kGroupItems[] = {kCmdGroupAdd,    kCmdGroupRemove, kCmdNone,
-                               kCmdGroupOpen,   kCmdGroupSave,   kCmdGroupClose,
-                               kCmdGroupSaveAs, kCmdNone,        kCmdGroupShow,
-                               kCmdGroupSearch, kCmdGroupSort,   kCmdNone,
+constexpr int kGroupItems[] = {kCmdGroupAdd,      kCmdGroupRemove, kCmdNone,        kCmdGroupOpen,
+                               kCmdGroupSave,     kCmdGroupClose,  kCmdGroupSaveAs, kCmdNone,
+                               kCmdGroupShow,     kCmdGroupSearch, kCmdGroupSort,   kCmdNone,
                                kPopupRecentGroups};
-constexpr int kAnalysisItems[] = {kCmdAnalysisList,    kCmdAnalysisTree,  kCmdAnalysisCallers,
-                                  kCmdAnalysisAction,  kCmdNone,          kCmdAnalysisInclude,
-                                  kCmdAnalysisCount,   kCmdNone,          kCmdAnalysisPrototype,
-                                  kCmdAnalysisTags,    kCmdNone,          kCmdAnalysisHtml,
-                                  kCmdAnalysisAll,     kCmdNone,          kCmdAnalysisOptions};
-constexpr int kToolItems[] = {kCmdToolExec, kCmdToolFind,    kCmdNone,          kCmdBuild,
-                              kCmdRun,      kCmdBuildOptions, kCmdBuildResult,  kCmdNone,
-                              kCmdTouch,    kCmdNone,        kPopupUserTools,   kCmdUserToolRegister};
-constexpr int kWindowItems[] = {kCmdWindowCascade, kCmdWindowTile, kCmdWindowTwo,
-                                kCmdWindowArrange, kCmdNone,       kCmdWindowNext,
-                                kCmdWindowPrev};
-constexpr int kHelpItems[] = {kCmdHelpContents, kCmdNone, kPopupUserHelp,
+constexpr int kAnalysisItems[] = {kCmdAnalysisList,   kCmdAnalysisTree, kCmdAnalysisCallers,
+                                  kCmdAnalysisAction, kCmdNone,         kCmdAnalysisInclude,
+                                  kCmdAnalysisCount,  kCmdNone,         kCmdAnalysisPrototype,
+                                  kCmdAnalysisTags,   kCmdNone,         kCmdAnalysisHtml,
+                                  kCmdAnalysisAll,    kCmdNone,         kCmdAnalysisOptions};
+constexpr int kToolItems[] = {kCmdToolExec,     kCmdToolFind,        kCmdNone, kCmdBuild, kCmdRun,
+                              kCmdBuildOptions, kCmdBuildResult,     kCmdNone, kCmdTouch, kCmdNone,
+                              kPopupUserTools,  kCmdUserToolRegister};
+constexpr int kWindowItems[] = {kCmdWindowCascade, kCmdWindowTile, kCmdWindowTwo, kCmdWindowArrange,
+                                kCmdNone,          kCmdWindowNext, kCmdWindowPrev};
+constexpr int kHelpItems[] = {kCmdHelpContents,     kCmdNone, kPopupUserHelp,
                               kCmdUserHelpRegister, kCmdNone, kCmdAbout};
 constexpr int kRecentFileItems[] = {kCmdFileRecent};
 constexpr int kRecentGroupItems[] = {kCmdGroupRecent};
@@ -140,8 +138,8 @@ constexpr int kUserToolItems[] = {kCmdUserTool};
 constexpr int kUserHelpItems[] = {kCmdUserHelp};
 
 constexpr PopupSpec kMenuBar[] = {
-    {-1, "ﾌｧｲﾙ(&F)", kFileItems},   {-2, "編集(&E)", kEditItems},
-    {-3, "表示(&V)", kViewItems},   {-4, "ｸﾞﾙｰﾌﾟ(&G)", kGroupItems},
+    {-1, "ﾌｧｲﾙ(&F)", kFileItems},     {-2, "編集(&E)", kEditItems},
+    {-3, "表示(&V)", kViewItems},     {-4, "ｸﾞﾙｰﾌﾟ(&G)", kGroupItems},
     {-5, "解析(&A)", kAnalysisItems}, {-6, "ﾂｰﾙ(&T)", kToolItems},
     {-7, "ｳｨﾝﾄﾞｳ(&W)", kWindowItems}, {-8, "ﾍﾙﾌﾟ(&H)", kHelpItems},
 };
@@ -153,32 +151,32 @@ constexpr PopupSpec kInnerPopups[] = {
     {kPopupUserHelp, "ﾕｰｻﾞ登録ﾍﾙﾌﾟ", kUserHelpItems},
 };
 
-constexpr int kContextItems[] = {
-    kCmdEditUndo,    kCmdNone,     kCmdEditCut,      kCmdEditCopy,    kCmdEditPaste,
-    kCmdEditSelectAll, kCmdNone,   kCmdEditFind,     kCmdEditFindNext, kCmdEditReplace,
-    kCmdNone,        kCmdGoToLine, kCmdMarkLine,     kCmdMarkList,    kCmdNone,
-    kCmdTagJump,     kCmdTagBack,  kCmdNone,         kCmdFileTop,     kCmdFileBottom};
+constexpr int kContextItems[] = {kCmdEditUndo,     kCmdNone,          kCmdEditCut, kCmdEditCopy,
+                                 kCmdEditPaste,    kCmdEditSelectAll, kCmdNone,    kCmdEditFind,
+                                 kCmdEditFindNext, kCmdEditReplace,   kCmdNone,    kCmdGoToLine,
+                                 kCmdMarkLine,     kCmdMarkList,      kCmdNone,    kCmdTagJump,
+                                 kCmdTagBack,      kCmdNone,          kCmdFileTop, kCmdFileBottom};
 
 constexpr int kStandardButtons[] = {
-    kCmdWindowPrev, kCmdWindowNext, kCmdNone,       kCmdFileNew,    kCmdFileOpen,
-    kCmdFileSave,   kCmdNone,       kCmdEditFind,   kCmdEditFindNext, kCmdEditReplace,
-    kCmdNone,       kCmdEditCut,    kCmdEditCopy,   kCmdEditPaste,  kCmdNone,
-    kCmdToolFind,   kCmdViewGroup,  kCmdNone,       kCmdFilePrint,  kCmdNone,
-    kCmdGroupSearch, kCmdGroupOpen, kCmdGroupAdd,   kCmdNone,       kCmdMarkLine,
-    kCmdMarkList,   kCmdNone,       kCmdBuild,      kCmdRun,        kCmdBuildOptions};
-constexpr int kAnalysisButtons[] = {
-    kCmdAnalysisList,  kCmdAnalysisTree,  kCmdAnalysisCallers, kCmdAnalysisAction,
-    kCmdNone,          kCmdAnalysisInclude, kCmdAnalysisCount, kCmdNone,
-    kCmdAnalysisPrototype, kCmdAnalysisTags, kCmdNone,         kCmdAnalysisHtml,
-    kCmdAnalysisAll,   kCmdNone,          kCmdAnalysisOptions};
+    kCmdWindowPrev,  kCmdWindowNext, kCmdNone,     kCmdFileNew,      kCmdFileOpen,
+    kCmdFileSave,    kCmdNone,       kCmdEditFind, kCmdEditFindNext, kCmdEditReplace,
+    kCmdNone,        kCmdEditCut,    kCmdEditCopy, kCmdEditPaste,    kCmdNone,
+    kCmdToolFind,    kCmdViewGroup,  kCmdNone,     kCmdFilePrint,    kCmdNone,
+    kCmdGroupSearch, kCmdGroupOpen,  kCmdGroupAdd, kCmdNone,         kCmdMarkLine,
+    kCmdMarkList,    kCmdNone,       kCmdBuild,    kCmdRun,          kCmdBuildOptions};
+constexpr int kAnalysisButtons[] = {kCmdAnalysisList,   kCmdAnalysisTree, kCmdAnalysisCallers,
+                                    kCmdAnalysisAction, kCmdNone,         kCmdAnalysisInclude,
+                                    kCmdAnalysisCount,  kCmdNone,         kCmdAnalysisPrototype,
+                                    kCmdAnalysisTags,   kCmdNone,         kCmdAnalysisHtml,
+                                    kCmdAnalysisAll,    kCmdNone,         kCmdAnalysisOptions};
 constexpr int kExtendedButtons[] = {
-    kCmdViewLauncher, kCmdToolExec,  kCmdNone,      kCmdWindowCascade, kCmdWindowTile,
-    kCmdWindowTwo,    kCmdNone,      kCmdTagJump,   kCmdGoToLine,      kCmdFileTop,
-    kCmdFileBottom,   kCmdNone,      kCmdHelpContents, kCmdOptions,    kCmdUserToolRegister,
-    kCmdUserHelpRegister, kCmdNone,  kCmdBuild,     kCmdRun,           kCmdBuildOptions};
-constexpr int kGroupManagerButtons[] = {kCmdGmOpen, kCmdNone, kCmdGmAdd,  kCmdGmRemove,
+    kCmdViewLauncher,     kCmdToolExec, kCmdNone,         kCmdWindowCascade, kCmdWindowTile,
+    kCmdWindowTwo,        kCmdNone,     kCmdTagJump,      kCmdGoToLine,      kCmdFileTop,
+    kCmdFileBottom,       kCmdNone,     kCmdHelpContents, kCmdOptions,       kCmdUserToolRegister,
+    kCmdUserHelpRegister, kCmdNone,     kCmdBuild,        kCmdRun,           kCmdBuildOptions};
+constexpr int kGroupManagerButtons[] = {kCmdGmOpen, kCmdNone,     kCmdGmAdd,  kCmdGmRemove,
                                         kCmdNone,   kCmdGmSearch, kCmdGmSort, kCmdNone,
-                                        kCmdGmSave, kCmdNone, kCmdGmClose};
+                                        kCmdGmSave, kCmdNone,     kCmdGmClose};
 
 constexpr ToolbarSpec kToolbars[] = {
     {kCmdViewStandardBar, "ToolBar1", "標準ﾂｰﾙﾊﾞｰ", kStandardButtons},
@@ -188,9 +186,9 @@ constexpr ToolbarSpec kToolbars[] = {
 
 // Menu command of each analysis kind 1 ... 10 (kind 11 has no menu command).
 constexpr std::array<int, 10> kAnalysisCommands = {
-    kCmdAnalysisList,   kCmdAnalysisTree,  kCmdAnalysisCallers,  kCmdAnalysisAction,
-    kCmdAnalysisHtml,   kCmdAnalysisCount, kCmdAnalysisInclude,  kCmdAnalysisPrototype,
-    kCmdAnalysisTags,   kCmdAnalysisAll};
+    kCmdAnalysisList, kCmdAnalysisTree,  kCmdAnalysisCallers, kCmdAnalysisAction,
+    kCmdAnalysisHtml, kCmdAnalysisCount, kCmdAnalysisInclude, kCmdAnalysisPrototype,
+    kCmdAnalysisTags, kCmdAnalysisAll};
 
 }  // namespace
 

@@ -145,9 +145,9 @@ const PopupSpec* findPopup(int id);
 std::span<const int> contextMenuLayout();
 
 struct ToolbarSpec {
-  int viewCommand;     // the View menu toggle
-  const char* name;    // object name, the key of the saved layout
-  const char* title;   // caption when floating
+  int viewCommand;    // the View menu toggle
+  const char* name;   // object name, the key of the saved layout
+  const char* title;  // caption when floating
   std::span<const int> buttons;
 };
 std::span<const ToolbarSpec> toolbarLayouts();

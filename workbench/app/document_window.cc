@@ -75,9 +75,9 @@ bool DocumentWindow::saveTo(const QString& target) {
 
 bool DocumentWindow::maybeSave() {
   if (!editor_->document()->isModified()) return true;
-  const auto answer =
-      QMessageBox::question(this, QStringLiteral("VeldraC"), msg::kDocumentModified.str().arg(title()),
-                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  const auto answer = QMessageBox::question(
+      this, QStringLiteral("VeldraC"), msg::kDocumentModified.str().arg(title()),
+      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   if (answer == QMessageBox::Cancel) return false;
   if (answer == QMessageBox::No) return true;
   if (!isUntitled()) return saveTo(QString());

@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-
 namespace veldra {
 
 QString chooseJumpFile(const QStringList& candidates, QWidget* parent) {
@@ -20,7 +19,8 @@ QString chooseJumpFile(const QStringList& candidates, QWidget* parent) {
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
   auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(new QLabel(QStringLiteral("ｸﾞﾙｰﾌﾟの中に候補のﾌｧｲﾙが、複数存在します。"), &dialog));
+  layout->addWidget(
+      new QLabel(QStringLiteral("ｸﾞﾙｰﾌﾟの中に候補のﾌｧｲﾙが、複数存在します。"), &dialog));
   layout->addWidget(new QLabel(QStringLiteral("対象を選択して下さい。"), &dialog));
   layout->addWidget(list);
   layout->addWidget(buttons);

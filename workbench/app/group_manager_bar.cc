@@ -20,8 +20,8 @@
 #include "app/app_messages.h"
 #include "app/commands.h"
 #include "core/constants.h"
-#include "core/tag_jump.h"
 #include "core/profile_values.h"
+#include "core/tag_jump.h"
 #include "core/temp_file.h"
 #include "core/text_codec.h"
 
@@ -37,8 +37,8 @@ QString fileTypeFilter() {
   QSettings settings = profile();
   QStringList filters;
   for (int n = 1; n <= kRegisteredItemsMax; ++n) {
-    const QString item = readText(settings, QStringLiteral("RegistExt"),
-                                  QStringLiteral("item%1").arg(n), QString());
+    const QString item =
+        readText(settings, QStringLiteral("RegistExt"), QStringLiteral("item%1").arg(n), QString());
     const qsizetype sep = item.indexOf(QLatin1String(kItemSeparator));
     if (sep < 0) break;
     QString patterns = item.mid(sep + int(qstrlen(kItemSeparator)));
@@ -53,9 +53,7 @@ QString fileTypeFilter() {
   return filters.join(QStringLiteral(";;"));
 }
 
-QString groupFilter() {
-  return QStringLiteral("Veldra Group(*.vgp) (*.vgp);;All Files(*.*) (*)");
-}
+QString groupFilter() { return QStringLiteral("Veldra Group(*.vgp) (*.vgp);;All Files(*.*) (*)"); }
 
 }  // namespace
 
@@ -276,7 +274,8 @@ void GroupManagerBar::sortWithDialog() {
                              new QRadioButton(QStringLiteral("拡張子順"), &dialog)};
   choices[0]->setChecked(true);
   auto* ignoreCase = new QCheckBox(QStringLiteral("ｿｰﾄ時、大文字小文字を区別しない.(&N)"), &dialog);
-  ignoreCase->setChecked(readNumber(settings, QStringLiteral("Group"), QStringLiteral("SortOpt"), 1));
+  ignoreCase->setChecked(
+      readNumber(settings, QStringLiteral("Group"), QStringLiteral("SortOpt"), 1));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

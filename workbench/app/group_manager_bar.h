@@ -26,8 +26,6 @@ class GroupManagerBar : public QDockWidget {
   // Questions and messages go through the frame (tests answer them).
   using Asker = std::function<int(const QString& text, int buttons)>;
   void setAsker(Asker asker) { asker_ = std::move(asker); }
-  // Runs the define extraction analysis and returns its output.
-  void setAnalysisRunner(std::function<bool(QByteArray*)> runner) { runner_ = std::move(runner); }
   void setRecentMenu(QMenu* menu);
 
   // Operations of the group menu and the bar's own toolbar.
@@ -86,7 +84,6 @@ class GroupManagerBar : public QDockWidget {
   RecentList recent_;
   QString lastAddDir_;
   Asker asker_;
-  std::function<bool(QByteArray*)> runner_;
 };
 
 }  // namespace veldra

@@ -1,6 +1,5 @@
 #include "app/line_marks.h"
 
-
 #include "app/app_limits.h"
 #include "core/constants.h"
 
@@ -41,10 +40,7 @@ void LineMarks::remove(int index) {
 }
 
 QString LineMarks::listText(const LineMark& mark) {
-  return QStringLiteral("%1 - %2 : %3")
-      .arg(mark.path)
-      .arg(mark.line)
-      .arg(mark.text);
+  return QStringLiteral("%1 - %2 : %3").arg(mark.path).arg(mark.line).arg(mark.text);
 }
 
 void LineMarks::load(QSettings& settings) {

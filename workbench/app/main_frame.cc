@@ -14,14 +14,14 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QSettings>
-#include <QStatusBar>
-#include <QTextBlock>
-#include <QToolBar>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QToolBar>
 #include <QUrl>
 #include <limits>
 
@@ -32,14 +32,16 @@
 #include "app/commands.h"
 #include "app/document_window.h"
 #include "app/editor_view.h"
+#include "app/file_choice_dialog.h"
+#include "app/function_list_dialog.h"
 #include "app/group_manager_bar.h"
 #include "app/line_mark_dialog.h"
+#include "app/macro_list_dialog.h"
 #include "app/single_instance.h"
-#include "app/file_choice_dialog.h"
-#include "core/tag_jump.h"
 #include "core/analysis_kind.h"
 #include "core/engine_run.h"
 #include "core/profile_values.h"
+#include "core/tag_jump.h"
 #include "core/temp_file.h"
 
 namespace veldra {
@@ -71,13 +73,33 @@ bool isCheckable(int id) {
 // Commands that need an active document (the menus of a frame with a document).
 bool needsDocument(int id) {
   switch (id) {
-    case kCmdFileClose: case kCmdFileSaveClose: case kCmdFileSave: case kCmdFileSaveAs:
-    case kCmdFileSaveAll: case kCmdFileSaveAllClose: case kCmdFilePrint:
-    case kCmdFilePrintPreview: case kCmdEditUndo: case kCmdEditCut: case kCmdEditCopy:
-    case kCmdEditPaste: case kCmdEditSelectAll: case kCmdEditFind: case kCmdEditFindNext:
-    case kCmdEditReplace: case kCmdGoToLine: case kCmdMarkLine: case kCmdTagJump:
-    case kCmdFileTop: case kCmdFileBottom: case kCmdWindowCascade: case kCmdWindowTile:
-    case kCmdWindowTwo: case kCmdWindowArrange: case kCmdWindowNext: case kCmdWindowPrev:
+    case kCmdFileClose:
+    case kCmdFileSaveClose:
+    case kCmdFileSave:
+    case kCmdFileSaveAs:
+    case kCmdFileSaveAll:
+    case kCmdFileSaveAllClose:
+    case kCmdFilePrint:
+    case kCmdFilePrintPreview:
+    case kCmdEditUndo:
+    case kCmdEditCut:
+    case kCmdEditCopy:
+    case kCmdEditPaste:
+    case kCmdEditSelectAll:
+    case kCmdEditFind:
+    case kCmdEditFindNext:
+    case kCmdEditReplace:
+    case kCmdGoToLine:
+    case kCmdMarkLine:
+    case kCmdTagJump:
+    case kCmdFileTop:
+    case kCmdFileBottom:
+    case kCmdWindowCascade:
+    case kCmdWindowTile:
+    case kCmdWindowTwo:
+    case kCmdWindowArrange:
+    case kCmdWindowNext:
+    case kCmdWindowPrev:
       return true;
     default:
       return false;
@@ -115,10 +137,10 @@ MainFrame::MainFrame(QWidget* parent)
   createToolbars();
   createStatusBar();
   group_->setAsker([this](const QString& text, int buttons) { return ask(text, buttons); });
-  group_->setAnalysisRunner([this](QByteArray* out) { return runAnalysisToText(kKindCheckDefine, out); });
   connect(group_, &GroupManagerBar::openFileRequested, this,
           [this](const QString& path) { openDocument(path); });
-  connect(group_->toggleViewAction(), &QAction::toggled, action(kCmdViewGroup), &QAction::setChecked);
+  connect(group_->toggleViewAction(), &QAction::toggled, action(kCmdViewGroup),
+          &QAction::setChecked);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &MainFrame::updateCommandStates);
   updateCommandStates();
   resize(1024, 720);
@@ -236,7 +258,8 @@ void MainFrame::bindHandlers() {
       {kCmdFileNew, [this] { newDocument(); }},
       {kCmdFileOpen,
        [this] {
-         for (const QString& p : QFileDialog::getOpenFileNames(this, QString(), QDir::currentPath()))
+         for (const QString& p :
+              QFileDialog::getOpenFileNames(this, QString(), QDir::currentPath()))
            openDocument(p);
        }},
       {kCmdFileClose, [this] { mdi_->closeActiveSubWindow(); }},
@@ -381,7 +404,8 @@ void MainFrame::applyDisplayOptions(DocumentWindow* document) const {
   p.setColor(QPalette::Base, colour(display_.editBackground));
   e->setPalette(p);
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  if (QFontDatabase::hasFamily(display_.editFont.faceName)) font.setFamily(display_.editFont.faceName);
+  if (QFontDatabase::hasFamily(display_.editFont.faceName))
+    font.setFamily(display_.editFont.faceName);
   // The size is kept in twentieths of a point.
   if (display_.editFontPoint > 0) font.setPointSizeF(double(display_.editFontPoint) / 20.0);
   e->setFont(font);
@@ -422,8 +446,8 @@ DocumentWindow* MainFrame::openDocument(const QString& path, bool quiet) {
 }
 
 void MainFrame::saveDocumentAs(DocumentWindow* document) {
-  const QString start = document->isUntitled() ? QDir::current().filePath(document->title())
-                                               : document->path();
+  const QString start =
+      document->isUntitled() ? QDir::current().filePath(document->title()) : document->path();
   const QString path = QFileDialog::getSaveFileName(this, QString(), start);
   if (!path.isEmpty()) document->saveTo(path);
 }
@@ -456,8 +480,8 @@ DocumentWindow* MainFrame::runAnalysis(int kind) {
   if (!runAnalysisToText(kind, &output)) return nullptr;
   DocumentWindow* d = newDocument();
   d->setResultBytes(output);
-  if (kind == kKindHtml && ask(msg::kAskBrowser.str(), QMessageBox::Yes | QMessageBox::No) ==
-                               QMessageBox::Yes) {
+  if (kind == kKindHtml &&
+      ask(msg::kAskBrowser.str(), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
     const QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("HTMLﾌｧｲﾙの保存"), d->title() + QStringLiteral(".html"),
         QStringLiteral("HTML ﾌｧｲﾙ(*.htm *.html);;全てのﾌｧｲﾙ(*)"));
@@ -490,15 +514,28 @@ bool MainFrame::runAnalysisToText(int kind, QByteArray* output) {
   return true;
 }
 
+void MainFrame::editMacros() {
+  MacroListDialog dialog(
+      group_->macroFileName(),
+      [this](QByteArray* out) { return runAnalysisToText(kKindCheckDefine, out); }, this);
+  dialog.exec();
+}
+
+QString MainFrame::editFunctionList(const QString& path) {
+  FunctionListDialog dialog(path, this);
+  dialog.exec();
+  return dialog.path();
+}
+
 // ----- editor commands
 
 void MainFrame::goToLineDialog() {
   DocumentWindow* d = activeDocument();
   if (!d) return;
   bool ok = false;
-  const int line = QInputDialog::getInt(this, QStringLiteral("指定行ｼﾞｬﾝﾌﾟ"),
-                                        QStringLiteral("行番号 : "), d->editor()->caretLine(), 0,
-                                        std::numeric_limits<int>::max(), 1, &ok);
+  const int line =
+      QInputDialog::getInt(this, QStringLiteral("指定行ｼﾞｬﾝﾌﾟ"), QStringLiteral("行番号 : "),
+                           d->editor()->caretLine(), 0, std::numeric_limits<int>::max(), 1, &ok);
   if (ok) d->editor()->goToLine(line, QApplication::keyboardModifiers() & Qt::ShiftModifier);
 }
 
@@ -587,9 +624,9 @@ void MainFrame::findText(bool askForText) {
   if (!d) return;
   if (askForText || findTextValue_.isEmpty()) {
     bool ok = false;
-    const QString text = QInputDialog::getText(this, QStringLiteral("検索"),
-                                               QStringLiteral("検索する文字列(&N):"),
-                                               QLineEdit::Normal, findTextValue_, &ok);
+    const QString text =
+        QInputDialog::getText(this, QStringLiteral("検索"), QStringLiteral("検索する文字列(&N):"),
+                              QLineEdit::Normal, findTextValue_, &ok);
     if (!ok || text.isEmpty()) return;
     findTextValue_ = text;
   }
@@ -605,13 +642,13 @@ void MainFrame::replaceText() {
   DocumentWindow* d = activeDocument();
   if (!d) return;
   bool ok = false;
-  const QString from = QInputDialog::getText(this, QStringLiteral("置換"),
-                                             QStringLiteral("検索する文字列(&N):"),
-                                             QLineEdit::Normal, findTextValue_, &ok);
+  const QString from =
+      QInputDialog::getText(this, QStringLiteral("置換"), QStringLiteral("検索する文字列(&N):"),
+                            QLineEdit::Normal, findTextValue_, &ok);
   if (!ok || from.isEmpty()) return;
-  const QString to = QInputDialog::getText(this, QStringLiteral("置換"),
-                                           QStringLiteral("置換後の文字列(&P):"),
-                                           QLineEdit::Normal, QString(), &ok);
+  const QString to =
+      QInputDialog::getText(this, QStringLiteral("置換"), QStringLiteral("置換後の文字列(&P):"),
+                            QLineEdit::Normal, QString(), &ok);
   if (!ok) return;
   findTextValue_ = from;
   EditorView* e = d->editor();
@@ -674,9 +711,11 @@ void MainFrame::restoreFromProfile(const QString& pendingGroup) {
   if (const auto placement = WindowPlacement::load(settings, QStringLiteral("MainFrame"))) {
     const auto& pos = placement->values;
     if (pos[8] > pos[6] && pos[9] > pos[7]) {
-      setGeometry(QRect(QPoint(int(pos[6]), int(pos[7])), QPoint(int(pos[8]) - 1, int(pos[9]) - 1)));
+      setGeometry(
+          QRect(QPoint(int(pos[6]), int(pos[7])), QPoint(int(pos[8]) - 1, int(pos[9]) - 1)));
     }
-    if (pos[1] == kShowMaximised || (pos[0] & kRestoreToMaximised)) setWindowState(Qt::WindowMaximized);
+    if (pos[1] == kShowMaximised || (pos[0] & kRestoreToMaximised))
+      setWindowState(Qt::WindowMaximized);
   }
   restoreState(settings.value(QStringLiteral("TBState/State")).toByteArray());
   QString group = pendingGroup;
@@ -712,8 +751,16 @@ void MainFrame::saveToProfile() {
   const QRect r = normalGeometry();
   const bool maximised = isMaximized();
   WindowPlacement placement;
-  placement.values = {maximised ? kRestoreToMaximised : 0, maximised ? kShowMaximised : kShowNormal,
-                      -1, -1, -1, -1, r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+  placement.values = {maximised ? kRestoreToMaximised : 0,
+                      maximised ? kShowMaximised : kShowNormal,
+                      -1,
+                      -1,
+                      -1,
+                      -1,
+                      r.left(),
+                      r.top(),
+                      r.right() + 1,
+                      r.bottom() + 1};
   placement.save(settings, QStringLiteral("MainFrame"));
   settings.setValue(kRecentSection + QStringLiteral("/Files"), recentFiles_);
   options_.saveIfChanged(settings, loadedOptions_);

@@ -56,6 +56,11 @@ class MainFrame : public QMainWindow {
   // Jumps from the caret line of the active document; false when nothing was
   // jumped to (a message was shown when a target was named but not found).
   bool tagJump();
+  // The macro definition list of the group ("#define 設定(&D)..." of the analysis
+  // options) and the function list dialog ("ﾘｽﾄ登録..."): the options sheet calls
+  // these. The function list dialog returns the file it last read or wrote.
+  void editMacros();
+  QString editFunctionList(const QString& path);
   bool addLineMark();
 
   // Start-up: restores the window, toolbars and the last group (pending group

@@ -72,12 +72,14 @@ class MainFrameTest : public QObject {
     QSettings(QStringLiteral("Pellwick"), QStringLiteral("VeldraC")).clear();
     QVERIFY(sources_.isValid());
     for (const char* name : {"calc.h", "lexer.c", "main.c", "parser.c", "report.c"}) {
-      const QString from = QStringLiteral(VELDRA_SOURCE_DIR "/examples/calc/") + QLatin1String(name);
+      const QString from =
+          QStringLiteral(VELDRA_SOURCE_DIR "/examples/calc/") + QLatin1String(name);
       QVERIFY(QFile::copy(from, sources_.filePath(QLatin1String(name))));
     }
     group_ = sources_.filePath(QStringLiteral("calc.vgp"));
-    QByteArray body = "# Veldra Group V01-02-A\r\n#Makefile=\r\n#MakeUtil=\r\n#MakeOpt=\r\n"
-                      "#RunCmd=\r\n#RunOpt=\r\n#RunFlags=0,0,0\r\n";
+    QByteArray body =
+        "# Veldra Group V01-02-A\r\n#Makefile=\r\n#MakeUtil=\r\n#MakeOpt=\r\n"
+        "#RunCmd=\r\n#RunOpt=\r\n#RunFlags=0,0,0\r\n";
     for (const char* name : {"main.c", "lexer.c", "parser.c", "report.c"})
       body += QFile::encodeName(sources_.filePath(QLatin1String(name))) + "\r\n";
     writeFile(group_, body);
@@ -110,17 +112,16 @@ class MainFrameTest : public QObject {
     QCOMPARE(g->windowTitle(), QStringLiteral("Group Manager - [calc.vgp *]"));
     g->addFiles({sources_.filePath(QStringLiteral("calc.h"))});
     QCOMPARE(g->files().size(), 5);
-    QCOMPARE(asked_.value(0),
-             QStringLiteral("指定されたﾌｧｲﾙ(%1)は既にｸﾞﾙｰﾌﾟに登録されています。")
-                 .arg(sources_.filePath(QStringLiteral("calc.h"))));
+    QCOMPARE(asked_.value(0), QStringLiteral("指定されたﾌｧｲﾙ(%1)は既にｸﾞﾙｰﾌﾟに登録されています。")
+                                  .arg(sources_.filePath(QStringLiteral("calc.h"))));
   }
 
   // Analyses 1, 2 and 6 with the real engine, through the menu's action.
   void runsAnalysesWithTheEngine_data() {
     QTest::addColumn<int>("command");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("function list") << int(kCmdAnalysisList)
-                                   << QStringList{QStringLiteral("main"), QStringLiteral("main.c")};
+    QTest::newRow("function list")
+        << int(kCmdAnalysisList) << QStringList{QStringLiteral("main"), QStringLiteral("main.c")};
     QTest::newRow("call tree") << int(kCmdAnalysisTree) << QStringList{QStringLiteral("main")};
     QTest::newRow("step count") << int(kCmdAnalysisCount) << QStringList{QStringLiteral("main.c")};
   }
@@ -256,10 +257,12 @@ class MainFrameTest : public QObject {
     connect(&first, &SingleInstance::handedOver, frame_, &MainFrame::handOver);
     frame_->groupManager()->closeGroup();
     QVERIFY(frame_->groupManager()->files().isEmpty());
-    SingleInstance second(QStringLiteral("VeldraC-test-%1").arg(QCoreApplication::applicationPid()));
+    SingleInstance second(
+        QStringLiteral("VeldraC-test-%1").arg(QCoreApplication::applicationPid()));
     bool handed = false;
     // The first instance answers from the event loop; the second waits for it.
-    QTimer::singleShot(0, [&] { handed = second.handOver(QStringLiteral("calc.vgp"), sources_.path()); });
+    QTimer::singleShot(
+        0, [&] { handed = second.handOver(QStringLiteral("calc.vgp"), sources_.path()); });
     QTRY_VERIFY(handed);
     QTRY_COMPARE(frame_->groupManager()->files().size(), 4);
     QVERIFY(frame_->groupManager()->isVisible() || !frame_->isVisible());

@@ -1,10 +1,10 @@
 #include "app/single_instance.h"
 
+#include <unistd.h>
 #include <QDataStream>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <unistd.h>
 
 #include "app/app_limits.h"
 
