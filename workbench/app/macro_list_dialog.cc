@@ -40,11 +40,11 @@ bool askMacro(QWidget* parent, Macro* macro) {
 
 }  // namespace
 
-MacroListDialog::MacroListDialog(const QString& macroFile, std::function<bool(QByteArray*)> extract,
-                                 QWidget* parent)
+MacroListDialog::MacroListDialog(const QString& macroFile,
+                                 std::function<bool(QByteArray*)> extractor, QWidget* parent)
     : QDialog(parent),
       macroFile_(macroFile),
-      extract_(std::move(extract)),
+      extract_(std::move(extractor)),
       list_(new QListWidget(this)) {
   setWindowTitle(QStringLiteral("ﾏｸﾛ定義一覧"));
   auto* edit = new QPushButton(QStringLiteral("変更(&E)..."), this);
@@ -66,7 +66,10 @@ MacroListDialog::MacroListDialog(const QString& macroFile, std::function<bool(QB
   connect(add, &QPushButton::clicked, this, [this] { editEntry(-1); });
   connect(remove, &QPushButton::clicked, this, [this] { delete list_->currentItem(); });
   connect(resetButton, &QPushButton::clicked, this, &MacroListDialog::reset);
-  connect(extractButton, &QPushButton::clicked, this, [this] { extract(); });
+  connect(extractButton, &QPushButton::clicked, this, [this] {
+    const QString message = this->extract();
+    if (!message.isEmpty()) QMessageBox::warning(this, windowTitle(), message);
+  });
   connect(close, &QPushButton::clicked, this, [this] {
     const QString message = closeAndWrite();
     if (!message.isEmpty()) QMessageBox::warning(this, windowTitle(), message);
@@ -106,11 +109,11 @@ QString MacroListDialog::addCandidates(const QStringList& candidates) {
   return refusedMacrosMessage(refused);
 }
 
-void MacroListDialog::extract(const std::function<QStringList(const QStringList&)>& choose) {
+QString MacroListDialog::extract(const std::function<QStringList(const QStringList&)>& choose) {
   QByteArray output;
   if (!extract_ || !extract_(&output)) {
     QApplication::beep();
-    return;
+    return {};
   }
   QStringList candidates;
   for (const QByteArray& line : output.split('\n')) {
@@ -119,8 +122,7 @@ void MacroListDialog::extract(const std::function<QStringList(const QStringList&
     if (!piece.isEmpty()) candidates.append(decodeText(piece));
   }
   const QStringList chosen = choose ? choose(candidates) : chooseMacroCandidates(candidates, this);
-  const QString message = addCandidates(chosen.mid(0, kMacroCandidatesMax));
-  if (!message.isEmpty()) QMessageBox::warning(this, windowTitle(), message);
+  return addCandidates(chosen.mid(0, kMacroCandidatesMax));
 }
 
 QString MacroListDialog::closeAndWrite() {

@@ -22,8 +22,8 @@ class MacroListDialog : public QDialog {
   // for refused ones ("" when none was refused).
   QString addCandidates(const QStringList& candidates);
   // Runs the extraction and offers its lines in "定義一覧"; `choose` replaces the
-  // choice dialog in tests.
-  void extract(const std::function<QStringList(const QStringList&)>& choose = {});
+  // choice dialog in tests. Returns the message for refused candidates, or "".
+  QString extract(const std::function<QStringList(const QStringList&)>& choose = {});
   // "閉じる(&C)": writes the entries to the macro definition file. Returns "" or
   // the message shown.
   QString closeAndWrite();

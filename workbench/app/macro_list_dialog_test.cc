@@ -27,10 +27,11 @@ class MacroListDialogTest : public QObject {
     });
     QCOMPARE(dialog.entries(), (QStringList{"DEBUG = [1]", "UNIX"}));
     QStringList offered;
-    dialog.extract([&](const QStringList& candidates) {
+    const QString refused = dialog.extract([&](const QStringList& candidates) {
       offered = candidates;
       return candidates;  // "全て選択" then "追加"
     });
+    QCOMPARE(refused, QStringLiteral("DEBUGは、既に定義されているため、一覧に追加できません"));
     QCOMPARE(offered, (QStringList{"WIN32", "DEBUG", "LEVEL = [3]"}));
     QCOMPARE(dialog.entries(), (QStringList{"DEBUG = [1]", "UNIX", "WIN32", "LEVEL = [3]"}));
 
@@ -41,8 +42,9 @@ class MacroListDialogTest : public QObject {
 
     QCOMPARE(dialog.closeAndWrite(), QString());
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(),
-             QByteArray("#Macro Defined List V100-00\nDEBUG,1\nUNIX,\nWIN32,\nLEVEL,3\n"));
+    QCOMPARE(
+        f.readAll(),
+        QByteArray("#Macro Defined List V100-00\r\nDEBUG,1\r\nUNIX,\r\nWIN32,\r\nLEVEL,3\r\n"));
   }
 
   void aFailedExtractionChangesNothing() {
@@ -59,7 +61,7 @@ class MacroListDialogTest : public QObject {
   void functionListKeepsItsNamesOnAForeignFile() {
     QTemporaryDir dir;
     const QString good = dir.filePath(QStringLiteral("ok.fls"));
-    FunctionListDialog dialog(QString());
+    FunctionListDialog dialog{QString()};
     dialog.addName(QStringLiteral("main"));
     dialog.addName(QStringLiteral("  "));
     dialog.addName(QStringLiteral("usage"));
