@@ -19,6 +19,6 @@ cp "$root"/examples/calc/*.c "$root"/examples/calc/*.h "$root"/examples/calc/cal
 mkdir -p "$work/config"
 cd "$work"
 XDG_CONFIG_HOME="$work/config" LSAN_OPTIONS="suppressions=$root/workbench/lsan.supp" \
-  timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" \
+  timeout 300 xvfb-run -a -s "-screen 0 1280x800x24" \
   "$build/tools/veldra_screenshot_tour" "$build/bin" "$work/calc.vgp" "$out"
 ls -l "$out"
