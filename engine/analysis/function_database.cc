@@ -83,7 +83,7 @@ int scanLines(Engine& e, std::istream& in, const LanguageScanner& scanner,
   while (reader.next(raw, joins())) {
     scanner.stripLine(e, raw, stripped);
     bool skipped =
-        e.settings.ifdef && db.preprocessor.skipsLine && db.preprocessor.skipsLine(e, raw);
+        e.settings.ifdef && db.preprocessor.skipsLine && db.preprocessor.skipsLine(e, stripped);
     if (!skipped) result = scanner.scanLine(e, raw, stripped, patterns, body, entries);
     db.lineHadComment = false;
     if (result != 0) break;

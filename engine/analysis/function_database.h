@@ -96,8 +96,9 @@ struct CScanState {
 // Unset hooks let every line through.
 struct PreprocessorHooks {
   void (*beginFile)(Engine&) = nullptr;
-  // True when `raw` is a directive or lies in a suppressed region.
-  bool (*skipsLine)(Engine&, std::string_view raw) = nullptr;
+  // True when `stripped` (the line without comments) is a directive or lies
+  // in a suppressed region.
+  bool (*skipsLine)(Engine&, std::string_view stripped) = nullptr;
   void (*endFile)(Engine&) = nullptr;
 };
 

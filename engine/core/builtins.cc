@@ -13,6 +13,8 @@
 #include "core/script_format.h"
 #include "core/text.h"
 #include "core/variables.h"
+#include "reports/include_tree.h"
+#include "reports/include_tree.h"
 
 namespace mora {
 
@@ -250,11 +252,14 @@ std::string feof(Engine& e, Arguments& a) {
   return result(!file || file->stream.eof());
 }
 
-// getdepend(file, out): the include tree does not exist yet, so it answers
-// as a failure with an empty list until the include scanner provides one.
-std::string getdepend(Engine&, Arguments& a) {
+// getdepend(file, out): every existing file that file includes, directly or
+// through others, each followed by one blank.
+std::string getdepend(Engine& e, Arguments& a) {
+  auto found = dependencies(e, a[0]);
   a[1].clear();
-  return {};
+  if (!found) return {};
+  for (const std::string& name : *found) a[1] += name + " ";
+  return "1";
 }
 
 // The built-ins in their registration order, which prbuiltin shows.

@@ -16,5 +16,6 @@ std::span<const CommandEntry> libraryCommands();     // import, export, delete, 
 std::span<const CommandEntry> treeCommands();        // list with operands, ftree, rtree, tree
 std::span<const CommandEntry> lineReportCommands();  // count, tags, find
 std::span<const CommandEntry> reportCommands();      // itree, check, action, ...
+std::span<const CommandEntry> preprocessorCommands();  // load, unload, deflist, itree, check
 
 }  // namespace mora

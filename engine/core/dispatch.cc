@@ -31,6 +31,7 @@ constexpr CommandTable kCommandTables[] = {
     treeCommands,
     lineReportCommands,
     reportCommands,
+    preprocessorCommands,
 };
 
 using DispatchTable = std::array<CommandHandler, kKeywordCount>;

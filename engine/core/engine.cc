@@ -44,6 +44,7 @@ Engine::Engine(Platform& p, std::istream& in, std::ostream& o, std::ostream& err
   out.stdOut = &o;
   out.stdErr = &err;
   out.output = &o;
+  functions.preprocessor = preprocessorHooks();
 }
 
 Engine::~Engine() = default;

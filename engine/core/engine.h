@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "analysis/function_database.h"
+#include "analysis/preprocessor.h"
 #include "core/builtins.h"
 #include "core/executor_state.h"
 #include "core/platform.h"
@@ -95,6 +96,7 @@ class Engine {
   BuiltinState builtins;
   StagingState staging;
   FunctionDatabase functions;
+  PreprocessorState preprocessing;
 
  private:
   int start(const std::vector<std::string>& args);

@@ -41,7 +41,7 @@ void exitOperation(Engine& e, int code) {
   }
   closeRunFiles(e);
   commitStagedFiles(e);
-  // The preprocessor definition table is released here once it exists.
+  e.preprocessing.defines.clear();
   deleteWorkFiles(e);
   closeBuiltinFiles(e);
   throw EngineExit{code};

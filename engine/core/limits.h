@@ -81,6 +81,17 @@ inline constexpr int kTreeMarks = 24;                 // continuation marks: dep
 inline constexpr std::size_t kAlignLineWidth = 1023;  // the blank line entries are aligned on
 inline constexpr int kFileposMin = 10;  // tree file positions below this: no alignment
 
+// Preprocessor conditionals.
+inline constexpr std::size_t kDefineRecordsMax = 512;  // records of the define table
+inline constexpr std::size_t kDefineLineMax = 1023;    // define file lines
+inline constexpr int kConditionalLevels = 32;          // levels of the conditional stack
+inline constexpr int kConditionalDepthMax = 30;        // deepest level a conditional opens
+
+// Include tree and define check.
+inline constexpr std::size_t kIncludeLineMax = 511;  // `itree` reads lines in pieces of this size
+inline constexpr std::size_t kCheckLineMax = 1023;   // `check define` reads lines of this size
+inline constexpr std::size_t kCheckNamesPerFile = 1023;  // names `check define` takes from one file
+
 // Character roles of the script language.
 inline constexpr char kStatementSeparator = ';';
 inline constexpr char kContinuation = '\\';

@@ -98,8 +98,9 @@ int cmdDone(Engine& e, std::string_view rest) {
     raiseMessage(e, "FIEU005", trim(rest));
     return 0;
   }
-  // The define table of the preprocessor is emptied here once it exists.
-  return commitStagedFiles(e) ? 1 : 0;
+  bool committed = commitStagedFiles(e);
+  e.preprocessing.defines.clear();
+  return committed ? 1 : 0;
 }
 
 int cmdReset(Engine& e, std::string_view rest) {

@@ -12,6 +12,7 @@
 #include "reports/flat_list.h"
 #include "reports/function_table.h"
 #include "reports/html_writers.h"
+#include "reports/tree_output.h"
 #include "reports/tree_printer.h"
 
 namespace mora {
@@ -67,29 +68,6 @@ std::optional<Operands> readOperands(Engine& e, std::string_view rest) {
   return ops;
 }
 
-TreeSink outputSink(Engine& e) {
-  TreeSink sink;
-  sink.print = [&e](std::string_view text) { printOutput(e, outputStream(e), text); };
-  if (e.settings.html) {
-    sink.anchorRoot = [&e](std::string_view entry) {
-      writeAnchor(&outputStream(e), entry);
-      writeLink(e.out.index.get(), e.settings.output, entry);
-    };
-  }
-  return sink;
-}
-
-void printTable(Engine& e, const NodeTable& table, bool repeat) {
-  bool html = e.settings.html;
-  if (html) {
-    writeOpenTag(&outputStream(e), "HR", true);
-    writeOpenTag(&outputStream(e), "PRE", true);
-  }
-  TreeOptions options{repeat, e.settings.line, e.settings.filepos};
-  printTrees(table, options, outputSink(e));
-  if (html) writeCloseTag(&outputStream(e), "PRE", true);
-}
-
 enum class TreeKind { Calls, Callers };
 
 // [repeat] names [from files] [without names]
@@ -101,7 +79,7 @@ int runTree(Engine& e, std::string_view rest, TreeKind kind) {
     auto table = scanFunctionTable(e, ops->names, ops->files);
     if (!table) return 0;
     reduceFunctionTable(*table, ops->without, e.settings.withoutNotDefined);
-    printTable(e, *table, repeat);
+    printTreeTable(e, *table, repeat);
     return 1;
   }
   // Callers of names anywhere: every function is scanned.
@@ -109,7 +87,7 @@ int runTree(Engine& e, std::string_view rest, TreeKind kind) {
   if (!functions) return 0;
   // Only defined functions: a caller tree then starts at defined callees.
   if (e.settings.withoutNotDefined) reduceFunctionTable(*functions, PatternSet(), true);
-  printTable(e, buildCallerTable(*functions, ops->names, ops->without), repeat);
+  printTreeTable(e, buildCallerTable(*functions, ops->names, ops->without), repeat);
   return 1;
 }
 
@@ -148,6 +126,33 @@ constexpr CommandEntry kTreeCommands[] = {
 };
 
 }  // namespace
+
+namespace {
+
+TreeSink outputSink(Engine& e) {
+  TreeSink sink;
+  sink.print = [&e](std::string_view text) { printOutput(e, outputStream(e), text); };
+  if (e.settings.html) {
+    sink.anchorRoot = [&e](std::string_view entry) {
+      writeAnchor(&outputStream(e), entry);
+      writeLink(e.out.index.get(), e.settings.output, entry);
+    };
+  }
+  return sink;
+}
+
+}  // namespace
+
+void printTreeTable(Engine& e, const NodeTable& table, bool repeat, bool unreached) {
+  bool html = e.settings.html;
+  if (html) {
+    writeOpenTag(&outputStream(e), "HR", true);
+    writeOpenTag(&outputStream(e), "PRE", true);
+  }
+  TreeOptions options{repeat, e.settings.line, e.settings.filepos, unreached};
+  printTrees(table, options, outputSink(e));
+  if (html) writeCloseTag(&outputStream(e), "PRE", true);
+}
 
 std::span<const CommandEntry> treeCommands() { return kTreeCommands; }
 

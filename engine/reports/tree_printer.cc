@@ -43,7 +43,8 @@ class TreeWriter {
         index_(table.nodes),
         parents_(table),
         callsItself_(table.nodes.size()),
-        onPath_(table.nodes.size()) {
+        onPath_(table.nodes.size()),
+        shown_(table.nodes.size()) {
     for (std::size_t k = 0; k < table.nodes.size(); ++k) {
       std::string_view self = nameHead(table.nodes[k]);
       for (const std::string& child : table.children[k])
@@ -54,6 +55,9 @@ class TreeWriter {
   void printAll() {
     for (std::size_t k = 0; k < table_.nodes.size(); ++k)
       if (parents_.of(table_.nodes[k]) == 0) printTree(k);
+    if (options_.unreached)
+      for (std::size_t k = 0; k < table_.nodes.size(); ++k)
+        if (!shown_[k]) printTree(k);
     if (options_.repeat) return;
     for (std::size_t k = 0; k < table_.nodes.size(); ++k)
       if (parents_.of(table_.nodes[k]) >= 2) printTree(k);
@@ -62,6 +66,7 @@ class TreeWriter {
  private:
   void printTree(std::size_t root) {
     marks_.fill(false);
+    shown_[root] = true;
     printRoot(table_.nodes[root]);
     onPath_[root] = true;
     printChildren(root, 0);
@@ -87,6 +92,7 @@ class TreeWriter {
       printLine(text, depth + 1, i, children.size());
       if (found < 0) continue;  // not a node of the table: a leaf
       std::size_t child = static_cast<std::size_t>(found);
+      shown_[child] = true;
       if (!expands(child)) continue;
       onPath_[child] = true;
       printChildren(child, depth + 1);
@@ -137,6 +143,7 @@ class TreeWriter {
   ParentCounts parents_;
   std::vector<bool> callsItself_;
   std::vector<bool> onPath_;
+  std::vector<bool> shown_;
   std::array<bool, kTreeMarks> marks_{};
 };
 

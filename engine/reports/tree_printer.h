@@ -34,6 +34,9 @@ struct TreeOptions {
   bool repeat = false;  // expand functions with several parents at every place
   LineStyle line = LineStyle::Jis;
   int filepos = 55;  // column of the bracketed part; below kFileposMin: no alignment
+  // After the roots, every node that no tree has shown (nodes that only
+  // include each other in a cycle) gets a tree of its own.
+  bool unreached = false;
 };
 
 struct TreeSink {

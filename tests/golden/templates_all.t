@@ -32,7 +32,7 @@ switch off.
   > }
 
   $ on | compose ftree
-    FIEU002 : Unknown command: load
+    FIEC013 : File not found: VdDef.mls
     FIES001 : Cannot open file: VdLst02.tmp
   Import/Export/Delete Mode: Function
   ECHO                     : ON
@@ -87,7 +87,7 @@ switch off.
   COMMAND TRACE            : OFF
   
   $ on | compose flist
-    FIEU002 : Unknown command: load
+    FIEC013 : File not found: VdDef.mls
     FIES001 : Cannot open file: VdLst02.tmp
   Import/Export/Delete Mode: Function
   ECHO                     : ON
@@ -142,7 +142,7 @@ switch off.
   COMMAND TRACE            : OFF
   
   $ on | compose rtree
-    FIEU002 : Unknown command: load
+    FIEC013 : File not found: VdDef.mls
     FIES001 : Cannot open file: VdLst02.tmp
   Import/Export/Delete Mode: Function
   ECHO                     : ON
@@ -251,7 +251,7 @@ switch off.
   COMMAND TRACE            : OFF
   
   $ on | compose action
-    FIEU002 : Unknown command: load
+    FIEC013 : File not found: VdDef.mls
     FIEU002 : Unknown command: action
   Import/Export/Delete Mode: Function
   ECHO                     : ON
@@ -306,7 +306,7 @@ switch off.
   COMMAND TRACE            : OFF
   
   $ on | compose html
-    FIEU002 : Unknown command: load
+    FIEC013 : File not found: VdDef.mls
   <HTML><HEAD>
   <TITLE>Veldra/C-HTML</TITLE>
   </HEAD>
@@ -329,7 +329,6 @@ switch off.
   </UL></PRE><P>
   <HR><H3>\x83C\x83\x93\x83N\x83\x8b\x81[\x83h\x83t\x83@\x83C\x83\x8b\x83c\x83\x8a\x81[</H3><HR> (esc)
   <PRE><UL>
-    FIEU002 : Unknown command: itree
   </UL></PRE><P>
   <HR><H3>\x83X\x83e\x83b\x83v\x90\x94\x83J\x83E\x83\x93\x83g</H3><HR> (esc)
   <PRE><UL>
@@ -395,7 +394,7 @@ switch off.
   COMMAND TRACE            : OFF
   
   $ on | compose prototype
-    FIEU002 : Unknown command: load
+    FIEC013 : File not found: VdDef.mls
     FIEC001 : Cannot analyse file: missing.c
   Import/Export/Delete Mode: Function
   ECHO                     : ON
@@ -450,7 +449,7 @@ switch off.
   COMMAND TRACE            : OFF
   
   $ on | compose tags
-    FIEU002 : Unknown command: load
+    FIEC013 : File not found: VdDef.mls
     FIEC013 : File not found: missing.c
   Import/Export/Delete Mode: Function
   ECHO                     : ON
@@ -505,8 +504,7 @@ switch off.
   COMMAND TRACE            : OFF
   
   $ on | compose itree
-    FIEU002 : Unknown command: load
-    FIEU002 : Unknown command: itree
+    FIEC013 : File not found: VdDef.mls
   Import/Export/Delete Mode: Function
   ECHO                     : ON
   ERROR                    : ON
@@ -533,7 +531,6 @@ switch off.
   COMMAND TRACE            : OFF
   
   $ off | compose itree
-    FIEU002 : Unknown command: itree
   Import/Export/Delete Mode: Function
   ECHO                     : ON
   ERROR                    : ON
@@ -560,7 +557,7 @@ switch off.
   COMMAND TRACE            : OFF
   
   $ on | compose chkdef
-    FIEU002 : Unknown command: check
+    FIEC013 : File not found: missing.c
   Import/Export/Delete Mode: Function
   ECHO                     : ON
   ERROR                    : ON
@@ -587,7 +584,7 @@ switch off.
   COMMAND TRACE            : OFF
   
   $ off | compose chkdef
-    FIEU002 : Unknown command: check
+    FIEC013 : File not found: missing.c
   Import/Export/Delete Mode: Function
   ECHO                     : ON
   ERROR                    : ON
@@ -614,7 +611,7 @@ switch off.
   COMMAND TRACE            : OFF
   
   $ on | compose alldoc
-    FIEU002 : Unknown command: load
+    FIEC013 : File not found: VdDef.mls
   ****** \x8a\xd6\x90\x94\x88\xea\x97\x97 ****** (esc)
     FIES001 : Cannot open file: VdLst02.tmp
      
@@ -628,7 +625,6 @@ switch off.
     FIEU002 : Unknown command: action
      
   ****** \x83C\x83\x93\x83N\x83\x8b\x81[\x83h\x83t\x83@\x83C\x83\x8b\x83c\x83\x8a\x81[ ****** (esc)
-    FIEU002 : Unknown command: itree
      
   ****** \x83X\x83e\x83b\x83v\x90\x94\x83J\x83E\x83\x93\x83g ****** (esc)
     FIEC013 : File not found: missing.c

@@ -45,10 +45,14 @@ bool createExclusive(const QString& path) {
 }  // namespace
 
 QString createTempFile(const QString& prefix) {
+  return createTempFileFrom(prefix,
+                            static_cast<int>(QRandomGenerator::global()->bounded(kNameSpace)));
+}
+
+QString createTempFileFrom(const QString& prefix, int start) {
   QString dir = QDir::tempPath();
   if (dir.isEmpty()) dir = QStringLiteral(".");
   QString head = prefix.left(kTempPrefixChars);
-  int start = static_cast<int>(QRandomGenerator::global()->bounded(kNameSpace));
   for (int i = 0; i < kNameSpace; ++i) {
     int number = (start + i) % kNameSpace;
     QString name =

@@ -12,6 +12,10 @@ namespace veldra {
 // when none could be made. The file is registered for deletion at program end.
 QString createTempFile(const QString& prefix);
 
+// The same, trying the numbers from `start` upwards (wrapping) instead of from a
+// random one; lets tests place obstacles in the way.
+QString createTempFileFrom(const QString& prefix, int start);
+
 // Deletes a file that createTempFile made (and forgets it). Returns false when the
 // file was not ours or could not be removed.
 bool removeTempFile(const QString& path);

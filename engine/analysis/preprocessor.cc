@@ -1,0 +1,91 @@
+#include "analysis/preprocessor.h"
+
+#include <fstream>
+
+#include "analysis/file_list.h"
+#include "analysis/function_database.h"
+#include "analysis/pattern_list.h"
+#include "core/engine.h"
+#include "core/file_search.h"
+#include "core/messages.h"
+#include "core/output.h"
+#include "core/text.h"
+
+namespace mora {
+
+namespace {
+
+void resetConditionals(Engine& e) { e.preprocessing.conditionals.reset(); }
+
+// Only C scans know conditional compilation; other languages pass every line.
+bool skipsLine(Engine& e, std::string_view stripped) {
+  if (e.settings.language != ScanLanguage::C) return false;
+  PreprocessorState& p = e.preprocessing;
+  return p.conditionals.verdict(stripped, p.defines) != LineVerdict::Scan;
+}
+
+// The command's keyword `define`, alone before the rest; FIEU009 otherwise.
+bool takeDefineKeyword(Engine& e, std::string_view& rest) {
+  std::size_t n = 0;
+  if (!startsWithKeyword(rest, "define", &n)) {
+    raiseMessage(e, "FIEU009", trim(rest));
+    return false;
+  }
+  rest = rest.substr(n);
+  return true;
+}
+
+bool noMoreText(Engine& e, std::string_view rest) {
+  if (trim(rest).empty()) return true;
+  raiseMessage(e, "FIEU005", trim(rest));
+  return false;
+}
+
+}  // namespace
+
+PreprocessorHooks preprocessorHooks() { return {resetConditionals, skipsLine, resetConditionals}; }
+
+int cmdLoad(Engine& e, std::string_view rest) {
+  if (!takeDefineKeyword(e, rest)) return 0;
+  auto list = parseFileList(e, rest);
+  if (!list) return 0;
+  if (!noMoreText(e, rest.substr(list->consumed))) return 0;
+  std::vector<std::string> names = expandFileNames(e, list->names);
+  // Every file is located before any is read: one missing file loads nothing.
+  std::vector<std::string> paths;
+  bool missing = false;
+  for (const std::string& name : names) {
+    auto path = searchFile(e, name);
+    if (!path) {
+      raiseMessage(e, "FIEC013", name);
+      missing = true;
+    } else {
+      paths.push_back(*path);
+    }
+  }
+  if (missing) return 0;
+  for (std::size_t k = 0; k < paths.size(); ++k) {
+    std::ifstream in(paths[k], std::ios::binary);
+    if (!in) {
+      raiseMessage(e, "FIES001", names[k]);
+      return 0;
+    }
+    loadDefines(in, e.preprocessing.defines);
+  }
+  return 1;
+}
+
+int cmdUnload(Engine& e, std::string_view rest) {
+  if (!takeDefineKeyword(e, rest) || !noMoreText(e, rest)) return 0;
+  e.preprocessing.defines.clear();
+  return 1;
+}
+
+int cmdDeflist(Engine& e, std::string_view rest) {
+  if (!noMoreText(e, rest)) return 0;
+  for (const DefineRecord& record : e.preprocessing.defines.records())
+    printOutput(e, outputStream(e), formatDefine(record));
+  return 1;
+}
+
+}  // namespace mora

@@ -1,0 +1,4 @@
+#ifndef CONFIG_H
+#define CONFIG_H
+#include "platform.h"
+#endif

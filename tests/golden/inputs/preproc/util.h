@@ -1,0 +1,4 @@
+#include "config.h"
+#if defined(WIN32) || LEVEL > 1
+int util(void);
+#endif
