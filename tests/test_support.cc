@@ -14,11 +14,16 @@
 namespace mora::testing {
 
 RunResult runMora(const std::vector<std::string>& args, const std::string& input) {
+  return runMoraAs(std::string(MORA_PROGRAM_DIR) + "/mora", args, input);
+}
+
+RunResult runMoraAs(const std::string& programPath, const std::vector<std::string>& args,
+                    const std::string& input) {
   auto platform = makePosixPlatform();
   std::istringstream in(input);
   std::ostringstream out, err;
   Engine engine(*platform, in, out, err);
-  std::vector<std::string> argv{std::string(MORA_PROGRAM_DIR) + "/mora"};
+  std::vector<std::string> argv{programPath};
   argv.insert(argv.end(), args.begin(), args.end());
   RunResult r;
   r.code = engine.run(argv) & 0xFF;

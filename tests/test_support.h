@@ -21,6 +21,9 @@ struct RunResult {
 // input. The program path points at the build directory, so the catalogue
 // and help file are found there.
 RunResult runMora(const std::vector<std::string>& args, const std::string& input = "");
+// The same with `programPath` as the program path.
+RunResult runMoraAs(const std::string& programPath, const std::vector<std::string>& args,
+                    const std::string& input = "");
 
 // Runs `script` as a script file (-vd1 -nd -nh -f) in a fresh temporary
 // directory that is the current directory during the run.

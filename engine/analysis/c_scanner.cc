@@ -1,5 +1,6 @@
 #include "analysis/c_scanner.h"
 
+#include "analysis/routine_scanner.h"
 #include "analysis/source_line_reader.h"
 #include "core/engine.h"
 #include "core/text.h"
@@ -88,7 +89,7 @@ bool acceptName(FunctionDatabase& db, std::string_view text) {
   if (name.empty() || !isValidCName(name) || isCReservedWord(name)) return false;
   db.c.headerSeen = true;
   db.c.currentName = name;
-  db.c.startLine = db.fileCounters.total;
+  db.startLine = db.fileCounters.total;
   return true;
 }
 
@@ -302,22 +303,8 @@ int braceBalance(std::string_view s) {
 }
 
 int addCalleeNames(std::string_view s, BodySlot& names, std::unordered_set<std::string>& seen) {
-  int added = 0;
-  std::size_t start = 0;
-  for (std::size_t pos = findOutsideStrings(s, '(', start); pos != npos;
-       start = pos + 1, pos = findOutsideStrings(s, '(', start)) {
-    if (pos == start) continue;
-    std::size_t end = backOverBlanks(s, pos, start);
-    std::size_t first = end;
-    while (first > start && isCNameChar(s[first - 1])) --first;
-    if (first == end) continue;
-    std::string_view name = s.substr(first, end - first);
-    if (isCReservedWord(name) || !isValidCName(name)) continue;
-    if (!seen.emplace(name).second) continue;
-    names.emplace_back(name);
-    ++added;
-  }
-  return added;
+  static constexpr CallNameRules kRules{isCNameChar, isCReservedWord, isValidCName};
+  return addParenthesisCallees(s, kRules, names, seen);
 }
 
 void cStripLine(Engine& e, std::string_view raw, std::string& out) {

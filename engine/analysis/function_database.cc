@@ -2,8 +2,10 @@
 
 #include <array>
 
+#include "analysis/basic_scanner.h"
 #include "analysis/c_scanner.h"
 #include "analysis/file_list.h"
+#include "analysis/pascal_scanner.h"
 #include "analysis/source_files.h"
 #include "analysis/source_line_reader.h"
 #include "core/engine.h"
@@ -34,10 +36,11 @@ void BodyTable::destroy(std::size_t k) {
 
 namespace {
 
-// The scanner table. Languages without a row of their own are scanned as C
-// until their scanners exist.
-constexpr std::array<LanguageScanner, 1> kScanners = {{
+// The scanner table: one row per language of the language setting.
+constexpr std::array<LanguageScanner, 3> kScanners = {{
     {ScanLanguage::C, cScanLine, cStripLine, cBeginFile, cEndFile},
+    {ScanLanguage::Basic, basicScanLine, basicStripLine, basicBeginFile, basicEndFile},
+    {ScanLanguage::Pascal, pascalScanLine, pascalStripLine, pascalBeginFile, pascalEndFile},
 }};
 
 bool modeUsesSlots(ScanMode mode) {
@@ -53,12 +56,12 @@ std::string entryText(Engine& e, std::string_view name) {
     const LineCounters& c = db.functionCounters;
     text = format("%s %d %d %d %d", n.c_str(), c.total, c.code, c.comment, c.blank);
   } else if (db.positions) {
-    text = format("%s %d %d", n.c_str(), db.c.startLine, db.fileCounters.total);
+    text = format("%s %d %d", n.c_str(), db.startLine, db.fileCounters.total);
   } else if (e.settings.withFile) {
     text = format("%s [%s] ", n.c_str(), displayFileName(e, db.currentFile).c_str());
   } else if (e.settings.withPosition) {
-    text = format("%s [%s] (%d)", n.c_str(), displayFileName(e, db.currentFile).c_str(),
-                  db.c.startLine);
+    text =
+        format("%s [%s] (%d)", n.c_str(), displayFileName(e, db.currentFile).c_str(), db.startLine);
   } else {
     text = n;
   }

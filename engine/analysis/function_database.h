@@ -86,10 +86,33 @@ struct CScanState {
   std::int32_t braceDepth = 0;
   std::int32_t collectedLines = 0;
   std::string currentName;
-  std::int32_t startLine = 0;
   // The callee names already in the candidate's slot, so that a long body
   // checks each new name in constant time.
   std::unordered_set<std::string> callees;
+};
+
+// A lookup set of names that finds std::string keys by std::string_view.
+struct NameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+using NameSet = std::unordered_set<std::string, NameHash, std::equal_to<>>;
+
+// Per-candidate state of the Basic and Pascal recognisers (routine_scanner.h).
+struct RoutineScanState {
+  bool inRoutine = false;
+  std::int32_t collectedLines = 0;
+  std::string currentName;
+  // The callee names already in the candidate's slot (exact comparison).
+  std::unordered_set<std::string> callees;
+  // Pascal: a comment left open at the end of a line ("(*" is kind 1, "{" kind 2).
+  bool inComment = false;
+  int commentKind = 0;
+  // Pascal: the routine names declared so far in the file, each once; the
+  // names without "." and the part after the last "." of those with one.
+  NameSet declared;
+  NameSet declaredPlain;
+  NameSet declaredSuffixes;
 };
 
 // Hooks of the preprocessor pass that runs while the ifdef setting is on.
@@ -113,7 +136,9 @@ struct FunctionDatabase {
   bool inBlockComment = false;
   bool lineHadComment = false;
   const SourceLineReader* lineReader = nullptr;  // the file being scanned
+  std::int32_t startLine = 0;                    // first line of the candidate
   CScanState c;
+  RoutineScanState routine;
   PreprocessorHooks preprocessor;
 };
 

@@ -53,8 +53,8 @@ TEST_F(AssignmentTest, TargetErrors) {
   EXPECT_FALSE(assign("$a += 1"));
   EXPECT_FALSE(assign("$a 1"));
   EXPECT_EQ(codes(), "FIEU014 FIEU015 FIEU026 FIEU003 FIEU003 FIEU003 FIEU003");
-  EXPECT_NE(messages().find("Missing ]"), std::string::npos);
-  EXPECT_NE(messages().find("Missing ="), std::string::npos);
+  EXPECT_NE(messages().find("Expected ] here"), std::string::npos);
+  EXPECT_NE(messages().find("Expected = here"), std::string::npos);
   // A scalar takes no index.
   EXPECT_TRUE(assign("$s = 1"));
   EXPECT_FALSE(assign("$s[0] = 1"));

@@ -300,6 +300,12 @@ std::string argumentName(std::size_t i) { return "$_" + std::to_string(i); }
 
 bool isBuiltin(std::string_view name) { return findBuiltin(name) != nullptr; }
 
+std::vector<std::string_view> builtinNames() {
+  std::vector<std::string_view> names;
+  for (const BuiltinEntry& b : kBuiltins) names.push_back(b.name);
+  return names;
+}
+
 bool callBuiltin(Engine& e, std::string_view name) {
   const BuiltinEntry* builtin = findBuiltin(name);
   if (!builtin) return false;

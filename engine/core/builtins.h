@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/limits.h"
 
@@ -30,6 +31,8 @@ struct BuiltinState {
 
 // Whether `name` is a built-in (names are compared exactly).
 bool isBuiltin(std::string_view name);
+// Every built-in's name, in registration order.
+std::vector<std::string_view> builtinNames();
 // Runs the built-in `name` with $_0..$_9 as arguments; false when `name` is
 // no built-in.
 bool callBuiltin(Engine& e, std::string_view name);

@@ -22,8 +22,40 @@ constexpr const char* kUsageLines[] = {
     "                  s :               to stdout\n",
     "                  f :         with ScriptFileName\n",
     "                  n :         without ScriptFileName\n",
+    "       -f scriptfile: Script file-name (@scriptfile is the same)\n",
+    "       -nh          : Not print the banner\n",
+    "       -vd<n>       : Hand-shake, n from 1 to 9 (required: -vd1)\n",
+    "       -help, -?    : This usage (--help, --version: on stdout)\n",
     "\n",
 };
+
+// `--help`: the conventional long help on standard output. It explains the
+// hand-shake, which the short usage can only name, and where help goes on.
+constexpr std::string_view kLongHelp =
+    "Usage: mora -vd1 [options] [-f scriptfile | @scriptfile] [command-string...]\n"
+    "Runs MORA statements: the command strings if any are given, else the\n"
+    "script file, else standard input (interactive, prompt \"MORA>\").\n"
+    "\n"
+    "  -vd<n>           hand-shake, n from 1 to 9: without it mora does not run\n"
+    "  -f file, @file   the script file to run\n"
+    "  -d file          the def-file run first (default mora.def, searched on PATH)\n"
+    "  -nd              do not run a def-file\n"
+    "  -nh              do not print the banner\n"
+    "  -e[esfn]         messages to stderr (e) or stdout (s), with (f) or\n"
+    "                   without (n) the script file name and line\n"
+    "  -help, -?        the short usage, on standard error\n"
+    "  --help           this text\n"
+    "  --version        the version\n"
+    "\n"
+    "A first run:  mora -vd1 -nd -nh \"list * from examples/calc\"\n"
+    "Help topics:  mora -vd1 -nd -nh help   (then \"help intro\", \"help ftree\", ...)\n";
+
+// Ends the run at once with code 0 after printing `text` on standard output.
+std::optional<int> printAndEnd(Engine& e, std::string_view text) {
+  *e.out.stdOut << text;
+  e.out.stdOut->flush();
+  return 0;
+}
 
 // Applies the letters of a -e option; false when one is not known.
 bool applyMessageLetters(Engine& e, std::string_view letters) {
@@ -91,6 +123,8 @@ std::optional<int> parseCommandLine(Engine& e, const std::vector<std::string>& a
     }
     std::string_view word = std::string_view(arg).substr(1, kOptionWordMax);
     if (equalsNoCase(word, "help") || word == "?") return usage(0);
+    if (arg == "--help") return printAndEnd(e, kLongHelp);
+    if (arg == "--version") return printAndEnd(e, std::string(trim(kVersion)) + "\n");
     if (word.starts_with("nd")) {
       e.settings.defFile.clear();
     } else if (word.starts_with("nh")) {

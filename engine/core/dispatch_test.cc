@@ -32,10 +32,10 @@ TEST(Dispatch, UnknownWordsAndReservedWordsRaiseFieu002) {
   EXPECT_EQ(dispatchCommand(t.engine, "true"), 0);
   EXPECT_EQ(dispatchCommand(t.engine, "+++"), 0);
   EXPECT_EQ(t.err(),
-            "  FIEU002 : Unknown command: frobnicate\n"
-            "  FIEU002 : Unknown command: endif\n"
-            "  FIEU002 : Unknown command: $_t \n"
-            "  FIEU002 : Unknown command: +++\n");
+            "  FIEU002 : Unknown command: frobnicate (help alone lists the commands)\n"
+            "  FIEU002 : Unknown command: endif (help alone lists the commands)\n"
+            "  FIEU002 : Unknown command: $_t  (help alone lists the commands)\n"
+            "  FIEU002 : Unknown command: +++ (help alone lists the commands)\n");
 }
 
 TEST(Dispatch, CommandResultAndShellEscape) {

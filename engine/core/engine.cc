@@ -20,10 +20,18 @@ std::string joinPath(const std::string& dir, const std::string& name) {
   return dir.back() == '/' ? dir + name : dir + "/" + name;
 }
 
+std::string directoryPart(const std::string& path) {
+  auto slash = path.rfind('/');
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The files that ship with the program lie beside the real executable, so a
+// program path that is a symbolic link (an installed bin/mora pointing into
+// the program folder) is resolved before it is cut.
 std::string programDirectory(Platform& platform, const std::string& programPath) {
-  auto slash = programPath.rfind('/');
-  if (slash == std::string::npos) return platform.executableDirectory();
-  return slash == 0 ? "/" : programPath.substr(0, slash);
+  if (programPath.find('/') == std::string::npos) return platform.executableDirectory();
+  if (auto real = platform.realPath(programPath)) return directoryPart(*real);
+  return directoryPart(programPath);
 }
 
 std::string makeWorkFileName(Platform& platform) {

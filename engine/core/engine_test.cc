@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "test_support.h"
 
 namespace mora {
 namespace {
 
 using testing::runMora;
+using testing::runMoraAs;
 using testing::ScratchDir;
 
 constexpr const char* kUsageTail =
@@ -20,6 +23,10 @@ constexpr const char* kUsageTail =
     "                  s :               to stdout\n"
     "                  f :         with ScriptFileName\n"
     "                  n :         without ScriptFileName\n"
+    "       -f scriptfile: Script file-name (@scriptfile is the same)\n"
+    "       -nh          : Not print the banner\n"
+    "       -vd<n>       : Hand-shake, n from 1 to 9 (required: -vd1)\n"
+    "       -help, -?    : This usage (--help, --version: on stdout)\n"
     "\n";
 
 TEST(CommandLine, UsageAndItsExitCodes) {
@@ -37,6 +44,42 @@ TEST(CommandLine, UsageAndItsExitCodes) {
     EXPECT_EQ(r.code, c.code) << c.args[1];
     EXPECT_EQ(r.err, kUsageTail) << c.args[1];
     EXPECT_EQ(r.out, "");
+  }
+}
+
+// The conventional long options answer on standard output with code 0, at
+// once: no banner, no hand-shake, no command string run.
+TEST(CommandLine, LongHelpAndVersion) {
+  auto version = runMora({"--version", "exit 3"});
+  EXPECT_EQ(version.code, 0);
+  EXPECT_EQ(version.out, "MORA Version 0.11-30\n");
+  EXPECT_EQ(version.err, "");
+  auto help = runMora({"--help"});
+  EXPECT_EQ(help.code, 0);
+  EXPECT_TRUE(help.out.starts_with("Usage: mora -vd1 [options]")) << help.out;
+  EXPECT_NE(help.out.find("  -vd<n>           hand-shake"), std::string::npos);
+  EXPECT_NE(help.out.find("-nd -nh help"), std::string::npos);
+  EXPECT_EQ(help.err, "");
+  // Only the exact words: other spellings stay unknown options.
+  for (const char* other : {"--HELP", "--versions", "-version"}) {
+    auto r = runMora({"-nh", other});
+    EXPECT_EQ(r.code, 255) << other;
+    EXPECT_EQ(r.err, kUsageTail) << other;
+  }
+}
+
+// The data files are found beside the real program when it is started
+// through a symbolic link in another folder.
+TEST(CommandLine, ProgramPathThroughASymbolicLink) {
+  ScratchDir dir;
+  std::filesystem::create_directory("bin");
+  std::filesystem::create_symlink(std::string(MORA_PROGRAM_DIR) + "/mora", "bin/mora");
+  std::filesystem::create_directory("deeper");
+  std::filesystem::create_symlink("../bin/mora", "deeper/mora");
+  for (const char* link : {"bin/mora", "deeper/mora"}) {
+    auto r = runMoraAs(dir.path() + "/" + link, {"-vd1", "-nd", "-nh", "bogus"});
+    EXPECT_EQ(r.err, "  FIEU002 : Unknown command: bogus (help alone lists the commands)\n")
+        << link;
   }
 }
 
@@ -91,17 +134,18 @@ TEST(RunModes, DefFileRunsFirstAndIsFoundOnlyWithoutDirectory) {
   // A def-file with a directory part that does not exist is skipped silently.
   auto r = runMora({"-vd1", "-nh", "-d", "no/such.def", "-f", "s.mora"});
   EXPECT_EQ(r.code, 0);
-  EXPECT_EQ(r.err, "  FIEU002 : Unknown command: q\n");
+  EXPECT_EQ(r.err, "  FIEU002 : Unknown command: q (help alone lists the commands)\n");
 }
 
 TEST(RunModes, MessageOptionsChooseStreamAndPrefix) {
   ScratchDir dir;
   dir.write("s.mora", "\nbogus\n");
   auto r = runMora({"-vd1", "-nd", "-nh", "-esf", "-f", "s.mora"});
-  EXPECT_EQ(r.out, "s.mora(2) : FIEU002 : Unknown command: bogus\n");
+  EXPECT_EQ(r.out,
+            "s.mora(2) : FIEU002 : Unknown command: bogus (help alone lists the commands)\n");
   EXPECT_EQ(r.err, "");
   r = runMora({"-vd1", "-nd", "-nh", "-esfne", "-f", "s.mora"});
-  EXPECT_EQ(r.err, "  FIEU002 : Unknown command: bogus\n");
+  EXPECT_EQ(r.err, "  FIEU002 : Unknown command: bogus (help alone lists the commands)\n");
 }
 
 TEST(RunModes, WorkFileIsRemovedOnEveryPath) {

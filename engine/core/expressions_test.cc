@@ -113,7 +113,8 @@ TEST_F(ExpressionsTest, StringErrors) {
   EXPECT_EQ(value(R"("open)"), "error");
   EXPECT_EQ(value(R"("a" + word)"), "error");
   EXPECT_EQ(codes(), "FIEU005 FIEU005 FIEU003 FIEU012");
-  EXPECT_NE(messages().find("Unexpected text: -\n"), std::string::npos);
+  EXPECT_NE(messages().find("Unexpected text: - (the statement should end before it)\n"),
+            std::string::npos);
   std::string v;
   EXPECT_FALSE(evaluateString(e, "$ + 1", v, ""));
   EXPECT_EQ(codes(), "FIEU005 FIEU005 FIEU003 FIEU012 FIEU015");
@@ -254,7 +255,7 @@ TEST_F(ExpressionsTest, CommandSubstitutionCapturesOutput) {
   EXPECT_EQ(v, "  1\t ll \t: list\n");
   // A message printed by the command is output too.
   ASSERT_TRUE(evaluateValue(e, "` nosuch \"`\" `", v, ""));
-  EXPECT_EQ(v, "  FIEU002 : Unknown command: nosuch\n");
+  EXPECT_EQ(v, "  FIEU002 : Unknown command: nosuch (help alone lists the commands)\n");
   EXPECT_EQ(messages(), "");
   EXPECT_FALSE(e.out.capturing);
   EXPECT_EQ(e.out.capture, "");
@@ -272,7 +273,8 @@ TEST_F(ExpressionsTest, CommandSubstitutionNests) {
 
 TEST_F(ExpressionsTest, CommandSubstitutionSkipsDoubleByteCharacters) {
   // The second byte of 0x83 0x60 is a backquote.
-  EXPECT_EQ(value("`history \x83\x60`"), "  FIEU005 : Unexpected text: \x83\x60\n");
+  EXPECT_EQ(value("`history \x83\x60`"),
+            "  FIEU005 : Unexpected text: \x83\x60 (the statement should end before it)\n");
 }
 
 TEST_F(ExpressionsTest, CommandSubstitutionErrors) {

@@ -38,6 +38,43 @@ bool printTopic(Engine& e, LineReader& reader, std::string_view topic) {
   return inTopic;
 }
 
+// The topic of a header line "[topic]...", or none.
+std::optional<std::string_view> headerTopic(std::string_view piece) {
+  std::size_t close = piece.find(']');
+  if (piece.empty() || piece[0] != '[' || close == std::string_view::npos) return std::nullopt;
+  return piece.substr(1, close - 1);
+}
+
+// Prints the text before the first header, then every topic name, separated
+// by commas and wrapped so that a line stays within kHelpListWidth.
+void printTopicList(Engine& e, LineReader& reader) {
+  std::string piece;
+  bool atLineStart = true;
+  bool inPreamble = true;
+  std::string line;
+  auto flush = [&] {
+    if (!line.empty()) printIfEcho(e, line + "\n");
+    line.clear();
+  };
+  while (reader.readPiece(piece, kHelpLineMax)) {
+    bool lineStart = atLineStart;
+    atLineStart = piece.back() == '\n';
+    auto topic = lineStart ? headerTopic(piece) : std::nullopt;
+    if (!topic) {
+      if (inPreamble) printIfEcho(e, piece);
+      continue;
+    }
+    inPreamble = false;
+    if (!line.empty() && line.size() + topic->size() + 2 > kHelpListWidth) {
+      line += ',';
+      flush();
+    }
+    line += line.empty() ? "  " : ", ";
+    line += *topic;
+  }
+  flush();
+}
+
 }  // namespace
 
 // help [topic]
@@ -52,9 +89,10 @@ int cmdHelp(Engine& e, std::string_view rest) {
     return 0;
   }
   LineReader reader(in);
+  // Without a topic the list of topics helps more than the whole file,
+  // which runs to hundreds of lines.
   if (topic.empty()) {
-    std::string piece;
-    while (reader.readPiece(piece, kHelpLineMax)) printIfEcho(e, piece);
+    printTopicList(e, reader);
     return 1;
   }
   if (!printTopic(e, reader, topic)) {

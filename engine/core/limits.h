@@ -43,6 +43,7 @@ inline constexpr int kMaxScriptNesting = 32;
 // Help file lines are read in pieces of this size; a topic is cut to its maximum.
 inline constexpr std::size_t kHelpLineMax = 255;
 inline constexpr std::size_t kHelpTopicMax = 127;
+inline constexpr std::size_t kHelpListWidth = 76;  // `help` wraps its topic list here
 
 // Output path and settings.
 inline constexpr std::size_t kCaptureMax = 10240;

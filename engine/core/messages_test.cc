@@ -41,7 +41,7 @@ TEST(MessageLookup, KeyMustMatchExactlyAndFirstMatchWins) {
 TEST(RaiseMessage, PrintsCodeAndTextAndCounts) {
   TestEngine t;
   raiseMessage(t.engine, "FIEU002", "foo");
-  EXPECT_EQ(t.err(), "  FIEU002 : Unknown command: foo\n");
+  EXPECT_EQ(t.err(), "  FIEU002 : Unknown command: foo (help alone lists the commands)\n");
   EXPECT_EQ(t.engine.messages.errorCount, 1);
 }
 
@@ -66,10 +66,10 @@ TEST(RaiseMessage, ScriptPrefixNeedsScriptInputAndReadLine) {
   t.engine.settings.messagesToStdout = true;
   raiseMessage(t.engine, "FIEU002", "d");
   EXPECT_EQ(t.err(),
-            "  FIEU002 : Unknown command: a\n"
-            "  FIEU002 : Unknown command: b\n"
-            "s.mora(4) : FIEU002 : Unknown command: c\n");
-  EXPECT_EQ(t.out(), "s.mora(4) : FIEU002 : Unknown command: d\n");
+            "  FIEU002 : Unknown command: a (help alone lists the commands)\n"
+            "  FIEU002 : Unknown command: b (help alone lists the commands)\n"
+            "s.mora(4) : FIEU002 : Unknown command: c (help alone lists the commands)\n");
+  EXPECT_EQ(t.out(), "s.mora(4) : FIEU002 : Unknown command: d (help alone lists the commands)\n");
 }
 
 TEST(RaiseMessage, FilteredWarningCountsButFiresNoHandler) {

@@ -45,10 +45,10 @@ TEST(Echo, RedirectionErrorsLeaveTheOutputStream) {
   EXPECT_EQ(cmdEcho(t.engine, "\"x\" > no/such/f.txt"), 0);
   EXPECT_EQ(cmdEcho(t.engine, "\"x\" junk"), 0);
   EXPECT_EQ(t.err(),
-            "  FIEU007 : File name missing\n"
-            "  FIEU005 : Unexpected text: more\n"
+            "  FIEU007 : File name or word missing (help and the command name show what it takes)\n"
+            "  FIEU005 : Unexpected text: more (the statement should end before it)\n"
             "  FIES001 : Cannot open file: no/such/f.txt\n"
-            "  FIEU005 : Unexpected text: junk\n");
+            "  FIEU005 : Unexpected text: junk (the statement should end before it)\n");
   EXPECT_EQ(&outputStream(t.engine), t.engine.out.stdOut);
 }
 
@@ -69,12 +69,12 @@ TEST(Spool, CopiesOutputUntilOffAndReportsMisuse) {
   EXPECT_EQ(dir.read("s.txt"),
             "  FIES006 : Already spooling to s.txt\n"
             "echo \"hi\"\nhi\n"
-            "  FIEU005 : Unexpected text: now\n");
+            "  FIEU005 : Unexpected text: now (the statement should end before it)\n");
   EXPECT_EQ(t.err(),
             "  FIES007 : Not spooling\n"
-            "  FIEU001 : Argument missing\n"
+            "  FIEU001 : Argument missing (help and the command name show what it takes)\n"
             "  FIES006 : Already spooling to s.txt\n"
-            "  FIEU005 : Unexpected text: now\n"
+            "  FIEU005 : Unexpected text: now (the statement should end before it)\n"
             "  FIES008 : Cannot create spool file: no/such/s.txt\n");
 }
 
@@ -97,7 +97,7 @@ TEST(IndexFile, OnlyInHtmlModeAndReplacedByTheNextOpen) {
   EXPECT_EQ(t.engine.out.index, nullptr);
   EXPECT_EQ(cmdClose(t.engine, "output"), 0);
   std::string err = t.err();
-  for (const char* code : {"FIEU003 : Missing =", "FIEU009 : Invalid keyword: read", "FIEU007",
+  for (const char* code : {"FIEU003 : Expected = here", "FIEU009 : Invalid keyword: read (help and the command name list the words it accepts)", "FIEU007",
                            "FIES001 : Cannot open file: no/such/j.html"})
     EXPECT_NE(err.find(code), std::string::npos) << code;
 }

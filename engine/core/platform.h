@@ -43,6 +43,9 @@ class Platform {
   virtual std::optional<std::string> environment(const std::string& name) = 0;
   // Directory of the running executable, for a program path without one.
   virtual std::string executableDirectory() = 0;
+  // The absolute path of `path` with every symbolic link resolved; none when
+  // it cannot be resolved (or the platform cannot tell).
+  virtual std::optional<std::string> realPath(const std::string&) { return std::nullopt; }
   virtual std::tm localTime() = 0;
 };
 

@@ -300,6 +300,16 @@ const SettingEntry* findQualified(Engine& e, Token keyword, std::string_view& re
 
 }  // namespace
 
+std::vector<std::string> settingNames() {
+  std::vector<std::string> names;
+  for (const SettingEntry& entry : kSettings) {
+    std::string name(keywordWord(entry.keyword));
+    if (entry.qualifier) name += " " + std::string(keywordWord(*entry.qualifier));
+    names.push_back(std::move(name));
+  }
+  return names;
+}
+
 int cmdSet(Engine& e, std::string_view rest) {
   if (trim(rest).empty()) {
     showSettings(e);

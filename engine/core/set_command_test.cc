@@ -89,11 +89,11 @@ TEST(SetOnOff, WordsQualifiersAndTrailingText) {
   EXPECT_TRUE(t.engine.settings.echo);
   EXPECT_FALSE(t.engine.settings.codeStore);
   EXPECT_EQ(t.err(),
-            "  FIEU005 : Unexpected text: extra\n"
-            "  FIEU009 : Invalid keyword: maybe\n"
-            "  FIEU001 : Argument missing\n"
-            "  FIEU009 : Invalid keyword: foo\n"
-            "  FIEU009 : Invalid keyword: on\n");
+            "  FIEU005 : Unexpected text: extra (the statement should end before it)\n"
+            "  FIEU009 : Invalid keyword: maybe (help and the command name list the words it accepts)\n"
+            "  FIEU001 : Argument missing (help and the command name show what it takes)\n"
+            "  FIEU009 : Invalid keyword: foo (help and the command name list the words it accepts)\n"
+            "  FIEU009 : Invalid keyword: on (help and the command name list the words it accepts)\n");
 }
 
 TEST(SetKeyword, UnknownWordOtherKeywordAndSpool) {
@@ -128,7 +128,7 @@ TEST(SetWordArguments, QuotedAngleVariableAndEmpty) {
   std::string err = t.err();
   EXPECT_NE(err.find("FIEU012"), std::string::npos);
   EXPECT_NE(err.find("FIEU007"), std::string::npos);
-  EXPECT_NE(err.find("FIEU003 : Missing >"), std::string::npos);
+  EXPECT_NE(err.find("FIEU003 : Expected > here"), std::string::npos);
 }
 
 // "*" and "?" are no word characters: a mask must be quoted, and a bare one
@@ -138,7 +138,7 @@ TEST(SetWordArguments, WildcardsEndTheWord) {
   EXPECT_EQ(set(t, {"dirmask *.c"}), "0");
   EXPECT_NE(t.err().find("FIEU012"), std::string::npos);
   EXPECT_EQ(set(t, {"sysdt lib*", "dirmask \"*.c,*.h\""}), "01");
-  EXPECT_NE(t.err().find("FIEU005 : Unexpected text: *"), std::string::npos);
+  EXPECT_NE(t.err().find("FIEU005 : Unexpected text: * (the statement should end before it)"), std::string::npos);
   EXPECT_EQ(t.engine.settings.sysdt, "sysdt");
   EXPECT_EQ(t.engine.settings.dirmask, "*.c,*.h");
 }

@@ -13,9 +13,11 @@ namespace mora {
 bool writeOpenTag(std::ostream* stream, std::string_view tag, bool lineFeed);
 // "</tag>", then a line feed if asked.
 bool writeCloseTag(std::ostream* stream, std::string_view tag, bool lineFeed);
-// A named anchor, underlined, showing its own name; flushed.
+// A named anchor, underlined, showing its own name; flushed. The anchor's
+// name is `name` without trailing blanks.
 bool writeAnchor(std::ostream* stream, std::string_view name);
-// A link to the anchor `name` on `page`; flushed.
+// A link to the anchor `name` on `page`, showing `name`; flushed. The target
+// is the anchor's name with each blank written as %20.
 bool writeLink(std::ostream* stream, std::string_view page, std::string_view name);
 
 }  // namespace mora

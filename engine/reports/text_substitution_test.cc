@@ -92,8 +92,8 @@ TEST_F(DefineTest, MalformedStatementsRaiseOneMessageAndChangeNothing) {
     const char* code;
   };
   const Case cases[] = {
-      {"len size on a.c", "FIEU003 : Missing AS"},
-      {"len as size a.c", "FIEU003 : Missing ON"},
+      {"len size on a.c", "FIEU003 : Expected AS here"},
+      {"len as size a.c", "FIEU003 : Expected ON here"},
       {"\"a\", \"b\" as \"c\" on a.c", "FIEU012"},
       {"\"a\" as \"c\", \"d\" on a.c", "FIEU012"},
       {"\"a\" as \"b\" on a.c extra.c", "FIEU003"},

@@ -34,7 +34,7 @@ must stand alone:
   > MORA
   $ "$MORA" -vd1 -nd -nh -f skip.mora
   runs anyway
-    FIEU005 : Unexpected text: else
+    FIEU005 : Unexpected text: else (the statement should end before it)
 
 Loops, break, and a function that passes its parameter out again:
 
@@ -100,7 +100,7 @@ Nesting limits:
   $ "$MORA" -vd1 -nd -nh "{" "{" "{" "{" "{" "{" "{" "{" "{" "{" "{" "{" "}"
     FIEC018 : Nesting too deep
   $ "$MORA" -vd1 -nd -nh "}"
-    FIEU019 : No open block
+    FIEU019 : No open block for this }
 
 break among command strings stops the rest, the final exit included:
 

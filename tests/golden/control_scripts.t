@@ -40,9 +40,9 @@ whenever error runs once, at the next message; whenever exit before the exit:
   > echo "not reached"
   > MORA
   $ "$MORA" -vd1 -nd -nh -f handlers.mora
-    FIEU002 : Unknown command: nosuch
+    FIEU002 : Unknown command: nosuch (help alone lists the commands)
   caught
-    FIEU002 : Unknown command: nosuch
+    FIEU002 : Unknown command: nosuch (help alone lists the commands)
   leaving
   [4]
 
@@ -53,4 +53,4 @@ help prints one topic of the help file:
   goto label          continue at the statement after ":label"; a label later
                       in the input is searched for, an earlier one is reached
                       only with "set code store on"
-    FIES005 : No help for: nosuch
+    FIES005 : No help for: nosuch (help alone lists the topics)

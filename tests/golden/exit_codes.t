@@ -25,7 +25,7 @@ exit n ends with n; the code is taken modulo 256 by the system:
 An exit argument that is no number is refused and the run goes on:
 
   $ "$MORA" -vd1 -nd -nh "exit now" "exit 2"
-    FIEU011 : Invalid exit code: now
+    FIEU011 : Invalid exit code: now (exit takes a decimal number)
   [2]
 
 A `whenever exit` handler runs before the run ends, also among command strings:
@@ -46,6 +46,10 @@ Help, and options that are not understood:
                     s :               to stdout
                     f :         with ScriptFileName
                     n :         without ScriptFileName
+         -f scriptfile: Script file-name (@scriptfile is the same)
+         -nh          : Not print the banner
+         -vd<n>       : Hand-shake, n from 1 to 9 (required: -vd1)
+         -help, -?    : This usage (--help, --version: on stdout)
   
   $ "$MORA" -nh -q 2>/dev/null
   [255]
@@ -79,14 +83,15 @@ The 9999th diagnostic ends the run with code 1, after printing it:
   $ wc -l < errors.txt
   9999
   $ tail -n 1 errors.txt
-    FIEU002 : Unknown command: bogus
+    FIEU002 : Unknown command: bogus (help alone lists the commands)
 
-An interrupt ends the run with code 0 and a message:
+An interrupt ends the run with code 0 and a message (sent after three seconds,
+so that a slow start under a loaded machine is not cut short):
 
-  $ sleep 2 | timeout --preserve-status -s INT 0.5 "$MORA" -vd1 -nd -nh 2> err.txt
+  $ sleep 6 | timeout --preserve-status -s INT 3 "$MORA" -vd1 -nd -nh 2> err.txt
   MORA> (no-eol)
   $ cat err.txt
   Terminated by User.
-  $ sleep 2 | timeout --preserve-status -s TERM 0.5 "$MORA" -vd1 -nd -nh -f /dev/stdin 2> err.txt
+  $ sleep 6 | timeout --preserve-status -s TERM 3 "$MORA" -vd1 -nd -nh -f /dev/stdin 2> err.txt
   $ cat err.txt
   Terminated by User.

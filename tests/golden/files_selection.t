@@ -53,7 +53,7 @@ mask that matches nothing are kept, and so is a "[" without "*" or "?":
 Malformed lists raise one message each:
 
   $ "$MORA" -vd1 -nd -nh "ls a.c,,b.c" "ls a.c b.c" "ls <nofile.lst>" 'ls "open'
-    FIEU007 : File name missing
-    FIEU003 : Missing ,
+    FIEU007 : File name or word missing (help and the command name show what it takes)
+    FIEU003 : Expected , here
     FIES001 : Cannot open file: nofile.lst
-    FIEU003 : Missing "
+    FIEU003 : Expected " here

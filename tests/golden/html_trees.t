@@ -75,7 +75,7 @@ Report lines pass the escaping; the anchors and tags do not:
   $ "$MORA" -vd1 -nd -nh "set html on; set line ascii; set with file on; ftree * from a&b.c"
   <HR>
   <PRE>
-   <U><A NAME="f [a&b.c] ">f [a&b.c] </A></U>
+   <U><A NAME="f [a&b.c]">f [a&b.c] </A></U>
      +-g                                                 [a&amp;b.c] 
   
   </PRE>

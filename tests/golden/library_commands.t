@@ -73,5 +73,5 @@ The library file lives for one run:
 Without a library file, list and export fail:
 
   $ "$MORA" -vd1 -nd -nh "list" "export *"
-    FIEC014 : Cannot make prototypes
+    FIEC014 : Cannot make prototypes or list the library: no library file (import functions first)
     FIEI001 : No function found: sysdt

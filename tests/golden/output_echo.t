@@ -52,7 +52,7 @@ needs HTML mode:
   > close index
   > SCRIPT
   $ "$MORA" -vd1 -nd -nh -f s.mora
-    FIEU041 : Not in HTML mode
+    FIEU041 : Not in HTML mode (set html on first)
   #include &lt;stdio.h&gt; &amp; &quot;q&quot;
   <plain>
   $ test -f i.html && echo index created

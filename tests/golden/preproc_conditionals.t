@@ -37,7 +37,7 @@ along PATH is loaded; other forms are refused.
     FIEU009 : Invalid keyword: nothing
     FIEU009 : Invalid keyword: all
     FIEU005 : Unexpected text: now
-    FIEU003 : Missing ,
+    FIEU003 : Expected , here
   $ mkdir dir && printf 'ONPATH 1\n' > dir/path.def
   $ PATH="$PWD/dir:$PATH" run 'load define path.def' deflist
   <ONPATH> = <1>

@@ -58,7 +58,7 @@ Patterns select by name, case-sensitively; a missing file is reported:
       char c = '}';
       return a + b + (c == '{');
   }
-    FIEC001 : Cannot analyse file: none.c
+    FIEC001 : Cannot analyse file: none.c (missing or unreadable; without from, the library file of import is read)
   $ "$MORA" -vd1 -nd -nh "type * from none.c" 2>/dev/null
 
 With the brace check off a body ends at a "}" in column one:

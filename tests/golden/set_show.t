@@ -66,13 +66,13 @@ With echo off the list is not printed at all:
 Refused settings leave the old values:
 
   $ "$MORA" -vd1 -nd -nh "set echo on extra" "set colour on" "set tree on" "set language java" "set filepos x" "set spool f" "set dirmask \"\"" "set"  2>&1 | grep -E 'FIE|ECHO|Language|Position|Mask'
-    FIEU005 : Unexpected text: extra
-    FIEU005 : Unexpected text: colour
-    FIEU012 : Invalid operand: tree
-    FIEB002 : Unknown language
-    FIEU043 : Number missing
-    FIEU009 : Invalid keyword: spool
-    FIEU012 : Invalid operand: 
+    FIEU005 : Unexpected text: extra (the statement should end before it)
+    FIEU005 : Unexpected text: colour (the statement should end before it)
+    FIEU012 : Invalid operand: tree (texts go in double quotes, variables begin with $)
+    FIEB002 : Unknown language (use c, basic or pascal)
+    FIEU043 : Number missing (this setting takes a decimal number)
+    FIEU009 : Invalid keyword: spool (help and the command name list the words it accepts)
+    FIEU012 : Invalid operand:  (texts go in double quotes, variables begin with $)
   ECHO                     : ON
   Target Language          : C/C++
   Directory Mask           : *.c,*.cpp,*.h

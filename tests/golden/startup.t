@@ -36,20 +36,20 @@ on PATH, never on PATH when it names a directory:
   $ PATH="$PWD/lib:$PATH" "$MORA" -vd1 -nh -f q.mora
   [6]
   $ PATH="$PWD/lib:$PATH" "$MORA" -vd1 -nh -d lib/none.def -f q.mora
-    FIEU002 : Unknown command: q
+    FIEU002 : Unknown command: q (help alone lists the commands)
 
 Messages: -es sends them to standard output, -ef adds the script name and line:
 
   $ printf '\n\nbogus\n' > bad.mora
   $ "$MORA" -vd1 -nd -nh -esf -f bad.mora 2>/dev/null
-  bad.mora(3) : FIEU002 : Unknown command: bogus
+  bad.mora(3) : FIEU002 : Unknown command: bogus (help alone lists the commands)
   $ "$MORA" -vd1 -nd -nh -ef -f bad.mora 2>&1 >/dev/null
-  bad.mora(3) : FIEU002 : Unknown command: bogus
+  bad.mora(3) : FIEU002 : Unknown command: bogus (help alone lists the commands)
 
 Interactive input never carries the prefix:
 
   $ printf 'bogus\n' | "$MORA" -vd1 -nd -nh -ef 2>&1
-  MORA>  FIEU002 : Unknown command: bogus
+  MORA>  FIEU002 : Unknown command: bogus (help alone lists the commands)
   MORA> (no-eol)
 
 Aliases with placeholders and defaults:

@@ -28,8 +28,8 @@ Numeric variables ("$%") hold the decimal text of an integer expression:
   -3
   13
   115098112
-    FIEU005 : Unexpected text: "10"
-    FIEU012 : Invalid operand: 20
+    FIEU005 : Unexpected text: "10" (the statement should end before it)
+    FIEU012 : Invalid operand: 20 (texts go in double quotes, variables begin with $)
   42
 
 Strings join with "+" only:
@@ -47,9 +47,9 @@ Strings join with "+" only:
   > SCRIPT
   $ "$MORA" -vd1 -nd -nh -f s.mora 2>&1
   abcd
-    FIEU005 : Unexpected text: -
+    FIEU005 : Unexpected text: - (the statement should end before it)
   abcd
   "abcd"
   []
-    FIEU005 : Unexpected text: "y"
-    FIEU003 : Missing "
+    FIEU005 : Unexpected text: "y" (the statement should end before it)
+    FIEU003 : Expected " here

@@ -40,7 +40,7 @@ An index on a new name makes an array; its elements read as lines:
   
   u
     FIEU030 : List needs an indexed variable: $c
-    FIEU005 : Unexpected text: "q" }
+    FIEU005 : Unexpected text: "q" } (the statement should end before it)
     FIEU031 : List items need commas
   one
     FIEU027 : Not an array: $s
@@ -65,8 +65,8 @@ A variable declared with var lives in its block; others are global:
   $ "$MORA" -vd1 -nd -nh -f s.mora 2>&1
   nested
   outer global
-    FIEU003 : Missing $
-    FIEU012 : Invalid operand: w
+    FIEU003 : Expected $ here
+    FIEU012 : Invalid operand: w (texts go in double quotes, variables begin with $)
 
 Backquotes capture what a command prints, line feed included:
 
@@ -83,5 +83,5 @@ Backquotes capture what a command prints, line feed included:
   ]
   <MORA Version 0.11-30 
   >
-    FIEU005 : Unexpected text: + "b"
-    FIEU003 : Missing `
+    FIEU005 : Unexpected text: + "b" (the statement should end before it)
+    FIEU003 : Expected ` here

@@ -31,7 +31,7 @@ A call yields $_r and may stand wherever a variable is read:
   23
   zzzz
   MIXED
-    FIEU003 : Missing )
+    FIEU003 : Expected ) here
 
 A substitution inside a captured command keeps the outer capture apart:
 

@@ -80,6 +80,6 @@ Parentheses hold one comparison; "&&" and "||" have no precedence:
   $ "$MORA" -vd1 -nd -nh -f s.mora 2>&1
   both
   negated group
-    FIEU003 : Missing )
+    FIEU003 : Expected ) here
     FIEU028 : Invalid operator: =
     FIEU028 : Invalid operator: &

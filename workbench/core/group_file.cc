@@ -154,13 +154,21 @@ QString writeGroupFile(const QString& path, const GroupFileData& data) {
   return {};
 }
 
+// The first "." of the file name itself: a dot in a folder name (a hidden
+// folder, "app.old/") must not cut the path, or the macro file would land in
+// another folder over another file.
+static qsizetype firstDotOfFileName(const QString& path) {
+  qsizetype nameStart = path.lastIndexOf(u'/') + 1;
+  return path.indexOf(u'.', nameStart);
+}
+
 QString groupPathWithExtension(const QString& path) {
-  if (path.contains(u'.')) return path;
+  if (firstDotOfFileName(path) >= 0) return path;
   return path + u'.' + QLatin1String(kGroupExtension);
 }
 
 QString macroFileNameFor(const QString& groupPath) {
-  qsizetype dot = groupPath.indexOf(u'.');
+  qsizetype dot = firstDotOfFileName(groupPath);
   QString head = dot < 0 ? groupPath + u'.' : groupPath.left(dot + 1);
   return head + QLatin1String(kMacroExtension);
 }

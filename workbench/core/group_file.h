@@ -35,7 +35,8 @@ QString writeGroupFile(const QString& path, const GroupFileData& data);
 // Appends ".vgp" when the path holds no ".".
 QString groupPathWithExtension(const QString& path);
 
-// The group file name up to and including its first ".", followed by "mls".
+// The group file's path up to and including the first "." of its file name
+// (folder names are kept whole), followed by "mls".
 QString macroFileNameFor(const QString& groupPath);
 
 }  // namespace veldra

@@ -101,8 +101,13 @@ class GroupFileTest : public QObject {
   void extensionAndMacroFileNames() {
     QCOMPARE(groupPathWithExtension(QStringLiteral("/src/proj")), QStringLiteral("/src/proj.vgp"));
     QCOMPARE(groupPathWithExtension(QStringLiteral("/src/p.x")), QStringLiteral("/src/p.x"));
+    QCOMPARE(groupPathWithExtension(QStringLiteral("/home/u/.cache/proj")),
+             QStringLiteral("/home/u/.cache/proj.vgp"));
+    // Only the file name's own first dot counts; folder names keep theirs.
     QCOMPARE(macroFileNameFor(QStringLiteral("/src/app.old/proj.vgp")),
-             QStringLiteral("/src/app.mls"));
+             QStringLiteral("/src/app.old/proj.mls"));
+    QCOMPARE(macroFileNameFor(QStringLiteral("/home/u/.cache/proj.v1.vgp")),
+             QStringLiteral("/home/u/.cache/proj.mls"));
     QCOMPARE(macroFileNameFor(QStringLiteral("/src/proj.vgp")), QStringLiteral("/src/proj.mls"));
   }
 

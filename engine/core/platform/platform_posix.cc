@@ -105,6 +105,12 @@ class PosixPlatform final : public Platform {
     return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
   }
 
+  std::optional<std::string> realPath(const std::string& path) override {
+    char buf[PATH_MAX];
+    if (!::realpath(path.c_str(), buf)) return std::nullopt;
+    return std::string(buf);
+  }
+
   std::tm localTime() override {
     std::time_t t = std::time(nullptr);
     std::tm tm{};

@@ -1,0 +1,223 @@
+#include "analysis/basic_scanner.h"
+
+#include <utility>
+
+#include "analysis/routine_scanner.h"
+#include "core/engine.h"
+#include "core/text.h"
+
+namespace mora {
+
+namespace {
+
+bool isTextMode(ScanMode m) { return m == ScanMode::FunctionText || m == ScanMode::PrototypeText; }
+
+// Words start with a letter, "$" or "_"; digits, "." and "!" only continue one.
+bool startsBasicWord(char c) { return isAsciiAlpha(c) || c == '$' || c == '_'; }
+
+std::string_view wordAt(std::string_view s, std::size_t pos) {
+  if (pos >= s.size()) return {};
+  return s.substr(pos, wordLength(s.substr(pos), isBasicWordChar));
+}
+
+std::size_t skipBlanksFrom(std::string_view s, std::size_t pos) {
+  while (pos < s.size() && isBlank(s[pos])) ++pos;
+  return pos;
+}
+
+bool isProcedureKeyword(std::string_view word) {
+  return equalsNoCase(word, "sub") || equalsNoCase(word, "function");
+}
+
+// "End Sub" or "End Function", in any case, as the first two words.
+bool isEndStatement(std::string_view statement) {
+  std::string_view first = wordAt(statement, 0);
+  if (!equalsNoCase(first, "end")) return false;
+  return isProcedureKeyword(wordAt(statement, skipBlanksFrom(statement, first.size())));
+}
+
+// Where the statements after the first (separated by ":" outside double
+// quotes) begin, and where the last one begins; npos when there is one only.
+std::pair<std::size_t, std::size_t> statementBounds(std::string_view s) {
+  std::size_t first = std::string_view::npos, last = std::string_view::npos;
+  bool inString = false;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (isSjisLead(s[i]) && i + 1 < s.size()) {
+      ++i;
+    } else if (s[i] == '"') {
+      inString = !inString;
+    } else if (!inString && s[i] == ':') {
+      if (first == std::string_view::npos) first = i + 1;
+      last = i + 1;
+    }
+  }
+  return {first, last};
+}
+
+// The line closes its procedure when it starts with the end statement, or when
+// its last statement is one, as in a procedure written on one line
+// ("Sub F(): x = 1: End Sub").
+bool endsProcedure(std::string_view stripped, bool headerLine) {
+  if (!headerLine && isEndStatement(stripped)) return true;
+  std::size_t last = statementBounds(stripped).second;
+  return last != std::string_view::npos && isEndStatement(skipBlanks(stripped.substr(last)));
+}
+
+// Whether a word followed by blanks and then the text at `pos` is a call
+// with arguments.
+bool argumentsFollow(std::string_view s, std::size_t pos) {
+  if (pos >= s.size()) return false;
+  char c = s[pos];
+  if (c == '"' || isAsciiDigit(c) || c == '#' || c == '$') return true;
+  std::string_view next = wordAt(s, pos);
+  return !next.empty() && startsBasicWord(c) && !isBasicReservedWord(next);
+}
+
+// A line inside a procedure: collect it, then see whether it ends the procedure.
+int procedureLine(Engine& e, std::string& raw, std::string_view stripped,
+                  const FunctionPatternList& patterns, BodyTable& body, EntryList& entries) {
+  FunctionDatabase& db = e.functions;
+  if (db.mode == ScanMode::FunctionText) {
+    if (!collectRoutineLine(db, body, raw)) return -1;
+  } else if (db.mode == ScanMode::CallLists) {
+    BodySlot* slot = routineSlot(db, body);
+    if (!slot) return -1;
+    db.routine.collectedLines += addBasicCallees(stripped, db.routine, *slot);
+  }
+  return endsProcedure(stripped, false) ? finishRoutine(e, patterns, body, entries) : 0;
+}
+
+// A procedure written on its header line ends there; its calls follow the header.
+int oneLineProcedure(Engine& e, std::string_view stripped, const FunctionPatternList& patterns,
+                     BodyTable& body, EntryList& entries) {
+  FunctionDatabase& db = e.functions;
+  if (db.mode == ScanMode::CallLists) {
+    BodySlot* slot = routineSlot(db, body);
+    if (!slot) return -1;
+    std::size_t rest = statementBounds(stripped).first;
+    db.routine.collectedLines += addBasicCallees(stripped.substr(rest), db.routine, *slot);
+  }
+  return finishRoutine(e, patterns, body, entries);
+}
+
+}  // namespace
+
+bool isBasicReservedWord(std::string_view word) {
+  static const NoCaseWordSet kWords(BASIC_RESERVED_WORDS);
+  return kWords.contains(word);
+}
+
+bool isBasicWordChar(char c) {
+  return isAsciiAlnum(c) || c == '$' || c == '_' || c == '.' || c == '!';
+}
+
+std::string_view basicHeaderName(std::string_view s) {
+  bool keywordSeen = false;
+  std::size_t pos = 0;
+  for (;;) {
+    pos = skipBlanksFrom(s, pos);
+    std::string_view word = wordAt(s, pos);
+    pos += word.size();
+    if (keywordSeen) {
+      std::size_t next = skipBlanksFrom(s, pos);
+      return next < s.size() && s[next] == '(' ? word : std::string_view{};
+    }
+    if (pos >= s.size() || !isBasicReservedWord(word)) return {};
+    keywordSeen = isProcedureKeyword(word);
+  }
+}
+
+int addBasicCallees(std::string_view s, RoutineScanState& state, BodySlot& names) {
+  int added = 0;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    char c = s[i];
+    if (c == '"') {
+      std::size_t close = s.find('"', i + 1);
+      i = close == std::string_view::npos ? s.size() : close + 1;
+      continue;
+    }
+    if (isSjisLead(c) && i + 1 < s.size()) {
+      i += 2;
+      continue;
+    }
+    if (!startsBasicWord(c)) {
+      ++i;
+      continue;
+    }
+    std::string_view word = wordAt(s, i);
+    i += word.size();
+    if (equalsNoCase(word, "call")) {
+      std::string_view callee = wordAt(s, skipBlanksFrom(s, i));
+      i = skipBlanksFrom(s, i) + callee.size();
+      std::size_t next = skipBlanksFrom(s, i);
+      if (!callee.empty() && next < s.size() && s[next] == '(')
+        added += addCallee(state, names, callee);
+    } else if (isBasicReservedWord(word)) {
+      continue;
+    } else if (i < s.size() && isBlank(s[i])) {
+      if (argumentsFollow(s, skipBlanksFrom(s, i))) added += addCallee(state, names, word);
+    } else if (i < s.size()) {
+      ++i;  // a name followed directly by "(", "=" and the like calls nothing
+    }
+  }
+  return added;
+}
+
+void basicStripLine(Engine& e, std::string_view raw, std::string& out) {
+  FunctionDatabase& db = e.functions;
+  out.clear();
+  std::string_view line = raw.substr(0, std::min(raw.find('\n'), raw.size()));
+  std::string_view lead = skipBlanks(line);
+  bool remark = !lead.empty() && (lead.front() == 'r' || lead.front() == 'R') &&
+                equalsNoCase(wordAt(lead, 0), "rem");
+  if ((!lead.empty() && lead.front() == '\'') || remark) {
+    db.lineHadComment = true;
+    return;
+  }
+  std::size_t cut = line.size();
+  bool inString = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (isSjisLead(line[i]) && i + 1 < line.size()) {
+      ++i;
+    } else if (line[i] == '"') {
+      inString = !inString;
+    } else if (!inString && line[i] == '\'') {
+      cut = i;
+      db.lineHadComment = true;
+      break;
+    }
+  }
+  out.assign(trim(line.substr(0, cut)));
+}
+
+void basicBeginFile(Engine& e) { resetRoutine(e.functions); }
+
+int basicScanLine(Engine& e, std::string& raw, std::string_view stripped,
+                  const FunctionPatternList& patterns, BodyTable& body, EntryList& entries) {
+  FunctionDatabase& db = e.functions;
+  countRoutineLine(db, stripped, db.lineHadComment);
+  if (db.routine.inRoutine) return procedureLine(e, raw, stripped, patterns, body, entries);
+  if (stripped.empty()) {
+    if (!db.lineHadComment) {
+      abandonRoutine(db, body);
+    } else if (db.mode == ScanMode::FunctionText && !raw.empty()) {
+      // Comments directly above a procedure become part of its text.
+      if (!collectRoutineLine(db, body, raw)) return -1;
+    }
+    return 0;
+  }
+  std::string_view name = stripped.front() == '#' ? std::string_view{} : basicHeaderName(stripped);
+  if (name.empty()) {
+    abandonRoutine(db, body);
+    return 0;
+  }
+  startRoutine(db, name);
+  if (isTextMode(db.mode) && !collectRoutineLine(db, body, raw)) return -1;
+  if (endsProcedure(stripped, true)) return oneLineProcedure(e, stripped, patterns, body, entries);
+  return 0;
+}
+
+void basicEndFile(Engine&) {}
+
+}  // namespace mora

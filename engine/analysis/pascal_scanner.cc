@@ -1,0 +1,194 @@
+#include "analysis/pascal_scanner.h"
+
+#include "analysis/routine_scanner.h"
+#include "core/engine.h"
+#include "core/text.h"
+
+namespace mora {
+
+namespace {
+
+constexpr std::string_view kProcedure = "procedure";
+constexpr std::string_view kFunction = "function";
+// The keyword of a header is a run of letters from column 1 that ends
+// within this many characters.
+constexpr std::size_t kHeaderKeywordMax = 10;
+
+bool isTextMode(ScanMode m) { return m == ScanMode::FunctionText || m == ScanMode::PrototypeText; }
+
+std::string_view wordAt(std::string_view s, std::size_t pos) {
+  if (pos >= s.size()) return {};
+  return s.substr(pos, wordLength(s.substr(pos), isPascalWordChar));
+}
+
+bool isRoutineKeyword(std::string_view word) {
+  return equalsNoCase(word, kProcedure) || equalsNoCase(word, kFunction);
+}
+
+bool isValidPascalName(std::string_view name) { return !name.empty() && !isAsciiDigit(name[0]); }
+
+// Remembers the routine that a "procedure" or "function" line declares, so
+// that later calls to it without parentheses are found.
+void noteDeclaration(RoutineScanState& state, std::string_view stripped) {
+  std::string_view first = wordAt(stripped, 0);
+  if (!isRoutineKeyword(first)) return;
+  std::string_view name = wordAt(skipBlanks(stripped.substr(first.size())), 0);
+  if (name.empty() || !state.declared.emplace(name).second) return;
+  std::size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos)
+    state.declaredPlain.emplace(name);
+  else
+    state.declaredSuffixes.emplace(name.substr(dot + 1));
+}
+
+bool callsDeclared(const RoutineScanState& state, std::string_view word) {
+  if (state.declared.find(word) != state.declared.end()) return true;
+  std::size_t dot = word.find('.');
+  if (dot == std::string_view::npos) return false;
+  std::string_view after = word.substr(dot + 1);
+  return state.declaredPlain.find(after) != state.declaredPlain.end() ||
+         state.declaredSuffixes.find(after) != state.declaredSuffixes.end();
+}
+
+// "end" in column 1, then only blanks before ";".
+bool endsRoutine(std::string_view raw, std::string_view stripped) {
+  if (raw.size() < 3 || !equalsNoCase(raw.substr(0, 3), "end") || stripped.size() < 3) return false;
+  std::string_view rest = skipBlanks(stripped.substr(3));
+  return !rest.empty() && rest.front() == ';';
+}
+
+int routineLine(Engine& e, std::string& raw, std::string_view stripped,
+                const FunctionPatternList& patterns, BodyTable& body, EntryList& entries) {
+  FunctionDatabase& db = e.functions;
+  if (db.mode == ScanMode::FunctionText) {
+    if (!collectRoutineLine(db, body, raw)) return -1;
+  } else if (db.mode == ScanMode::CallLists) {
+    BodySlot* slot = routineSlot(db, body);
+    if (!slot) return -1;
+    db.routine.collectedLines += addPascalCallees(stripped, db.routine, *slot);
+  }
+  return endsRoutine(raw, stripped) ? finishRoutine(e, patterns, body, entries) : 0;
+}
+
+}  // namespace
+
+bool isPascalReservedWord(std::string_view word) {
+  static const NoCaseWordSet kWords(PASCAL_RESERVED_WORDS);
+  return kWords.contains(word);
+}
+
+bool isPascalWordChar(char c) { return isAsciiAlnum(c) || c == '$' || c == '_' || c == '.'; }
+
+std::string_view pascalHeaderName(std::string_view raw, std::string_view stripped) {
+  std::size_t letters = 0;
+  while (letters < raw.size() && isAsciiAlpha(raw[letters])) ++letters;
+  if (letters == 0 || letters > kHeaderKeywordMax) return {};
+  std::string_view keyword = raw.substr(0, letters);
+  if (!isRoutineKeyword(keyword)) return {};
+  std::string_view rest = skipBlanks(stripped.substr(std::min(keyword.size(), stripped.size())));
+  return wordAt(rest, 0);
+}
+
+int addPascalCallees(std::string_view s, RoutineScanState& state, BodySlot& names) {
+  int added = 0;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    char c = s[i];
+    if (c == '\'' || c == '"') {
+      std::size_t close = s.find(c, i + 1);
+      i = close == std::string_view::npos ? s.size() : close + 1;
+    } else if (isSjisLead(c) && i + 1 < s.size()) {
+      i += 2;
+    } else if (!isPascalWordChar(c)) {
+      ++i;
+    } else {
+      std::string_view word = wordAt(s, i);
+      i += word.size();
+      if (callsDeclared(state, word)) added += addCallee(state, names, word);
+    }
+  }
+  static constexpr CallNameRules kRules{isPascalWordChar, isPascalReservedWord, isValidPascalName};
+  return added + addParenthesisCallees(s, kRules, names, state.callees);
+}
+
+void pascalStripLine(Engine& e, std::string_view raw, std::string& out) {
+  constexpr std::size_t none = std::string_view::npos;
+  FunctionDatabase& db = e.functions;
+  RoutineScanState& state = db.routine;
+  out.clear();
+  if (state.inComment) db.lineHadComment = true;
+  std::size_t n = std::min(raw.find('\n'), raw.size());
+  // Text outside comments is copied in runs; `copyFrom` starts the open run.
+  std::size_t copyFrom = state.inComment ? none : 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    char ch = raw[i];
+    char next = i + 1 < n ? raw[i + 1] : '\0';
+    if (isSjisLead(ch) && i + 1 < n) {
+      ++i;  // both bytes of the character stay together, in a comment or not
+    } else if (state.inComment) {
+      if (state.commentKind == 1 && ch == '*' && next == ')') {
+        state.inComment = false;
+        copyFrom = ++i + 1;
+      } else if (state.commentKind == 2 && ch == '}') {
+        state.inComment = false;
+        copyFrom = i + 1;
+      }
+    } else if ((ch == '(' && next == '*') || ch == '{' || (ch == '/' && next == '/')) {
+      out.append(raw.substr(copyFrom, i - copyFrom));
+      db.lineHadComment = true;
+      if (ch == '/') {
+        copyFrom = none;
+        break;
+      }
+      state.inComment = true;
+      state.commentKind = ch == '{' ? 2 : 1;
+      if (ch == '(') ++i;
+    }
+  }
+  if (!state.inComment && copyFrom != none && copyFrom < n)
+    out.append(raw.substr(copyFrom, n - copyFrom));
+  std::string_view t = trim(out);
+  if (t.size() != out.size()) {
+    std::size_t lead = static_cast<std::size_t>(t.data() - out.data());
+    out.resize(lead + t.size());
+    out.erase(0, lead);
+  }
+}
+
+void pascalBeginFile(Engine& e) {
+  RoutineScanState& state = e.functions.routine;
+  resetRoutine(e.functions);
+  state.inComment = false;
+  state.commentKind = 0;
+  state.declared.clear();
+  state.declaredPlain.clear();
+  state.declaredSuffixes.clear();
+}
+
+int pascalScanLine(Engine& e, std::string& raw, std::string_view stripped,
+                   const FunctionPatternList& patterns, BodyTable& body, EntryList& entries) {
+  FunctionDatabase& db = e.functions;
+  countRoutineLine(db, stripped, db.lineHadComment);
+  noteDeclaration(db.routine, stripped);
+  if (db.routine.inRoutine) return routineLine(e, raw, stripped, patterns, body, entries);
+  if (stripped.empty()) {
+    if (!db.lineHadComment) {
+      abandonRoutine(db, body);
+    } else if (db.mode == ScanMode::FunctionText && !raw.empty()) {
+      if (!collectRoutineLine(db, body, raw)) return -1;
+    }
+    return 0;
+  }
+  std::string_view name = pascalHeaderName(raw, stripped);
+  if (name.empty()) {
+    abandonRoutine(db, body);
+    return 0;
+  }
+  startRoutine(db, name);
+  if (isTextMode(db.mode) && !collectRoutineLine(db, body, raw)) return -1;
+  return 0;
+}
+
+void pascalEndFile(Engine& e) { pascalBeginFile(e); }
+
+}  // namespace mora

@@ -1,0 +1,137 @@
+// The Pascal scanner: finds procedure and function definitions whose keyword
+// starts in column 1, each ended by "end;" in column 1. Calls are names
+// declared earlier in the file (also qualified, as in "Self.Init") and names
+// written before "(".
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "analysis/function_database.h"
+
+namespace mora {
+
+class Engine;
+
+// Words that are never routine or call names, compared without regard to case.
+inline constexpr std::array<std::string_view, 99> PASCAL_RESERVED_WORDS = {
+    "and",
+    "exports",
+    "mod",
+    "shr",
+    "array",
+    "file",
+    "nil",
+    "string",
+    "as",
+    "finalization",
+    "not",
+    "stringresource",
+    "asm",
+    "finally",
+    "object",
+    "then",
+    "begin",
+    "for",
+    "of",
+    "threadvar",
+    "case",
+    "function",
+    "or",
+    "to",
+    "class",
+    "goto",
+    "out",
+    "try",
+    "const",
+    "if",
+    "packed",
+    "type",
+    "constructor",
+    "implementation",
+    "procedure",
+    "unit",
+    "destructor",
+    "in",
+    "program",
+    "until",
+    "dispinterface",
+    "inherited",
+    "property",
+    "uses",
+    "div",
+    "initialization",
+    "raise",
+    "var",
+    "do",
+    "inline",
+    "record",
+    "while",
+    "downto",
+    "interface",
+    "repeat",
+    "with",
+    "else",
+    "is",
+    "resourcestring",
+    "xor",
+    "end",
+    "label",
+    "set",
+    "except",
+    "library",
+    "shl",
+    "absolute",
+    "external",
+    "pascal",
+    "safecall",
+    "abstract",
+    "far",
+    "private",
+    "stdcall",
+    "assembler",
+    "forward",
+    "protected",
+    "stored",
+    "automated",
+    "index",
+    "public",
+    "virtual",
+    "cdecl",
+    "message",
+    "published",
+    "write",
+    "default",
+    "name",
+    "read",
+    "writeonly",
+    "dispid",
+    "near",
+    "readonly",
+    "dynamic",
+    "nodefault",
+    "register",
+    "export",
+    "override",
+    "resident",
+};
+
+bool isPascalReservedWord(std::string_view word);
+// Letters, digits, "$", "_" and ".".
+bool isPascalWordChar(char c);
+// The name of the routine that the column-1 line `raw` (stripped form
+// `stripped`) starts, or "" when it starts none.
+std::string_view pascalHeaderName(std::string_view raw, std::string_view stripped);
+// Appends the routines that `stripped` calls to `names` (each once);
+// returns how many were added.
+int addPascalCallees(std::string_view stripped, RoutineScanState& state, BodySlot& names);
+
+// The four operations of the Pascal row of the scanner table.
+void pascalStripLine(Engine& e, std::string_view raw, std::string& stripped);
+void pascalBeginFile(Engine& e);
+int pascalScanLine(Engine& e, std::string& raw, std::string_view stripped,
+                   const FunctionPatternList& patterns, BodyTable& body, EntryList& entries);
+void pascalEndFile(Engine& e);
+
+}  // namespace mora

@@ -1,0 +1,142 @@
+#include "analysis/routine_scanner.h"
+
+#include <algorithm>
+
+#include "core/engine.h"
+#include "core/text.h"
+
+namespace mora {
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+// The first "(" at or after `from` outside double-quoted text; npos when there
+// is none or a string is left open.
+std::size_t findOpenParenthesis(std::string_view s, std::size_t from) {
+  bool inString = false;
+  for (std::size_t i = from; i < s.size(); ++i) {
+    if (isSjisLead(s[i]) && i + 1 < s.size()) {
+      ++i;
+    } else if (s[i] == '"') {
+      inString = !inString;
+    } else if (!inString && s[i] == '(') {
+      return i;
+    }
+  }
+  return npos;
+}
+
+}  // namespace
+
+int addParenthesisCallees(std::string_view s, const CallNameRules& rules, BodySlot& names,
+                          std::unordered_set<std::string>& seen) {
+  int added = 0;
+  std::size_t start = 0;
+  for (std::size_t pos = findOpenParenthesis(s, start); pos != npos;
+       start = pos + 1, pos = findOpenParenthesis(s, start)) {
+    if (pos == start) continue;
+    std::size_t end = pos;
+    while (end > start && isBlank(s[end - 1])) --end;
+    std::size_t first = end;
+    while (first > start && rules.isNameChar(s[first - 1])) --first;
+    if (first == end) continue;
+    std::string_view name = s.substr(first, end - first);
+    if (rules.isReserved(name) || !rules.isValid(name)) continue;
+    if (!seen.emplace(name).second) continue;
+    names.emplace_back(name);
+    ++added;
+  }
+  return added;
+}
+
+bool addCallee(RoutineScanState& state, BodySlot& names, std::string_view name) {
+  if (!state.callees.emplace(name).second) return false;
+  names.emplace_back(name);
+  return true;
+}
+
+void countRoutineLine(FunctionDatabase& db, std::string_view stripped, bool comment) {
+  for (LineCounters* c : {&db.fileCounters, &db.functionCounters}) {
+    ++c->total;
+    if (!stripped.empty())
+      ++c->code;
+    else if (comment)
+      ++c->comment;
+    else
+      ++c->blank;
+  }
+}
+
+BodySlot* routineSlot(FunctionDatabase& db, BodyTable& body) {
+  BodySlot* slot = body.slot(db.recordedCount);
+  if (!slot) db.lastError = kScanOutOfMemory;
+  return slot;
+}
+
+bool collectRoutineLine(FunctionDatabase& db, BodyTable& body, const std::string& raw) {
+  BodySlot* slot = routineSlot(db, body);
+  if (!slot) return false;
+  slot->push_back(raw);
+  ++db.routine.collectedLines;
+  return true;
+}
+
+void resetRoutine(FunctionDatabase& db) {
+  RoutineScanState& r = db.routine;
+  r.inRoutine = false;
+  r.collectedLines = 0;
+  r.currentName.clear();
+  r.callees.clear();
+  db.functionCounters = {};
+}
+
+void abandonRoutine(FunctionDatabase& db, BodyTable& body) {
+  if (db.routine.collectedLines > 0) body.clear(db.recordedCount);
+  resetRoutine(db);
+}
+
+void startRoutine(FunctionDatabase& db, std::string_view name) {
+  db.routine.inRoutine = true;
+  db.routine.currentName = name;
+  db.startLine = db.fileCounters.total;
+}
+
+int finishRoutine(Engine& e, const FunctionPatternList& patterns, BodyTable& body,
+                  EntryList& entries) {
+  FunctionDatabase& db = e.functions;
+  int r = recordFunction(e, patterns, body, entries, db.routine.currentName);
+  if (r == 0) {
+    resetRoutine(db);
+    return 0;
+  }
+  abandonRoutine(db, body);
+  return r < 0 ? -1 : 0;
+}
+
+namespace {
+
+bool lessNoCase(std::string_view a, std::string_view b) {
+  std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    char x = asciiLower(a[i]), y = asciiLower(b[i]);
+    if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+  }
+  return a.size() < b.size();
+}
+
+}  // namespace
+
+void NoCaseWordSet::sortWords() { std::sort(words_.begin(), words_.end(), lessNoCase); }
+
+bool NoCaseWordSet::contains(std::string_view word) const {
+  return std::binary_search(words_.begin(), words_.end(), word, lessNoCase);
+}
+
+std::size_t wordLength(std::string_view s, bool (*isWordChar)(char)) {
+  std::size_t n = 0;
+  while (n < s.size() && isWordChar(s[n])) ++n;
+  return n;
+}
+
+}  // namespace mora

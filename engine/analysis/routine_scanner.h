@@ -1,0 +1,75 @@
+// What the line-oriented procedure scanners of Basic and Pascal share: the
+// candidate state, line counting, collecting lines into the candidate's slot,
+// recording or dropping the candidate, and callee lists without duplicates.
+// Each language keeps its own rules for headers, ends, comments and calls.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "analysis/function_database.h"
+
+namespace mora {
+
+class Engine;
+
+// How one language spells names, for the search of names before "(".
+struct CallNameRules {
+  bool (*isNameChar)(char);
+  bool (*isReserved)(std::string_view);
+  bool (*isValid)(std::string_view);
+};
+
+// Adds every name written directly before a "(" outside double-quoted text
+// (blanks between them allowed) that the rules accept and `seen` does not hold
+// yet; returns how many were added. A "(" at the search start names nothing.
+int addParenthesisCallees(std::string_view stripped, const CallNameRules& rules, BodySlot& names,
+                          std::unordered_set<std::string>& seen);
+
+// Adds `name` to the candidate's callee list unless it is there already.
+bool addCallee(RoutineScanState& state, BodySlot& names, std::string_view name);
+
+// Counts one line into the file and function counters: code when `stripped`
+// holds text, else comment when `comment` is set, else blank.
+void countRoutineLine(FunctionDatabase& db, std::string_view stripped, bool comment);
+
+// Appends `raw` to the candidate's slot; false (error 5 set) on failure.
+bool collectRoutineLine(FunctionDatabase& db, BodyTable& body, const std::string& raw);
+
+// Clears the candidate; its collected lines are emptied only by abandon.
+void resetRoutine(FunctionDatabase& db);
+void abandonRoutine(FunctionDatabase& db, BodyTable& body);
+
+// Starts a routine named `name` at the file's current line.
+void startRoutine(FunctionDatabase& db, std::string_view name);
+
+// Records the finished routine; the scan result (0, or -1 on failure).
+int finishRoutine(Engine& e, const FunctionPatternList& patterns, BodyTable& body,
+                  EntryList& entries);
+
+// The candidate's slot, or nullptr with error 5 set.
+BodySlot* routineSlot(FunctionDatabase& db, BodyTable& body);
+
+// A fixed set of words compared without regard to (ASCII) case.
+class NoCaseWordSet {
+ public:
+  template <std::size_t N>
+  explicit NoCaseWordSet(const std::array<std::string_view, N>& words)
+      : words_(words.begin(), words.end()) {
+    sortWords();
+  }
+  bool contains(std::string_view word) const;
+
+ private:
+  void sortWords();
+  std::vector<std::string_view> words_;
+};
+
+// The length of the run of characters at the start of `s` that `isWordChar` accepts.
+std::size_t wordLength(std::string_view s, bool (*isWordChar)(char));
+
+}  // namespace mora
