@@ -8,6 +8,7 @@
 #include "core/command_tables.h"
 #include "core/engine.h"
 #include "core/messages.h"
+#include "core/temporary_files.h"
 #include "core/text.h"
 
 namespace mora {
@@ -82,10 +83,20 @@ struct TextFailureCodes {
   std::string_view other;
 };
 
+// A library file that does not exist yet is created here, exclusively, so
+// that it counts as the engine's own and is deleted at the end of the run;
+// one that was there before is the user's and is only appended to.
+void createLibraryIfMissing(Engine& e) {
+  const std::string& name = e.settings.sysdt;
+  if (e.platform.fileStatus(name, false)) return;
+  if (auto created = createTemporaryFile(e, name)) created->finish();
+}
+
 int writeTexts(Engine& e, std::string_view rest, bool toLibrary, const TextFailureCodes& codes) {
   LibraryMode mode = readModeWord(e, rest);
   auto ops = readPatternsAndFiles(e, rest, "from");
   if (!ops) return 0;
+  if (toLibrary) createLibraryIfMissing(e);
   std::string output = toLibrary ? e.settings.sysdt : std::string();
   for (const auto& file : ops->files) {
     e.functions.lastError = kScanOk;

@@ -9,6 +9,7 @@
 #include "core/line_reader.h"
 #include "core/messages.h"
 #include "core/output.h"
+#include "core/temporary_files.h"
 #include "core/text.h"
 
 namespace mora {
@@ -62,9 +63,12 @@ bool hasWildcard(std::string_view pattern) {
   return pattern.find_first_of("*?") != std::string_view::npos;
 }
 
-std::string workFileName(Engine& e) {
-  if (!e.settings.workFile.empty()) return e.settings.workFile;
-  return e.platform.temporaryName(".", "mora");
+const std::string& workFileName(Engine& e) { return e.settings.workFile; }
+
+// The work file emptied for new text; only ever the file this run created.
+std::unique_ptr<std::ostream> openWorkFile(Engine& e, const std::string& work) {
+  if (work.empty()) return nullptr;
+  return rewriteTemporaryFile(e, work);
 }
 
 bool copyStream(std::istream& in, std::ostream& out) {
@@ -146,7 +150,7 @@ bool writeWorkFile(Engine& e, const std::string& work, const FunctionPatternList
                    LibraryMode mode, int& matched) {
   auto in = openLibrary(e, "FIEI001");
   if (!in) return false;
-  auto out = openForWriting(e, work);
+  auto out = openWorkFile(e, work);
   if (!out) {
     raiseMessage(e, "FIES001", work);
     return false;
@@ -282,9 +286,9 @@ int deleteBlocks(Engine& e, const FunctionPatternList& patterns, LibraryMode mod
       return 0;
     }
     auto in = openForReading(e, file);
-    auto out = in ? openForWriting(e, work) : nullptr;
+    auto out = in ? openWorkFile(e, work) : nullptr;
     if (!in || !out) {
-      raiseMessage(e, "FIES001", file);
+      raiseMessage(e, "FIES001", in ? work : file);
       return 0;
     }
     bool copied = copyWithoutBlocks(*in, *out, patterns, set);

@@ -26,7 +26,11 @@ const char* kSource =
 // Runs library commands on one engine in a scratch directory holding a.c.
 class LibraryTest : public ::testing::Test {
  protected:
-  LibraryTest() { dir.write("a.c", kSource); }
+  // A run chooses its work file at start-up; this engine never starts.
+  LibraryTest() {
+    dir.write("a.c", kSource);
+    t.engine.settings.workFile = dir.path() + "/work.tmp";
+  }
   int run(const std::string& statement) { return dispatchCommand(t.engine, statement); }
   std::string takeOut() {
     std::string s = t.outStream.str();

@@ -9,6 +9,7 @@
 #include "core/messages.h"
 #include "core/output.h"
 #include "core/reader.h"
+#include "core/text.h"
 #include "core/variables.h"
 
 namespace mora {
@@ -34,15 +35,10 @@ std::string programDirectory(Platform& platform, const std::string& programPath)
   return directoryPart(programPath);
 }
 
-std::string makeWorkFileName(Platform& platform) {
-  std::string dir = "/tmp";
-  if (auto tmp = platform.environment("TMP"); tmp && !tmp->empty()) {
-    dir = *tmp;
-  } else if (auto tmpdir = platform.environment("TMPDIR"); tmpdir && !tmpdir->empty()) {
-    dir = *tmpdir;
-  }
-  std::string name = platform.temporaryName(dir, "morawrk");
-  return name.empty() ? "mora001.tmp" : name;
+std::string workFileDirectory(Platform& platform) {
+  if (auto tmp = platform.environment("TMP"); tmp && !tmp->empty()) return *tmp;
+  if (auto tmpdir = platform.environment("TMPDIR"); tmpdir && !tmpdir->empty()) return *tmpdir;
+  return "/tmp";
 }
 
 }  // namespace
@@ -62,7 +58,7 @@ void Engine::checkInterrupt() {
   *out.stdErr << "Terminated by User.\n";
   out.stdErr->flush();
   closeSpool(*this);
-  throw EngineExit{0};
+  throw EngineExit{0};  // Engine::run drops staged changes and deletes our files
 }
 
 int Engine::run(const std::vector<std::string>& args) {
@@ -72,18 +68,35 @@ int Engine::run(const std::vector<std::string>& args) {
   } catch (const EngineExit& exit) {
     code = exit.code;
   }
-  // The work file exists from start-up on (its name is reserved by creating
-  // it); no path may leave it behind.
-  if (!settings.workFile.empty() && platform.exists(settings.workFile))
-    platform.removeFile(settings.workFile);
+  // Whatever way the run ended, staged changes not committed by now are
+  // dropped and every file the engine made for itself is deleted.
+  discardStagedFiles(*this);
+  removeAllTemporaryFiles(*this);
   return code;
+}
+
+// The work file: a unique name in the temporary directory, else the first
+// free "mora%03d.tmp" in the current directory. Either way the file is
+// created here, exclusively, so no other file can be taken for it.
+void Engine::chooseWorkFile() {
+  std::string name = platform.temporaryName(workFileDirectory(platform), "morawrk");
+  if (!name.empty() && adoptTemporaryFile(*this, name)) {
+    settings.workFile = absolutePath(*this, name);
+    return;
+  }
+  auto numbered = createNumberedFile(
+      *this, [](std::size_t n) { return format(kFallbackWorkFileFormat, n); },
+      kFallbackWorkFileFirst, kFallbackWorkFileLimit);
+  if (!numbered) return;
+  numbered->writer->finish();
+  settings.workFile = numbered->path;
 }
 
 int Engine::start(const std::vector<std::string>& args) {
   settings.programDirectory = programDirectory(platform, args.empty() ? std::string() : args[0]);
   settings.cataloguePath = joinPath(settings.programDirectory, "mora.msg");
   settings.helpPath = joinPath(settings.programDirectory, "mora.hl");
-  settings.workFile = makeWorkFileName(platform);
+  chooseWorkFile();
   definePredefinedVariables(*this);
 
   if (auto code = parseCommandLine(*this, args)) return *code;

@@ -17,6 +17,7 @@
 #include "core/executor_state.h"
 #include "core/platform.h"
 #include "core/settings.h"
+#include "core/temporary_files.h"
 #include "core/variables.h"
 #include "reports/staging.h"
 
@@ -82,7 +83,9 @@ class Engine {
   // Where the host's interrupt handler records a signal; checked between
   // statements and loop rounds.
   void setInterruptFlag(const volatile std::sig_atomic_t* flag) { interruptFlag_ = flag; }
-  // Ends the run at once with "Terminated by User." when a signal was recorded.
+  // Ends the run at once with "Terminated by User." when a signal was recorded;
+  // staged changes are dropped and the engine's own files deleted on the way
+  // out, never in the signal handler.
   void checkInterrupt();
 
   Platform& platform;
@@ -95,11 +98,13 @@ class Engine {
   VariableStore vars;
   BuiltinState builtins;
   StagingState staging;
+  TemporaryFiles temporaries;
   FunctionDatabase functions;
   PreprocessorState preprocessing;
 
  private:
   int start(const std::vector<std::string>& args);
+  void chooseWorkFile();
   const volatile std::sig_atomic_t* interruptFlag_ = nullptr;
 };
 

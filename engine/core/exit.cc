@@ -26,11 +26,11 @@ void closeRunFiles(Engine& e) {
 
 void discardStagedChanges(Engine& e) { discardStagedFiles(e); }
 
+// Only files this run created go: a library file or a work-file name that
+// was there before the run (or that `set sysdt` points at) is the user's.
 void deleteWorkFiles(Engine& e) {
-  if (!e.settings.sysdt.empty() && e.platform.exists(e.settings.sysdt))
-    e.platform.removeFile(e.settings.sysdt);
-  if (!e.settings.workFile.empty() && e.platform.exists(e.settings.workFile))
-    e.platform.removeFile(e.settings.workFile);
+  if (!e.settings.sysdt.empty()) removeTemporaryFile(e, e.settings.sysdt);
+  if (!e.settings.workFile.empty()) removeTemporaryFile(e, e.settings.workFile);
 }
 
 void exitOperation(Engine& e, int code) {

@@ -15,7 +15,8 @@ void exitOperation(Engine& e, int code);
 
 // Used on the error-limit path: staged changes are dropped, not written.
 void discardStagedChanges(Engine& e);
-// Deletes the function library file and the work file.
+// Deletes the function library file and the work file, each only when this
+// run created it.
 void deleteWorkFiles(Engine& e);
 
 // `exit` [n], `bye` [n].

@@ -45,6 +45,23 @@ inline constexpr std::size_t kHelpLineMax = 255;
 inline constexpr std::size_t kHelpTopicMax = 127;
 inline constexpr std::size_t kHelpListWidth = 76;  // `help` wraps its topic list here
 
+// Work file fallback in the current directory when no unique temporary
+// name can be made: the first free of mora001.tmp to mora999.tmp.
+inline constexpr const char* kFallbackWorkFileFormat = "mora%03zu.tmp";
+inline constexpr std::size_t kFallbackWorkFileFirst = 1;
+inline constexpr std::size_t kFallbackWorkFileLimit = 1000;
+
+// Staging copies "sbt%05d.*": numbered from 0, five digits.
+inline constexpr const char* kReadCopyFormat = "sbt%05zu.src";
+inline constexpr const char* kWriteCopyFormat = "sbt%05zu.dst";
+inline constexpr const char* kSafetyCopyFormat = "sbt%05zu.tmp";
+inline constexpr const char* kCommitTemporaryFormat = "sbt%05zu.new";
+inline constexpr std::size_t kSafetyCopyFirst = 1;
+inline constexpr std::size_t kStagingNumberLimit = 100000;
+// A file to change that does not exist is created empty with this mode
+// (before the umask), as any new source file would be.
+inline constexpr unsigned kNewSourceFileMode = 0666;
+
 // Output path and settings.
 inline constexpr std::size_t kCaptureMax = 10240;
 inline constexpr int kDirColumns = 4;

@@ -7,10 +7,47 @@
 #include <ctime>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace mora {
+
+// What the engine needs to know about a file: which file it is (device and
+// inode), whether it changed (size and modification time) and what a
+// replacement must keep (owner, group, permission bits, links).
+struct FileStatus {
+  unsigned long long device = 0;
+  unsigned long long inode = 0;
+  long long size = 0;
+  long long modifiedNs = 0;
+  unsigned mode = 0;  // permission bits, 07777
+  unsigned owner = 0;
+  unsigned group = 0;
+  unsigned long links = 1;
+  bool regular = false;
+  bool symbolicLink = false;
+
+  bool sameFile(const FileStatus& o) const { return device == o.device && inode == o.inode; }
+  bool sameVersion(const FileStatus& o) const {
+    return sameFile(o) && size == o.size && modifiedNs == o.modifiedNs;
+  }
+};
+
+// A file being written through the descriptor that opened it, so that what
+// is written, chowned and chmodded is the file that was opened, whatever
+// happens to its name meanwhile.
+class FileWriter : public std::ostream {
+ public:
+  FileWriter() : std::ostream(nullptr) {}
+  virtual bool setOwner(unsigned owner, unsigned group) = 0;
+  virtual bool setMode(unsigned mode) = 0;
+  // Flushes, makes the text durable and closes; false on any failure.
+  virtual bool finish() = 0;
+  // Flushes and closes without waiting for the disk; false on any failure.
+  virtual bool closeFile() = 0;
+  virtual std::optional<FileStatus> status() = 0;
+};
 
 class Platform {
  public:
@@ -34,8 +71,22 @@ class Platform {
   // a rewritten copy keeps them.
   virtual bool copyPermissions(const std::string& from, const std::string& to) { return true; }
   // A name for a new temporary file in `dir`, made from `prefix`; empty when
-  // none can be made.
+  // none can be made. The file is created, private to the user.
   virtual std::string temporaryName(const std::string& dir, const std::string& prefix) = 0;
+  // The status of `path`, of the link itself unless `followLinks`.
+  virtual std::optional<FileStatus> fileStatus(const std::string& path, bool followLinks) = 0;
+  // Creates `path` anew with `mode`: never through an existing file, link or
+  // device. nullptr when the name is taken or cannot be made.
+  virtual std::unique_ptr<FileWriter> createFile(const std::string& path, unsigned mode) = 0;
+  // Opens the existing regular file `path` for writing from empty, without
+  // following a link; nullptr for anything else.
+  virtual std::unique_ptr<FileWriter> rewriteFile(const std::string& path) = 0;
+  // `path` with every symbolic link resolved; nullopt when it does not exist.
+  virtual std::optional<std::string> resolvePath(const std::string& path) = 0;
+  // Waits until the text of `path` is on the disk.
+  virtual bool syncFile(const std::string& path) = 0;
+  // Whether this process may write `path`.
+  virtual bool isWritable(const std::string& path) = 0;
 
   // Processes and environment.
   // Runs `command` with the system's command interpreter; returns its status.

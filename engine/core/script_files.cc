@@ -10,6 +10,7 @@
 #include "core/line_reader.h"
 #include "core/messages.h"
 #include "core/reader.h"
+#include "core/temporary_files.h"
 #include "core/text.h"
 
 namespace mora {
@@ -92,24 +93,33 @@ std::optional<EventRequest> parseEventRequest(Engine& e, std::string_view rest) 
   return request;
 }
 
-// The work file of an event; an event run from an event file gets a name of
-// its own, so that it does not overwrite the file being read.
-std::string eventWorkFile(const Engine& e) {
-  if (e.exec.eventNesting == 0) return e.settings.workFile;
-  return e.settings.workFile + "." + std::to_string(e.exec.eventNesting);
+// The largest suffix tried for the work file of a nested event.
+constexpr std::size_t kEventFileLimit = 1000;
+
+// The work file of an event, created here and only here. The outermost event
+// rewrites the engine's work file; an event run from an event file gets a
+// file of its own beside it, "<work file>.<n>" with the first free n from
+// its nesting depth on, so that it neither overwrites the file being read
+// nor writes through anything planted under a predictable name.
+std::optional<NumberedFile> openEventFile(Engine& e) {
+  const std::string& work = e.settings.workFile;
+  if (work.empty()) return std::nullopt;
+  if (e.exec.eventNesting == 0) {
+    auto writer = rewriteTemporaryFile(e, work);
+    if (!writer) return std::nullopt;
+    return NumberedFile{absolutePath(e, work), 0, std::move(writer)};
+  }
+  return createNumberedFile(
+      e, [&work](std::size_t n) { return work + "." + std::to_string(n); },
+      static_cast<std::size_t>(e.exec.eventNesting), kEventFileLimit);
 }
 
-// Writes the lines into the work file; false after FIES001 or FIES010.
-bool writeWorkFile(Engine& e, const std::string& name, const std::vector<std::string>& lines) {
-  std::ofstream out(name, std::ios::binary | std::ios::trunc);
-  if (!out) {
-    raiseMessage(e, "FIES001", name);
-    return false;
-  }
-  for (const std::string& line : lines) out << line;
-  out.close();
-  if (!out) {
-    raiseMessage(e, "FIES010", name);
+// Writes the lines into the event's work file; false after FIES001 or
+// FIES010.
+bool writeEventFile(Engine& e, NumberedFile& file, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) *file.writer << line;
+  if (!file.writer->finish()) {
+    raiseMessage(e, "FIES010", file.path);
     return false;
   }
   return true;
@@ -119,13 +129,14 @@ bool writeWorkFile(Engine& e, const std::string& name, const std::vector<std::st
 // ends the engine.
 class EventRun {
  public:
-  EventRun(Engine& e, std::string name) : e_(e), name_(std::move(name)) { ++e_.exec.eventNesting; }
+  explicit EventRun(Engine& e) : e_(e) { ++e_.exec.eventNesting; }
   ~EventRun() {
     --e_.exec.eventNesting;
-    if (e_.platform.exists(name_)) e_.platform.removeFile(name_);
+    if (!name_.empty()) removeTemporaryFile(e_, name_);
   }
   EventRun(const EventRun&) = delete;
   EventRun& operator=(const EventRun&) = delete;
+  void own(const std::string& name) { name_ = name; }
 
  private:
   Engine& e_;
@@ -133,9 +144,16 @@ class EventRun {
 };
 
 bool runWorkFile(Engine& e, const std::vector<std::string>& lines) {
-  std::string name = eventWorkFile(e);
-  EventRun run(e, name);
-  return writeWorkFile(e, name, lines) && runFoundScript(e, name);
+  auto file = openEventFile(e);
+  if (!file) {
+    std::string work = e.settings.workFile;
+    if (e.exec.eventNesting > 0) work += "." + std::to_string(e.exec.eventNesting);
+    raiseMessage(e, "FIES001", work);
+    return false;
+  }
+  EventRun run(e);
+  run.own(file->path);
+  return writeEventFile(e, *file, lines) && runFoundScript(e, file->path);
 }
 
 }  // namespace

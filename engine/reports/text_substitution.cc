@@ -150,18 +150,20 @@ std::optional<DefineRequest> parseDefine(Engine& e, std::string_view rest) {
 // whole, whatever their length, and keep their own line ends.
 bool substituteFile(Engine& e, const std::string& name, const std::vector<Substitution>& pairs) {
   std::ifstream in(openPathForRead(e, name), std::ios::binary);
-  std::ofstream out(openPathForWrite(e, name), std::ios::binary | std::ios::trunc);
+  auto out = rewriteWriteCopy(e, name);
   if (!in || !out) return false;
   std::string line;
   while (std::getline(in, line)) {
     bool lineFeed = !in.eof();
     substituteLine(line, pairs);
-    out << line;
-    if (lineFeed) out << '\n';
+    *out << line;
+    if (lineFeed) *out << '\n';
   }
   if (in.bad()) return false;
-  out.close();
-  return !out.fail() && finishWrite(e, name);
+  out->flush();
+  bool written = static_cast<bool>(*out);
+  out.reset();
+  return written && finishWrite(e, name);
 }
 
 }  // namespace

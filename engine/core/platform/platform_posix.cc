@@ -1,4 +1,5 @@
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +20,88 @@ std::string foldUpper(std::string s) {
   for (char& c : s) c = asciiUpper(c);
   return s;
 }
+
+FileStatus toStatus(const struct stat& st) {
+  FileStatus s;
+  s.device = st.st_dev;
+  s.inode = st.st_ino;
+  s.size = st.st_size;
+  s.modifiedNs = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+  s.mode = st.st_mode & 07777;
+  s.owner = st.st_uid;
+  s.group = st.st_gid;
+  s.links = st.st_nlink;
+  s.regular = S_ISREG(st.st_mode);
+  s.symbolicLink = S_ISLNK(st.st_mode);
+  return s;
+}
+
+// An output buffer over a file descriptor.
+class DescriptorBuffer final : public std::streambuf {
+ public:
+  explicit DescriptorBuffer(int fd) : fd_(fd) { setp(buffer_, buffer_ + sizeof buffer_); }
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (!drain()) return traits_type::eof();
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    *pptr() = traits_type::to_char_type(c);
+    pbump(1);
+    return c;
+  }
+  int sync() override { return drain() ? 0 : -1; }
+
+ private:
+  bool drain() {
+    const char* p = pbase();
+    while (p < pptr()) {
+      ssize_t n = ::write(fd_, p, static_cast<std::size_t>(pptr() - p));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return false;
+      p += n;
+    }
+    setp(buffer_, buffer_ + sizeof buffer_);
+    return true;
+  }
+
+  int fd_;
+  char buffer_[1 << 16];
+};
+
+class DescriptorWriter final : public FileWriter {
+ public:
+  explicit DescriptorWriter(int fd) : fd_(fd), buffer_(fd) { rdbuf(&buffer_); }
+  ~DescriptorWriter() override {
+    if (fd_ >= 0) {
+      flush();
+      ::close(fd_);
+    }
+  }
+  bool setOwner(unsigned owner, unsigned group) override {
+    return fd_ >= 0 && ::fchown(fd_, owner, group) == 0;
+  }
+  bool setMode(unsigned mode) override { return fd_ >= 0 && ::fchmod(fd_, mode) == 0; }
+  bool finish() override { return end(true); }
+  bool closeFile() override { return end(false); }
+  std::optional<FileStatus> status() override {
+    struct stat st;
+    if (fd_ < 0 || ::fstat(fd_, &st) != 0) return std::nullopt;
+    return toStatus(st);
+  }
+
+ private:
+  bool end(bool durable) {
+    if (fd_ < 0) return false;
+    flush();
+    bool ok = good() && (!durable || ::fsync(fd_) == 0);
+    ok = ::close(fd_) == 0 && ok;
+    fd_ = -1;
+    return ok;
+  }
+
+  int fd_;
+  DescriptorBuffer buffer_;
+};
 
 class PosixPlatform final : public Platform {
  public:
@@ -81,6 +164,56 @@ class PosixPlatform final : public Platform {
     if (fd < 0) return {};
     ::close(fd);
     return pattern;
+  }
+
+  std::optional<FileStatus> fileStatus(const std::string& path, bool followLinks) override {
+    struct stat st;
+    int rc = followLinks ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st);
+    if (path.empty() || rc != 0) return std::nullopt;
+    return toStatus(st);
+  }
+
+  std::unique_ptr<FileWriter> createFile(const std::string& path, unsigned mode) override {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd < 0) return nullptr;
+    return std::make_unique<DescriptorWriter>(fd);
+  }
+
+  // Opened without blocking so that a FIFO in the file's place cannot hold
+  // the engine; anything but a regular file is refused before writing.
+  std::unique_ptr<FileWriter> rewriteFile(const std::string& path) override {
+    int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::ftruncate(fd, 0) != 0 ||
+        ::fcntl(fd, F_SETFL, 0) != 0) {
+      ::close(fd);
+      return nullptr;
+    }
+    return std::make_unique<DescriptorWriter>(fd);
+  }
+
+  std::optional<std::string> resolvePath(const std::string& path) override {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved) return std::nullopt;
+    std::string out(resolved);
+    std::free(resolved);
+    return out;
+  }
+
+  bool syncFile(const std::string& path) override {
+    int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+  }
+
+  bool isWritable(const std::string& path) override {
+    struct stat st;
+    // The superuser may write anything; a file without any write bit is
+    // still read-only to the engine.
+    return ::access(path.c_str(), W_OK) == 0 && ::stat(path.c_str(), &st) == 0 &&
+           (st.st_mode & 0222) != 0;
   }
 
   int runShell(const std::string& command) override {
