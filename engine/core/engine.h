@@ -19,6 +19,7 @@
 #include "core/settings.h"
 #include "core/temporary_files.h"
 #include "core/variables.h"
+#include "reports/action_diagram.h"
 #include "reports/staging.h"
 
 namespace mora {
@@ -100,6 +101,7 @@ class Engine {
   StagingState staging;
   TemporaryFiles temporaries;
   FunctionDatabase functions;
+  ActionState action;
   PreprocessorState preprocessing;
 
  private:

@@ -99,6 +99,30 @@ inline constexpr int kTreeMarks = 24;                 // continuation marks: dep
 inline constexpr std::size_t kAlignLineWidth = 1023;  // the blank line entries are aligned on
 inline constexpr int kFileposMin = 10;  // tree file positions below this: no alignment
 
+// Action diagrams: the intermediate file's records.
+inline constexpr char kActionFieldSeparator = '\x01';  // what the writer puts between fields
+inline constexpr char kActionRecordEnd = '\x02';       // and after the last one
+inline constexpr std::size_t kActionKindMax = 31;      // record kind
+inline constexpr std::size_t kActionDigitsMax = 31;    // print level and nest digits
+inline constexpr std::size_t kActionTextMax = 1023;    // each of the two texts
+// Deepest level the printer draws: a record deeper than this (only a damaged
+// or foreign intermediate file has one) is drawn here, so a 31-digit nest
+// cannot make the printer write TAB for ever.
+inline constexpr long kActionDrawDepthMax = 100000;
+
+// Action diagrams: the print configuration "actprt.ini".
+inline constexpr std::size_t kActionConfigLineMax = 255;  // lines are read in pieces of this
+inline constexpr std::size_t kActionDefinitionsMax = 64;  // DEF table
+inline constexpr std::size_t kActionNameMax = 31;         // keyword and DEF kind name
+inline constexpr std::size_t kActionPieceMax = 31;        // a quoted text of the configuration
+inline constexpr int kActionDefaultPrintLevel = 99;       // PLV before any configuration
+
+// Action diagrams: the C structure stage.
+inline constexpr std::size_t kActionTokenMax = 1024;  // a longer token is cut here
+inline constexpr std::size_t kActionTokenRing = 32;   // tokens the tokenizer keeps
+inline constexpr std::size_t kActionPendingMax =
+    1024;  // pending line written out early beyond this
+
 // Preprocessor conditionals.
 inline constexpr std::size_t kDefineRecordsMax = 512;  // records of the define table
 inline constexpr std::size_t kDefineLineMax = 1023;    // define file lines

@@ -252,7 +252,7 @@ switch off.
   
   $ on | compose action
     FIEC013 : File not found: VdDef.mls
-    FIEU002 : Unknown command: action (help alone lists the commands)
+    FIEC001 : Cannot analyse file: missing.c (missing or unreadable; without from, the library file of import is read)
   Import/Export/Delete Mode: Function
   ECHO                     : ON
   ERROR                    : ON
@@ -279,7 +279,7 @@ switch off.
   COMMAND TRACE            : OFF
   
   $ off | compose action
-    FIEU002 : Unknown command: action (help alone lists the commands)
+    FIEC001 : Cannot analyse file: missing.c (missing or unreadable; without from, the library file of import is read)
   Import/Export/Delete Mode: Function
   ECHO                     : ON
   ERROR                    : ON
@@ -325,7 +325,7 @@ switch off.
   </UL></PRE><P>
   <HR><H3>\x83A\x83N\x83V\x83\x87\x83\x93\x83_\x83C\x83A\x83O\x83\x89\x83\x80</H3><HR> (esc)
   <PRE><UL>
-    FIEU002 : Unknown command: action (help alone lists the commands)
+    FIEC001 : Cannot analyse file: missing.c (missing or unreadable; without from, the library file of import is read)
   </UL></PRE><P>
   <HR><H3>\x83C\x83\x93\x83N\x83\x8b\x81[\x83h\x83t\x83@\x83C\x83\x8b\x83c\x83\x8a\x81[</H3><HR> (esc)
   <PRE><UL>
@@ -395,7 +395,7 @@ switch off.
   
   $ on | compose prototype
     FIEC013 : File not found: VdDef.mls
-    FIEC001 : Cannot analyse file: missing.c
+    FIEC001 : Cannot analyse file: missing.c (missing or unreadable; without from, the library file of import is read)
   Import/Export/Delete Mode: Function
   ECHO                     : ON
   ERROR                    : ON
@@ -622,7 +622,7 @@ switch off.
     FIES001 : Cannot open file: VdLst02.tmp
      
   ****** \x83A\x83N\x83V\x83\x87\x83\x93\x83_\x83C\x83A\x83O\x83\x89\x83\x80 ****** (esc)
-    FIEU002 : Unknown command: action (help alone lists the commands)
+    FIEC001 : Cannot analyse file: missing.c (missing or unreadable; without from, the library file of import is read)
      
   ****** \x83C\x83\x93\x83N\x83\x8b\x81[\x83h\x83t\x83@\x83C\x83\x8b\x83c\x83\x8a\x81[ ****** (esc)
      

@@ -1,0 +1,115 @@
+// The action command and the diagram of one text file: operands, messages,
+// and the work and intermediate files on every way out.
+#include "reports/action_command.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/engine.h"
+#include "reports/action_diagram.h"
+#include "test_support.h"
+
+namespace mora {
+namespace {
+
+using testing::RunResult;
+using testing::ScratchDir;
+using testing::TestEngine;
+
+constexpr const char* kSource = "int main(void)\n{\nif (a) { x = 1; } else { y = 2; }\n}\n";
+
+// The names in the current directory, sorted, separated by blanks.
+std::string listing() {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator("."))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  std::string text;
+  for (const auto& n : names) text += (text.empty() ? "" : " ") + n;
+  return text;
+}
+
+// Runs `script` with the work file in the scratch directory.
+RunResult run(const ScratchDir& dir, const std::string& script) {
+  setenv("TMP", dir.path().c_str(), 1);
+  dir.write("s.mora", script);
+  RunResult result = testing::runMora({"-vd1", "-nd", "-nh", "-f", "s.mora"});
+  unsetenv("TMP");
+  return result;
+}
+
+TEST(ActionCommand, OperandsAndMessages) {
+  ScratchDir dir;
+  dir.write("a.c", kSource);
+  RunResult ok = run(dir, "set line ascii; action m* from a.c;");
+  EXPECT_EQ(ok.out.substr(0, 16), "+-- main(void)  ");
+  EXPECT_EQ(ok.err, "");
+  RunResult missing = run(dir, "action * from a.c, gone.c;");
+  EXPECT_EQ(testing::messageCodes(missing.err), "FIEC001");
+  EXPECT_NE(missing.err.find("Cannot analyse file: gone.c"), std::string::npos);
+  RunResult junk = run(dir, "action * junk;");
+  EXPECT_EQ(testing::messageCodes(junk.err), "FIEU005");
+  EXPECT_EQ(junk.out, "");
+  // Without `from` the library file is the source.
+  RunResult library = run(dir, "set sysdt nolib; action *;");
+  EXPECT_EQ(testing::messageCodes(library.err), "FIEC001");
+  EXPECT_NE(library.err.find("Cannot analyse file: nolib"), std::string::npos);
+  EXPECT_EQ(listing(), "a.c s.mora");
+}
+
+TEST(ActionCommand, AHostileSourceIsDrawnAndCleanedUp) {
+  ScratchDir dir;
+  // Unbalanced braces, unterminated literals and comment, and one line of
+  // 4 MB (the golden and benchmark runs take 50 MB).
+  std::string hostile = "int f(void)\n{\n" + std::string(4 << 20, 'a') + "\n";
+  hostile += "if (a { } } \"open\n 'x\n}\n/* never closed\n";
+  dir.write("h.c", hostile);
+  RunResult result = run(dir, "set line ascii; action * from h.c;");
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out.substr(0, 20), "+-- f(void)    \n|   ");
+  EXPECT_EQ(listing(), "h.c s.mora");
+}
+
+TEST(ActionDiagram, IntermediateFileNames) {
+  EXPECT_EQ(intermediateFileName("/tmp/morawrkAb12Cd"), "/tmp/morawrkAb12Cd.pot");
+  EXPECT_EQ(intermediateFileName("dir.d/x.tmp"), "dir.d/x.pot");
+  EXPECT_EQ(intermediateFileName("a.b.c"), "a.b.pot");
+  EXPECT_EQ(intermediateFileName("plain"), "plain.pot");
+}
+
+TEST(ActionDiagram, AnExistingFileIsNeitherWrittenNorRemoved) {
+  ScratchDir dir;
+  dir.write("t.txt", kSource);
+  dir.write("t.pot", "mine");
+  TestEngine t;
+  EXPECT_EQ(drawActionDiagram(t.engine, "t.txt"), -1);
+  EXPECT_EQ(t.err(), "  FIES001 : Cannot open file: t.pot\n");
+  EXPECT_EQ(dir.read("t.pot"), "mine");
+  EXPECT_EQ(drawActionDiagram(t.engine, "none.txt"), -1);
+  EXPECT_EQ(testing::messageCodes(t.err()), "FIES001 FIES001");
+}
+
+TEST(ActionDiagram, InterruptAndDebug) {
+  ScratchDir dir;
+  dir.write("t.txt", kSource);
+  TestEngine t;
+  // Debug keeps the intermediate file; the next diagram replaces it.
+  t.engine.settings.debug = true;
+  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt"), 0);
+  EXPECT_EQ(listing(), "t.pot t.txt");
+  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt"), 0);
+  t.engine.settings.debug = false;
+  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt"), 0);
+  EXPECT_EQ(listing(), "t.txt");
+  // An interrupt ends the run, and the intermediate file goes with it.
+  volatile std::sig_atomic_t flag = 1;
+  t.engine.setInterruptFlag(&flag);
+  EXPECT_THROW(drawActionDiagram(t.engine, "t.txt"), EngineExit);
+  EXPECT_EQ(listing(), "t.txt");
+}
+
+}  // namespace
+}  // namespace mora

@@ -1,0 +1,132 @@
+#include "reports/action_diagram.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "core/engine.h"
+#include "core/messages.h"
+#include "core/output.h"
+#include "reports/action_printer.h"
+#include "reports/action_record.h"
+#include "reports/c_action_walker.h"
+#include "reports/html_writers.h"
+
+namespace mora {
+
+namespace {
+
+// The intermediate file: created exclusively, so an existing file or link
+// of that name is never written through, and removed on every way out
+// unless debug keeps it.
+class IntermediateFile {
+ public:
+  IntermediateFile(Engine& e, std::string name) : e_(e), name_(std::move(name)) {
+    if (e_.action.keptIntermediate == name_) {
+      e_.platform.removeFile(name_);
+      e_.action.keptIntermediate.clear();
+    }
+    file_ = std::fopen(name_.c_str(), "wbx");
+  }
+  ~IntermediateFile() {
+    if (file_) std::fclose(file_);
+    if (created() && !keep_) e_.platform.removeFile(name_);
+  }
+  IntermediateFile(const IntermediateFile&) = delete;
+  IntermediateFile& operator=(const IntermediateFile&) = delete;
+
+  bool created() const { return created_ || file_; }
+  const std::string& name() const { return name_; }
+  bool write(std::string_view bytes) {
+    return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+  }
+  bool close() {
+    created_ = true;
+    bool ok = std::fclose(file_) == 0;
+    file_ = nullptr;
+    return ok;
+  }
+  void keep() {
+    keep_ = true;
+    e_.action.keptIntermediate = name_;
+  }
+
+ private:
+  Engine& e_;
+  std::string name_;
+  std::FILE* file_ = nullptr;
+  bool created_ = false;
+  bool keep_ = false;
+};
+
+using StructureStage = void (*)(std::istream&, ActionRecordWriter&);
+
+// The structure stage of each language. Basic and Pascal draw with the C
+// stage until their line-based stages exist.
+StructureStage structureStage(ScanLanguage) { return walkCActions; }
+
+// Reads "actprt.ini" from the current directory, or the built-in set of the
+// line setting when there is none.
+int loadConfiguration(Engine& e) {
+  std::string name(kActionConfigFile);
+  std::ifstream file;
+  if (e.platform.exists(name) && !e.platform.isDirectory(name)) file.open(name, std::ios::binary);
+  return loadActionConfig(e.action.config, file.is_open() ? &file : nullptr, e.settings.line, name,
+                          *e.out.stdErr);
+}
+
+ActionOutput engineOutput(Engine& e) {
+  ActionOutput out;
+  out.text = [&e](std::string_view text) { printOutput(e, outputStream(e), text); };
+  out.html = e.settings.html;
+  out.tag = [&e](std::string_view tag, bool close) {
+    if (close) {
+      writeCloseTag(&outputStream(e), tag, true);
+    } else {
+      writeOpenTag(&outputStream(e), tag, true);
+    }
+  };
+  out.anchor = [&e](std::string_view name) {
+    writeAnchor(&outputStream(e), name);
+    writeLink(e.out.index.get(), e.settings.output, name);
+  };
+  out.poll = [&e] { e.checkInterrupt(); };
+  return out;
+}
+
+int failWith(Engine& e, const std::string& name) {
+  raiseMessage(e, "FIES001", name);
+  return -1;
+}
+
+}  // namespace
+
+std::string intermediateFileName(std::string_view textFile) {
+  std::size_t slash = textFile.rfind('/');
+  std::size_t dot = textFile.rfind('.');
+  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
+    return std::string(textFile) + ".pot";
+  return std::string(textFile.substr(0, dot + 1)) + "pot";
+}
+
+int drawActionDiagram(Engine& e, const std::string& textFile) {
+  std::ifstream text(textFile, std::ios::binary);
+  if (!text) return failWith(e, textFile);
+  IntermediateFile pot(e, intermediateFileName(textFile));
+  if (!pot.created()) return failWith(e, pot.name());
+
+  ActionRecordWriter writer([&pot](std::string_view bytes) { return pot.write(bytes); });
+  structureStage(e.settings.language)(text, writer);
+  text.close();
+  bool written = writer.finish();
+  if (!pot.close() || !written) return failWith(e, pot.name());
+  e.checkInterrupt();
+
+  if (loadConfiguration(e) != 0) return -1;
+  std::ifstream records(pot.name(), std::ios::binary);
+  if (!records) return failWith(e, pot.name());
+  printActionDiagram(records, e.action.config, engineOutput(e));
+  if (e.settings.debug) pot.keep();
+  return 0;
+}
+
+}  // namespace mora

@@ -1,0 +1,32 @@
+// The action diagram of one source text file: the structure stage of the
+// current language writes the records to an intermediate file beside the
+// text file (extension "pot"), the print configuration is loaded and the
+// print stage draws the records on the engine's output.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "reports/action_config.h"
+
+namespace mora {
+
+class Engine;
+
+// Action diagram state that lives from one command to the next.
+struct ActionState {
+  ActionConfig config;
+  // An intermediate file kept because debug was on; the next diagram that
+  // needs the name removes it first.
+  std::string keptIntermediate;
+};
+
+// The intermediate file of `textFile`: the extension of its last path
+// component replaced by "pot", or ".pot" appended when it has none.
+std::string intermediateFileName(std::string_view textFile);
+
+// 0, or -1 after a message when a file cannot be opened, created or closed,
+// or after the configuration's own messages.
+int drawActionDiagram(Engine& e, const std::string& textFile);
+
+}  // namespace mora

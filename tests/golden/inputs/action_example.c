@@ -1,0 +1,4 @@
+int main(void)
+{
+if (a) { x = 1; } else { y = 2; }
+}
