@@ -42,7 +42,7 @@ and nothing is printed; anything but `define` is refused.
     FIEC013 : File not found: nope.c
     FIEC013 : File not found: gone.c
   $ run 'check include one.c'
-    FIEU009 : Invalid keyword: include one.c
+    FIEU009 : Invalid keyword: include one.c (help and the command name list the words it accepts)
   $ mkdir dir && printf '#ifdef FROM_PATH\n#endif\n' > dir/onpath.h
   $ PATH="$PWD/dir:$PATH" run 'check define onpath.h'
    FROM_PATH

@@ -117,7 +117,7 @@ The Pascal directory mask selects units; an unknown language keeps the setting:
    Show                                     src/shapes.pas          
    Log                                      src/shapes.pas          
   $ "$MORA" -vd1 -nd -nh "set language pascal; set language fortran; list * from src"
-    FIEB002 : Unknown language
+    FIEB002 : Unknown language (use c, basic or pascal)
    Area                                     src/shapes.pas          
    Show                                     src/shapes.pas          
    Log                                      src/shapes.pas          

@@ -34,9 +34,9 @@ along PATH is loaded; other forms are refused.
   $ run 'load define defs.txt, nope.txt, gone.txt' deflist 'load nothing' 'unload all' 'deflist now' 'load define defs.txt trailing'
     FIEC013 : File not found: nope.txt
     FIEC013 : File not found: gone.txt
-    FIEU009 : Invalid keyword: nothing
-    FIEU009 : Invalid keyword: all
-    FIEU005 : Unexpected text: now
+    FIEU009 : Invalid keyword: nothing (help and the command name list the words it accepts)
+    FIEU009 : Invalid keyword: all (help and the command name list the words it accepts)
+    FIEU005 : Unexpected text: now (the statement should end before it)
     FIEU003 : Expected , here
   $ mkdir dir && printf 'ONPATH 1\n' > dir/path.def
   $ PATH="$PWD/dir:$PATH" run 'load define path.def' deflist

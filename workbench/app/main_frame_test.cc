@@ -1,0 +1,280 @@
+// End to end through the main frame: group files, analyses with the real engine
+// and with fake ones, tag jumps, line marks and the hand-over between instances.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/analysis_dialog.h"
+#include "app/commands.h"
+#include "app/document_window.h"
+#include "app/editor_view.h"
+#include "app/group_manager_bar.h"
+#include "app/main_frame.h"
+#include "app/single_instance.h"
+#include "core/temp_file.h"
+
+using namespace veldra;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(bytes);
+}
+
+// A stand-in engine: a shell script named like the engine in its own directory.
+QString fakeEngine(const QTemporaryDir& dir, const QByteArray& body) {
+  const QString program = dir.filePath(QStringLiteral("mora"));
+  writeFile(program, "#!/bin/sh\n" + body + "\n");
+  QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  return dir.path();
+}
+
+// Presses OK in the analysis dialog as soon as it is shown, and, when asked,
+// Cancel a moment after the engine started.
+void driveAnalysisDialog(bool cancel, bool* sawRunning) {
+  QTimer::singleShot(0, [cancel, sawRunning] {
+    auto* dialog = qobject_cast<AnalysisDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    dialog->accept();
+    *sawRunning = dialog->isRunning();
+    if (cancel) QTimer::singleShot(200, dialog, [dialog] { dialog->reject(); });
+  });
+}
+
+QStringList engineTempFiles() {
+  QStringList out;
+  const QStringList names = QDir(QDir::tempPath())
+                                .entryList({QStringLiteral("VdL*.tmp"), QStringLiteral("VdC*.tmp"),
+                                            QStringLiteral("Vdr*.tmp")},
+                                           QDir::Files);
+  for (const QString& n : names) out.append(n);
+  return out;
+}
+
+}  // namespace
+
+class MainFrameTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("Pellwick"), QStringLiteral("VeldraC")).clear();
+    QVERIFY(sources_.isValid());
+    for (const char* name : {"calc.h", "lexer.c", "main.c", "parser.c", "report.c"}) {
+      const QString from =
+          QStringLiteral(VELDRA_SOURCE_DIR "/examples/calc/") + QLatin1String(name);
+      QVERIFY(QFile::copy(from, sources_.filePath(QLatin1String(name))));
+    }
+    group_ = sources_.filePath(QStringLiteral("calc.vgp"));
+    QByteArray body =
+        "# Veldra Group V01-02-A\r\n#Makefile=\r\n#MakeUtil=\r\n#MakeOpt=\r\n"
+        "#RunCmd=\r\n#RunOpt=\r\n#RunFlags=0,0,0\r\n";
+    for (const char* name : {"main.c", "lexer.c", "parser.c", "report.c"})
+      body += QFile::encodeName(sources_.filePath(QLatin1String(name))) + "\r\n";
+    writeFile(group_, body);
+    before_ = engineTempFiles();
+  }
+
+  void init() {
+    frame_ = new MainFrame;
+    frame_->setProgramDirectory(QStringLiteral(VELDRA_PROGRAM_DIR));
+    frame_->setAsker([this](const QString& text, int) {
+      asked_.append(text);
+      return int(QMessageBox::No);
+    });
+    asked_.clear();
+    QVERIFY(frame_->groupManager()->open(group_));
+  }
+
+  void cleanup() {
+    frame_->mdiArea()->closeAllSubWindows();
+    delete frame_;
+    frame_ = nullptr;
+  }
+
+  void opensTheGroupFile() {
+    GroupManagerBar* g = frame_->groupManager();
+    QCOMPARE(g->files().size(), 4);
+    QCOMPARE(g->files().first(), sources_.filePath(QStringLiteral("main.c")));
+    QCOMPARE(g->windowTitle(), QStringLiteral("Group Manager - [calc.vgp]"));
+    g->addFiles({sources_.filePath(QStringLiteral("calc.h"))});
+    QCOMPARE(g->windowTitle(), QStringLiteral("Group Manager - [calc.vgp *]"));
+    g->addFiles({sources_.filePath(QStringLiteral("calc.h"))});
+    QCOMPARE(g->files().size(), 5);
+    QCOMPARE(asked_.value(0), QStringLiteral("指定されたﾌｧｲﾙ(%1)は既にｸﾞﾙｰﾌﾟに登録されています。")
+                                  .arg(sources_.filePath(QStringLiteral("calc.h"))));
+  }
+
+  // Analyses 1, 2 and 6 with the real engine, through the menu's action.
+  void runsAnalysesWithTheEngine_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("function list")
+        << int(kCmdAnalysisList) << QStringList{QStringLiteral("main"), QStringLiteral("main.c")};
+    QTest::newRow("call tree") << int(kCmdAnalysisTree) << QStringList{QStringLiteral("main")};
+    QTest::newRow("step count") << int(kCmdAnalysisCount) << QStringList{QStringLiteral("main.c")};
+  }
+  void runsAnalysesWithTheEngine() {
+    QFETCH(int, command);
+    QFETCH(QStringList, expected);
+    bool running = false;
+    driveAnalysisDialog(false, &running);
+    const int before = frame_->documents().size();
+    frame_->action(command)->trigger();
+    QVERIFY(running);
+    QCOMPARE(frame_->documents().size(), before + 1);
+    DocumentWindow* result = frame_->activeDocument();
+    QVERIFY(result->isUntitled());
+    const QString text = result->editor()->toPlainText();
+    for (const QString& word : expected) QVERIFY2(text.contains(word), qPrintable(text.left(400)));
+    QVERIFY2(!text.contains(QStringLiteral("FIE")), qPrintable(text.left(400)));
+    QCOMPARE(engineTempFiles(), before_);
+    QCOMPARE(frame_->statusBar()->currentMessage(), QStringLiteral("ﾚﾃﾞｨ"));
+  }
+
+  void cancelEndsASlowEngine() {
+    QTemporaryDir programs;
+    frame_->setProgramDirectory(fakeEngine(programs, "sleep 30"));
+    bool running = false;
+    driveAnalysisDialog(true, &running);
+    QElapsedTimer clock;
+    clock.start();
+    frame_->action(kCmdAnalysisTree)->trigger();
+    QVERIFY(running);
+    QVERIFY(clock.elapsed() < 5000);
+    QVERIFY(frame_->documents().isEmpty());
+    QCOMPARE(engineTempFiles(), before_);
+    QVERIFY(liveTempFiles().isEmpty());
+  }
+
+  void emptyEngineOutputGivesAnEmptyDocument() {
+    QTemporaryDir programs;
+    frame_->setProgramDirectory(fakeEngine(programs, "exit 0"));
+    bool running = false;
+    driveAnalysisDialog(false, &running);
+    frame_->action(kCmdAnalysisList)->trigger();
+    QCOMPARE(frame_->documents().size(), 1);
+    QCOMPARE(frame_->activeDocument()->editor()->toPlainText(), QString());
+    QVERIFY(frame_->activeDocument()->isUntitled());
+  }
+
+  void missingEngineLeavesTheDialogOpen() {
+    QTemporaryDir programs;  // no engine in it
+    frame_->setProgramDirectory(programs.path());
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+      auto* dialog = qobject_cast<AnalysisDialog*>(QApplication::activeModalWidget());
+      QTimer::singleShot(0, [&shown, dialog] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box) {
+          shown = box->text();
+          box->accept();
+        }
+        QTimer::singleShot(0, dialog, [dialog] { dialog->reject(); });
+      });
+      dialog->accept();
+    });
+    frame_->action(kCmdAnalysisList)->trigger();
+    QCOMPARE(shown, QStringLiteral("解析ﾓｼﾞｭｰﾙの実行に失敗しました。"));
+    QVERIFY(frame_->documents().isEmpty());
+    QVERIFY(liveTempFiles().isEmpty());
+  }
+
+  void tagJumpFromAnOutputLine() {
+    DocumentWindow* result = frame_->newDocument();
+    result->editor()->setPlainText(QStringLiteral("header\nmain.c(3): int main\n"));
+    result->editor()->goToLine(2);
+    frame_->action(kCmdTagJump)->trigger();
+    DocumentWindow* target = frame_->activeDocument();
+    QVERIFY(target != result);
+    QCOMPARE(target->path(), sources_.filePath(QStringLiteral("main.c")));
+    QCOMPARE(target->editor()->caretLine(), 3);
+    QCOMPARE(frame_->positionText(), QStringLiteral("    3 行,      1 桁"));
+    frame_->action(kCmdTagBack)->trigger();
+    QCOMPARE(frame_->activeDocument(), result);
+  }
+
+  void tagJumpOnIncludeAndOnAMissingFile() {
+    QDir::setCurrent(sources_.path());
+    DocumentWindow* doc = frame_->newDocument();
+    doc->editor()->setPlainText(
+        QStringLiteral("#include \"calc.h\"\n#include <stdio.h>\ngone.c(5): x\n"));
+    doc->editor()->goToLine(1);
+    QVERIFY(frame_->tagJump());
+    QCOMPARE(frame_->activeDocument()->path(), sources_.filePath(QStringLiteral("calc.h")));
+    frame_->mdiArea()->setActiveSubWindow(frame_->mdiArea()->subWindowList().first());
+    doc->editor()->goToLine(2);
+    QVERIFY(!frame_->tagJump());
+    QCOMPARE(asked_.value(0), QStringLiteral("ｼﾞｬﾝﾌﾟ先のﾌｧｲﾙ(stdio.h)が見つかりません"));
+    doc->editor()->goToLine(3);
+    QVERIFY(!frame_->tagJump());
+    QCOMPARE(asked_.value(1), QStringLiteral("ｼﾞｬﾝﾌﾟ先のﾌｧｲﾙ(gone.c)が見つかりません"));
+  }
+
+  void thirteenthMarkIsRefused() {
+    frame_->lineMarks() = LineMarks();
+    DocumentWindow* doc = frame_->openDocument(sources_.filePath(QStringLiteral("main.c")));
+    QVERIFY(doc);
+    for (int i = 1; i <= 12; ++i) {
+      doc->editor()->goToLine(i);
+      QVERIFY(frame_->addLineMark());
+    }
+    QVERIFY(!frame_->addLineMark());
+    QCOMPARE(asked_.value(0), QStringLiteral("行ﾏｰｸは、(12)件までしか登録できません."));
+    QCOMPARE(frame_->lineMarks().marks().size(), 12);
+  }
+
+  void readOnlySourceIsNotOverwritten() {
+    const QString path = sources_.filePath(QStringLiteral("locked.c"));
+    writeFile(path, "int x;\n");
+    QFile::setPermissions(path, QFile::ReadOwner);
+    DocumentWindow* doc = frame_->openDocument(path);
+    QVERIFY(doc);
+    doc->editor()->setPlainText(QStringLiteral("changed\n"));
+    QTimer::singleShot(0, [] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
+    });
+    QVERIFY(!doc->saveTo(QString()));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("int x;\n"));
+  }
+
+  void secondInstanceHandsOverAGroup() {
+    SingleInstance first(QStringLiteral("VeldraC-test-%1").arg(QCoreApplication::applicationPid()));
+    QVERIFY(first.listen());
+    connect(&first, &SingleInstance::handedOver, frame_, &MainFrame::handOver);
+    frame_->groupManager()->closeGroup();
+    QVERIFY(frame_->groupManager()->files().isEmpty());
+    SingleInstance second(
+        QStringLiteral("VeldraC-test-%1").arg(QCoreApplication::applicationPid()));
+    bool handed = false;
+    // The first instance answers from the event loop; the second waits for it.
+    QTimer::singleShot(
+        0, [&] { handed = second.handOver(QStringLiteral("calc.vgp"), sources_.path()); });
+    QTRY_VERIFY(handed);
+    QTRY_COMPARE(frame_->groupManager()->files().size(), 4);
+    QVERIFY(frame_->groupManager()->isVisible() || !frame_->isVisible());
+  }
+
+ private:
+  QTemporaryDir sources_;
+  QString group_;
+  QStringList before_;
+  MainFrame* frame_ = nullptr;
+  QStringList asked_;
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "main_frame_test.moc"
