@@ -11,7 +11,7 @@ A file that opens but fails to read (EIO) fails the command, naming it:
     FIEC010 : Report failed: /proc/self/mem
   next
   $ "$MORA" -vd1 -nd -nh "ftree * from /proc/self/mem"
-    FIEC001 : Cannot analyse file: /proc/self/mem
+    FIEC001 : Cannot analyse file: /proc/self/mem (missing or unreadable; without from, the library file of import is read)
   $ "$MORA" -vd1 -nd -nh "find \"x\" from /proc/self/mem"
     FIEC010 : Report failed: /proc/self/mem
   $ "$MORA" -vd1 -nd -nh "include /proc/self/mem" "echo \"next\""
@@ -39,7 +39,7 @@ run with the code of the exit it delayed:
   [5]
   $ printf 'whenever exit echo "open\nexit 6\necho "not reached"\n' > q.mora
   $ "$MORA" -vd1 -nd -nh -f q.mora
-    FIEU003 : Missing "
+    FIEU003 : Expected " here
   [6]
 
 File and function names are escaped in anchors and index links:
@@ -59,7 +59,7 @@ File and function names are escaped in anchors and index links:
   index.html:0
   [1]
   $ cat index.html
-  <A HREF="page.html#x&quot;&gt;&lt;img src=x onerror=alert(1)&gt;.c">x&quot;&gt;&lt;img src=x onerror=alert(1)&gt;.c</A>
+  <A HREF="page.html#x&quot;&gt;&lt;img%20src=x%20onerror=alert(1)&gt;.c">x&quot;&gt;&lt;img src=x onerror=alert(1)&gt;.c</A>
 
 A tree that would print for hours stops at SIGTERM:
 
