@@ -151,16 +151,16 @@ MainFrame::~MainFrame() = default;
 // ----- building the frame from the command table
 
 void MainFrame::createActions() {
-  for (const CommandSpec& spec : commandTable()) {
-    auto* a = new QAction(QString::fromUtf8(spec.label), this);
-    a->setData(spec.id);
-    a->setShortcuts(commandKeys(spec.id));
-    a->setToolTip(commandPlainLabel(spec.id));
-    a->setStatusTip(commandPlainLabel(spec.id));
-    const QString icon = commandIconPath(spec.id);
+  for (const CommandSpec& command : commandTable()) {
+    auto* a = new QAction(QString::fromUtf8(command.label), this);
+    a->setData(command.id);
+    a->setShortcuts(commandKeys(command.id));
+    a->setToolTip(commandPlainLabel(command.id));
+    a->setStatusTip(commandPlainLabel(command.id));
+    const QString icon = commandIconPath(command.id);
     if (!icon.isEmpty()) a->setIcon(QIcon(icon));
-    a->setCheckable(isCheckable(spec.id));
-    connect(a, &QAction::triggered, this, [this, id = spec.id] {
+    a->setCheckable(isCheckable(command.id));
+    connect(a, &QAction::triggered, this, [this, id = command.id] {
       const auto handler = handlers_.constFind(id);
       if (handler != handlers_.constEnd()) {
         (*handler)();
@@ -169,7 +169,7 @@ void MainFrame::createActions() {
       }
     });
     addAction(a);  // keys work whichever menu is shown
-    actions_.insert(spec.id, a);
+    actions_.insert(command.id, a);
   }
 }
 
@@ -206,24 +206,24 @@ void MainFrame::createMenus() {
 }
 
 void MainFrame::createToolbars() {
-  for (const ToolbarSpec& spec : toolbarLayouts()) {
+  for (const ToolbarSpec& toolbar : toolbarLayouts()) {
     // Standard and analysis toolbars share the first row, the extended one the second.
-    if (spec.viewCommand == kCmdViewExtendedBar) addToolBarBreak();
-    QToolBar* bar = addToolBar(QString::fromUtf8(spec.title));
-    bar->setObjectName(QString::fromLatin1(spec.name));
+    if (toolbar.viewCommand == kCmdViewExtendedBar) addToolBarBreak();
+    QToolBar* bar = addToolBar(QString::fromUtf8(toolbar.title));
+    bar->setObjectName(QString::fromLatin1(toolbar.name));
     bar->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
-    for (int id : spec.buttons) {
+    for (int id : toolbar.buttons) {
       if (id == kCmdNone) {
         bar->addSeparator();
       } else {
         bar->addAction(action(id));
       }
     }
-    QAction* toggle = action(spec.viewCommand);
+    QAction* toggle = action(toolbar.viewCommand);
     toggle->setChecked(true);
     connect(toggle, &QAction::toggled, bar, &QToolBar::setVisible);
     connect(bar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
-    toolbars_.insert(spec.viewCommand, bar);
+    toolbars_.insert(toolbar.viewCommand, bar);
   }
 }
 
