@@ -73,20 +73,6 @@ bool argumentsFollow(std::string_view s, std::size_t pos) {
   return !next.empty() && startsBasicWord(c) && !isBasicReservedWord(next);
 }
 
-// A line inside a procedure: collect it, then see whether it ends the procedure.
-int procedureLine(Engine& e, std::string& raw, std::string_view stripped,
-                  const FunctionPatternList& patterns, BodyTable& body, EntryList& entries) {
-  FunctionDatabase& db = e.functions;
-  if (db.mode == ScanMode::FunctionText) {
-    if (!collectRoutineLine(db, body, raw)) return -1;
-  } else if (db.mode == ScanMode::CallLists) {
-    BodySlot* slot = routineSlot(db, body);
-    if (!slot) return -1;
-    db.routine.collectedLines += addBasicCallees(stripped, db.routine, *slot);
-  }
-  return endsProcedure(stripped, false) ? finishRoutine(e, patterns, body, entries) : 0;
-}
-
 // A procedure written on its header line ends there; its calls follow the header.
 int oneLineProcedure(Engine& e, std::string_view stripped, const FunctionPatternList& patterns,
                      BodyTable& body, EntryList& entries) {
@@ -197,7 +183,9 @@ int basicScanLine(Engine& e, std::string& raw, std::string_view stripped,
                   const FunctionPatternList& patterns, BodyTable& body, EntryList& entries) {
   FunctionDatabase& db = e.functions;
   countRoutineLine(db, stripped, db.lineHadComment);
-  if (db.routine.inRoutine) return procedureLine(e, raw, stripped, patterns, body, entries);
+  if (db.routine.inRoutine)
+    return routineBodyLine(e, raw, stripped, endsProcedure(stripped, false), addBasicCallees,
+                           patterns, body, entries);
   if (stripped.empty()) {
     if (!db.lineHadComment) {
       abandonRoutine(db, body);

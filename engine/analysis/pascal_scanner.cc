@@ -57,19 +57,6 @@ bool endsRoutine(std::string_view raw, std::string_view stripped) {
   return !rest.empty() && rest.front() == ';';
 }
 
-int routineLine(Engine& e, std::string& raw, std::string_view stripped,
-                const FunctionPatternList& patterns, BodyTable& body, EntryList& entries) {
-  FunctionDatabase& db = e.functions;
-  if (db.mode == ScanMode::FunctionText) {
-    if (!collectRoutineLine(db, body, raw)) return -1;
-  } else if (db.mode == ScanMode::CallLists) {
-    BodySlot* slot = routineSlot(db, body);
-    if (!slot) return -1;
-    db.routine.collectedLines += addPascalCallees(stripped, db.routine, *slot);
-  }
-  return endsRoutine(raw, stripped) ? finishRoutine(e, patterns, body, entries) : 0;
-}
-
 }  // namespace
 
 bool isPascalReservedWord(std::string_view word) {
@@ -170,7 +157,9 @@ int pascalScanLine(Engine& e, std::string& raw, std::string_view stripped,
   FunctionDatabase& db = e.functions;
   countRoutineLine(db, stripped, db.lineHadComment);
   noteDeclaration(db.routine, stripped);
-  if (db.routine.inRoutine) return routineLine(e, raw, stripped, patterns, body, entries);
+  if (db.routine.inRoutine)
+    return routineBodyLine(e, raw, stripped, endsRoutine(raw, stripped), addPascalCallees, patterns,
+                           body, entries);
   if (stripped.empty()) {
     if (!db.lineHadComment) {
       abandonRoutine(db, body);

@@ -133,6 +133,20 @@ bool NoCaseWordSet::contains(std::string_view word) const {
   return std::binary_search(words_.begin(), words_.end(), word, lessNoCase);
 }
 
+int routineBodyLine(Engine& e, const std::string& raw, std::string_view stripped, bool ends,
+                    int (*addCallees)(std::string_view, RoutineScanState&, BodySlot&),
+                    const FunctionPatternList& patterns, BodyTable& body, EntryList& entries) {
+  FunctionDatabase& db = e.functions;
+  if (db.mode == ScanMode::FunctionText) {
+    if (!collectRoutineLine(db, body, raw)) return -1;
+  } else if (db.mode == ScanMode::CallLists) {
+    BodySlot* slot = routineSlot(db, body);
+    if (!slot) return -1;
+    db.routine.collectedLines += addCallees(stripped, db.routine, *slot);
+  }
+  return ends ? finishRoutine(e, patterns, body, entries) : 0;
+}
+
 std::size_t wordLength(std::string_view s, bool (*isWordChar)(char)) {
   std::size_t n = 0;
   while (n < s.size() && isWordChar(s[n])) ++n;

@@ -51,6 +51,12 @@ void startRoutine(FunctionDatabase& db, std::string_view name);
 int finishRoutine(Engine& e, const FunctionPatternList& patterns, BodyTable& body,
                   EntryList& entries);
 
+// A line inside a routine: collected in text mode, its callees (found by
+// `addCallees`) listed in call-list mode; the routine is recorded when `ends`.
+int routineBodyLine(Engine& e, const std::string& raw, std::string_view stripped, bool ends,
+                    int (*addCallees)(std::string_view, RoutineScanState&, BodySlot&),
+                    const FunctionPatternList& patterns, BodyTable& body, EntryList& entries);
+
 // The candidate's slot, or nullptr with error 5 set.
 BodySlot* routineSlot(FunctionDatabase& db, BodyTable& body);
 
