@@ -14,6 +14,11 @@ inline constexpr int kAutoIndentScan = 256;  // characters of the previous line 
 inline constexpr int kDefaultTabSize = 4;
 inline constexpr int kMacroCandidateLineMax = 512;
 inline constexpr int kMacroCandidatesMax = 2048;
+// A result document is filled a piece at a time from the event loop: each turn
+// appends pieces of this size until its time share is used, so the window keeps
+// answering while a result of any size loads.
+inline constexpr int kResultPieceBytes = 128 * 1024;
+inline constexpr int kResultSliceMs = 15;
 inline constexpr int kHandOverTimeoutMs = 2000;  // second instance waits this long for the first
 
 }  // namespace veldra

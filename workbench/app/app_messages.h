@@ -8,6 +8,8 @@ namespace veldra::msg {
 inline constexpr Message kMarksFull{0, "行ﾏｰｸは、(%1)件までしか登録できません."};
 inline constexpr Message kStatusReady{0, "ﾚﾃﾞｨ"};
 inline constexpr Message kStatusAnalysing{0, "解析中......"};
+// A large analysis result being read into its document.
+inline constexpr Message kStatusLoading{0, "解析結果を読込み中...... %1%"};
 inline constexpr Message kPositionPane{0, "%5ld 行,  %5ld 桁"};  // printf format: line, column
 inline constexpr Message kAskBrowser{0, "ﾌﾞﾗｳｻﾞを起動しますか?"};
 // Commands whose windows come with the options and tools component.

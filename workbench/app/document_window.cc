@@ -7,6 +7,7 @@
 
 #include "app/app_messages.h"
 #include "app/editor_view.h"
+#include "app/result_loader.h"
 #include "core/text_codec.h"
 
 namespace veldra {
@@ -46,6 +47,25 @@ void DocumentWindow::setResultBytes(const QByteArray& bytes) {
   updateCaption();
 }
 
+bool DocumentWindow::loadResultFile(const QString& path) {
+  source_ = SourceText{};
+  source_.encoding = TextEncoding::ShiftJis;
+  editor_->clear();
+  loader_ = new ResultLoader(editor_, path, this);
+  connect(loader_, &ResultLoader::progress, this, &DocumentWindow::loadProgress);
+  connect(loader_, &ResultLoader::finished, this, [this] {
+    source_.encoding = loader_->isUtf8() ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
+    loader_->deleteLater();
+    emit loadFinished();
+  });
+  const bool ok = loader_->start();
+  if (!ok) delete loader_;
+  updateCaption();
+  return ok;
+}
+
+bool DocumentWindow::isLoading() const { return loader_ && !loader_->isDone(); }
+
 QString DocumentWindow::title() const {
   return path_.isEmpty() ? untitledName_ : QFileInfo(path_).fileName();
 }
@@ -54,6 +74,8 @@ void DocumentWindow::updateCaption() { setWindowTitle(title() + QStringLiteral("
 
 bool DocumentWindow::saveTo(const QString& target) {
   const QString path = target.isEmpty() ? path_ : target;
+  // A result still being read is saved whole.
+  if (isLoading()) loader_->finishNow();
   // Bytes that neither encoding reproduces would be lost by writing over them.
   if (!source_.exact && path == path_) {
     QMessageBox::warning(this, title(), msg::kCannotKeepEncoding.str().arg(path));

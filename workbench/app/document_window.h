@@ -2,6 +2,7 @@
 // result, a new file) shown in an editor view.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include "app/source_text.h"
@@ -9,6 +10,7 @@
 namespace veldra {
 
 class EditorView;
+class ResultLoader;
 
 class DocumentWindow : public QWidget {
   Q_OBJECT
@@ -21,6 +23,12 @@ class DocumentWindow : public QWidget {
   bool load(const QString& path, QString* error);
   // Shows an engine output file's bytes as an untitled, unmodified text.
   void setResultBytes(const QByteArray& bytes);
+  // Shows an engine output file as an untitled, unmodified text, read a piece at
+  // a time from the event loop (read-only until complete). The document owns the
+  // file from now on and deletes it once read or when closed before. False when
+  // the file could not be read (the document stays empty).
+  bool loadResultFile(const QString& path);
+  bool isLoading() const;
 
   // Saves to the document's file, or to `path` (which becomes its file). Shows
   // the failure and returns false when the file could not be written.
@@ -39,6 +47,9 @@ class DocumentWindow : public QWidget {
   void saved(const QString& path);
   // An untitled document asked to be saved: the frame asks for a name.
   void saveAsRequested(DocumentWindow* document);
+  // A result file being read: how much of it is shown (0 to 100), and its end.
+  void loadProgress(int percent);
+  void loadFinished();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -50,6 +61,7 @@ class DocumentWindow : public QWidget {
   QString path_;
   QString untitledName_;
   SourceText source_;  // encoding and line ends the text is written back in
+  QPointer<ResultLoader> loader_;
 };
 
 }  // namespace veldra

@@ -9,16 +9,19 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/app_limits.h"
 #include "app/app_messages.h"
 #include "app/commands.h"
+#include "app/group_list_model.h"
 #include "core/constants.h"
 #include "core/profile_values.h"
 #include "core/tag_jump.h"
@@ -58,9 +61,17 @@ QString groupFilter() { return QStringLiteral("Veldra Group(*.vgp) (*.vgp);;All 
 }  // namespace
 
 GroupManagerBar::GroupManagerBar(QWidget* parent)
-    : QDockWidget(parent), list_(new QListWidget(this)), search_(new QLineEdit(this)) {
+    : QDockWidget(parent),
+      list_(new QListView(this)),
+      listModel_(new GroupListModel(&model_, this)),
+      search_(new QLineEdit(this)) {
   setObjectName(QStringLiteral("GroupManager"));
+  list_->setModel(listModel_);
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Every row is one line of the same font: the view need not measure each of
+  // ten thousand rows to lay them out.
+  list_->setUniformItemSizes(true);
   search_->setPlaceholderText(QStringLiteral("検索"));
   auto* bar = new QToolBar(this);
   bar->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
@@ -75,15 +86,10 @@ GroupManagerBar::GroupManagerBar(QWidget* parent)
   // has made them; see setRecentMenu.
   bar->setObjectName(QStringLiteral("GroupManagerToolBar"));
 
-  connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-    emit openFileRequested(files().value(list_->row(item)));
+  connect(list_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
+    emit openFileRequested(model_.fileName(index.row()));
   });
-  connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    const auto found = list_->findItems(text, Qt::MatchContains);
-    if (found.isEmpty()) return;
-    list_->clearSelection();
-    list_->setCurrentItem(found.first());
-  });
+  connect(search_, &QLineEdit::textEdited, this, &GroupManagerBar::searchFor);
 
   QSettings settings = profile();
   recent_.load(settings);
@@ -120,17 +126,16 @@ void GroupManagerBar::refreshList() {
   QSettings settings = profile();
   const QList<qint64> flags = readPackedNumbers(settings, QStringLiteral("GroupOpt"),
                                                 QStringLiteral("GroupFlags"), {1, 1, 0, 100, 1, 0});
-  const bool fullPath = flags.value(0, 1) != 0;
-  QStringList shown;
-  shown.reserve(model_.count());
-  for (int row = 0; row < model_.count(); ++row) {
-    const QString name = model_.fileName(row);
-    shown.append(fullPath ? name : QFileInfo(name).fileName());
-  }
-  list_->setUpdatesEnabled(false);
-  list_->clear();
-  list_->addItems(shown);
-  list_->setUpdatesEnabled(true);
+  listModel_->refresh(flags.value(0, 1) != 0);
+}
+
+bool GroupManagerBar::searchFor(const QString& text) {
+  const int row = listModel_->findContaining(text);
+  if (row < 0) return false;
+  const QModelIndex index = listModel_->index(row);
+  list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+  list_->scrollTo(index);
+  return true;
 }
 
 QStringList GroupManagerBar::files() const {
@@ -142,13 +147,12 @@ QStringList GroupManagerBar::files() const {
 
 QList<int> GroupManagerBar::selectedRows() const {
   QList<int> rows;
-  for (int row = 0; row < list_->count(); ++row) {
-    if (list_->item(row)->isSelected()) rows.append(row);
-  }
+  for (const QModelIndex& index : list_->selectionModel()->selectedRows()) rows.append(index.row());
+  std::sort(rows.begin(), rows.end());
   return rows;
 }
 
-bool GroupManagerBar::hasSelection() const { return !list_->selectedItems().isEmpty(); }
+bool GroupManagerBar::hasSelection() const { return list_->selectionModel()->hasSelection(); }
 
 QList<QByteArray> GroupManagerBar::engineFiles(bool selectedOnly) const {
   if (!selectedOnly) return model_.engineFiles();

@@ -13,10 +13,12 @@
 #include "core/recent_list.h"
 
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QMenu;
 
 namespace veldra {
+
+class GroupListModel;
 
 class GroupManagerBar : public QDockWidget {
   Q_OBJECT
@@ -63,7 +65,11 @@ class GroupManagerBar : public QDockWidget {
   QString macroFileName() { return model_.ensureMacroFileName(); }
   bool isModified() const { return model_.isModified(); }
   GroupModel& model() { return model_; }
-  QListWidget* list() const { return list_; }
+  QListView* list() const { return list_; }
+  GroupListModel* listModel() const { return listModel_; }
+  // Selects the first entry whose shown name contains `text`, as typing in the
+  // search box does; false when none does.
+  bool searchFor(const QString& text);
 
   void saveRecent(QSettings& settings) const;
 
@@ -77,7 +83,8 @@ class GroupManagerBar : public QDockWidget {
   void updateRecentMenu();
   QList<int> selectedRows() const;
 
-  QListWidget* list_;
+  QListView* list_;
+  GroupListModel* listModel_;
   QLineEdit* search_;
   QMenu* recentMenu_ = nullptr;
   GroupModel model_;

@@ -476,22 +476,50 @@ void MainFrame::updateRecentFiles() {
 // ----- analyses
 
 DocumentWindow* MainFrame::runAnalysis(int kind) {
-  QByteArray output;
-  if (!runAnalysisToText(kind, &output)) return nullptr;
+  const QString result = runAnalysisToFile(kind);
+  if (result.isEmpty()) return nullptr;
   DocumentWindow* d = newDocument();
-  d->setResultBytes(output);
-  if (kind == kKindHtml &&
-      ask(msg::kAskBrowser.str(), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("HTMLﾌｧｲﾙの保存"), d->title() + QStringLiteral(".html"),
-        QStringLiteral("HTML ﾌｧｲﾙ(*.htm *.html);;全てのﾌｧｲﾙ(*)"));
-    if (!path.isEmpty() && d->saveTo(path)) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  // A large result fills the document from the event loop; the status bar
+  // shows how far it has come.
+  connect(d, &DocumentWindow::loadProgress, this, [this](int percent) {
+    statusBar()->showMessage(msg::kStatusLoading.str().arg(percent));
+  });
+  connect(d, &DocumentWindow::loadFinished, this,
+          [this] { statusBar()->showMessage(msg::kStatusReady.str()); });
+  if (!d->loadResultFile(result)) return d;
+  if (kind == kKindHtml) {
+    // The browser question comes once the whole page is in the document.
+    if (d->isLoading()) {
+      connect(
+          d, &DocumentWindow::loadFinished, this, [this, d] { offerBrowser(d); },
+          Qt::SingleShotConnection);
+    } else {
+      offerBrowser(d);
+    }
   }
   return d;
 }
 
+void MainFrame::offerBrowser(DocumentWindow* d) {
+  if (ask(msg::kAskBrowser.str(), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) return;
+  const QString path = QFileDialog::getSaveFileName(
+      this, QStringLiteral("HTMLﾌｧｲﾙの保存"), d->title() + QStringLiteral(".html"),
+      QStringLiteral("HTML ﾌｧｲﾙ(*.htm *.html);;全てのﾌｧｲﾙ(*)"));
+  if (!path.isEmpty() && d->saveTo(path)) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
 bool MainFrame::runAnalysisToText(int kind, QByteArray* output) {
-  if (!group_->ensureFiles()) return false;
+  const QString result = runAnalysisToFile(kind);
+  if (result.isEmpty()) return false;
+  QFile file(result);
+  *output = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  file.close();
+  removeTempFile(result);
+  return true;
+}
+
+QString MainFrame::runAnalysisToFile(int kind) {
+  if (!group_->ensureFiles()) return {};
   AnalysisContext context;
   context.options = options_;
   context.programDir = programDir_;
@@ -504,14 +532,8 @@ bool MainFrame::runAnalysisToText(int kind, QByteArray* output) {
           [this] { statusBar()->showMessage(msg::kStatusAnalysing.str()); });
   connect(&dialog, &AnalysisDialog::runEnded, this,
           [this] { statusBar()->showMessage(msg::kStatusReady.str()); });
-  if (dialog.exec() != QDialog::Accepted) return false;
-  const QString result = dialog.takeResultFile();
-  if (result.isEmpty()) return false;
-  QFile file(result);
-  *output = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  file.close();
-  removeTempFile(result);
-  return true;
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.takeResultFile();
 }
 
 void MainFrame::editMacros() {

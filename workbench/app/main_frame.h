@@ -93,6 +93,10 @@ class MainFrame : public QMainWindow {
   QMdiSubWindow* findDocumentWindow(const QString& path) const;
   void saveToProfile();
   void applyDisplayOptions(DocumentWindow* document) const;
+  // Runs analysis `kind` with its dialog: the output file (the caller deletes
+  // it), or "" when nothing ran.
+  QString runAnalysisToFile(int kind);
+  void offerBrowser(DocumentWindow* document);
   void saveDocumentAs(DocumentWindow* document);
   void onCaretMoved(int line, int column);
   void goToLineDialog();
