@@ -51,6 +51,11 @@ void driveAnalysisDialog(bool cancel, bool* sawRunning) {
   });
 }
 
+// An engine that writes a large Shift-JIS result: F10 lines with box pieces.
+constexpr int kLargeOutputLines = 200000;
+const QByteArray kLargeOutput =
+    "yes 'main.c(3): \x84\xa5\x84\x9f x' | head -n " + QByteArray::number(kLargeOutputLines);
+
 QStringList engineTempFiles() {
   QStringList out;
   const QStringList names = QDir(QDir::tempPath())
@@ -167,6 +172,72 @@ class MainFrameTest : public QObject {
     QCOMPARE(frame_->documents().size(), 1);
     QCOMPARE(frame_->activeDocument()->editor()->toPlainText(), QString());
     QVERIFY(frame_->activeDocument()->isUntitled());
+  }
+
+  // A result of several megabytes fills its document after the dialog closed:
+  // the status bar shows the progress, the text arrives whole, F10 works on it
+  // and the output file is gone at the end.
+  void largeResultLoadsFromTheEventLoop() {
+    QTemporaryDir programs;
+    frame_->setProgramDirectory(fakeEngine(programs, kLargeOutput));
+    QStringList statuses;
+    connect(frame_->statusBar(), &QStatusBar::messageChanged, frame_,
+            [&statuses](const QString& text) { statuses.append(text); });
+    bool running = false;
+    driveAnalysisDialog(false, &running);
+    frame_->action(kCmdAnalysisTree)->trigger();
+    DocumentWindow* result = frame_->activeDocument();
+    QVERIFY(result && result->isUntitled());
+    QVERIFY(result->isLoading());
+    QTRY_VERIFY_WITH_TIMEOUT(!result->isLoading(), 120000);
+    QCOMPARE(result->editor()->lineCount(), kLargeOutputLines + 1);
+    QCOMPARE(result->editor()->lineText(kLargeOutputLines), QStringLiteral("main.c(3): ├─ x"));
+    QCOMPARE(statuses.value(0), QStringLiteral("解析中......"));
+    const auto loading = statuses.filter(QStringLiteral("解析結果を読込み中...... "));
+    QVERIFY(!loading.isEmpty());
+    QVERIFY(loading.first().endsWith(u'%'));
+    QCOMPARE(statuses.last(), QStringLiteral("ﾚﾃﾞｨ"));
+    QCOMPARE(engineTempFiles(), before_);
+
+    frame_->action(kCmdFileBottom)->trigger();
+    QCOMPARE(result->editor()->caretLine(), kLargeOutputLines + 1);
+    result->editor()->goToLine(kLargeOutputLines / 2);
+    QVERIFY(frame_->tagJump());
+    QCOMPARE(frame_->activeDocument()->path(), sources_.filePath(QStringLiteral("main.c")));
+    QCOMPARE(frame_->activeDocument()->editor()->caretLine(), 3);
+  }
+
+  void closingWhileAResultLoadsLeavesNoFile() {
+    QTemporaryDir programs;
+    frame_->setProgramDirectory(fakeEngine(programs, kLargeOutput));
+    bool running = false;
+    driveAnalysisDialog(false, &running);
+    frame_->action(kCmdAnalysisList)->trigger();
+    QVERIFY(frame_->activeDocument() && frame_->activeDocument()->isLoading());
+    frame_->mdiArea()->closeAllSubWindows();
+    QVERIFY(frame_->documents().isEmpty());
+    QCOMPARE(engineTempFiles(), before_);
+    QVERIFY(liveTempFiles().isEmpty());
+  }
+
+  // The browser question of an HTML result comes once the page is complete:
+  // saving it earlier would write half a page.
+  void htmlQuestionWaitsForTheWholePage() {
+    QTemporaryDir programs;
+    frame_->setProgramDirectory(fakeEngine(programs, kLargeOutput));
+    int linesWhenAsked = -1;
+    frame_->setAsker([this, &linesWhenAsked](const QString& text, int) {
+      asked_.append(text);
+      if (DocumentWindow* d = frame_->activeDocument()) linesWhenAsked = d->editor()->lineCount();
+      return int(QMessageBox::No);
+    });
+    bool running = false;
+    driveAnalysisDialog(false, &running);
+    frame_->action(kCmdAnalysisHtml)->trigger();
+    QVERIFY(asked_.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(asked_.size(), 1, 120000);
+    QCOMPARE(asked_.first(), QStringLiteral("ﾌﾞﾗｳｻﾞを起動しますか?"));
+    QCOMPARE(linesWhenAsked, kLargeOutputLines + 1);
   }
 
   void missingEngineLeavesTheDialogOpen() {

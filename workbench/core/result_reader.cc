@@ -13,6 +13,18 @@ bool hasHighByte(QByteArrayView bytes) {
                      [](char c) { return static_cast<unsigned char>(c) > 0x7F; });
 }
 
+// The number of bytes at the end of `piece` that start a UTF-8 sequence running
+// past it (0 when none do).
+qsizetype cutSequenceLength(QByteArrayView piece) {
+  for (qsizetype back = 1; back <= 3 && back <= piece.size(); ++back) {
+    const auto c = static_cast<unsigned char>(piece[piece.size() - back]);
+    if ((c & 0xC0) == 0x80) continue;  // a continuation byte: look further back
+    const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+    return length > back ? back : 0;
+  }
+  return 0;
+}
+
 }  // namespace
 
 bool ResultReader::open(const QString& path, QString* error) {
@@ -46,6 +58,11 @@ QString ResultReader::next(qint64 bytes) {
     if (lineEnd >= 0) {
       carry_ = piece.mid(lineEnd + 1);
       piece.truncate(lineEnd + 1);
+    } else if (decided_ == Decided::No) {
+      // The piece that decides the encoding must not end inside a character.
+      const qsizetype cut = cutSequenceLength(piece);
+      carry_ = piece.right(cut);
+      piece.chop(cut);
     }
   }
   consumed_ += piece.size();
