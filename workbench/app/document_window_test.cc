@@ -63,6 +63,7 @@ class DocumentWindowTest : public QObject {
     QVERIFY(d.loadResultFile(path));
     QVERIFY(d.isLoading());
     QVERIFY(d.editor()->isReadOnly());
+    QVERIFY(!d.editor()->document()->isModified());
     QVERIFY(d.editor()->lineCount() > 1);  // the first turn's text is shown at once
     QVERIFY(QFile::exists(path));
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 120000);

@@ -22,6 +22,7 @@
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUrl>
 #include <limits>
 
@@ -37,8 +38,10 @@
 #include "app/group_manager_bar.h"
 #include "app/line_mark_dialog.h"
 #include "app/macro_list_dialog.h"
+#include "app/profile_colours.h"
 #include "app/single_instance.h"
 #include "core/analysis_kind.h"
+#include "core/constants.h"
 #include "core/engine_run.h"
 #include "core/profile_values.h"
 #include "core/tag_jump.h"
@@ -129,6 +132,7 @@ MainFrame::MainFrame(QWidget* parent)
   options_ = AnalysisOptions::load(settings, programDirectory());
   loadedOptions_ = options_;
   marks_.load(settings);
+  applyCustomColours(CustomColors::load(settings));
   recentFiles_ = settings.value(kRecentSection + QStringLiteral("/Files")).toStringList();
 
   createActions();
@@ -224,6 +228,17 @@ void MainFrame::createToolbars() {
     connect(toggle, &QAction::toggled, bar, &QToolBar::setVisible);
     connect(bar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
     toolbars_.insert(toolbar.viewCommand, bar);
+  }
+  applyToolbarStyle();
+}
+
+void MainFrame::applyToolbarStyle() {
+  // Flat buttons need the newer common controls; older ones draw raised buttons.
+  const bool flat = display_.flatToolbars && display_.commonControlsMode > kCommonControlsMin;
+  QList<QToolBar*> bars = toolbars_.values();
+  if (auto* own = group_->findChild<QToolBar*>()) bars.append(own);
+  for (QToolBar* bar : bars) {
+    for (QToolButton* button : bar->findChildren<QToolButton*>()) button->setAutoRaise(flat);
   }
 }
 
@@ -397,11 +412,9 @@ QMdiSubWindow* MainFrame::addDocument(DocumentWindow* document) {
 
 void MainFrame::applyDisplayOptions(DocumentWindow* document) const {
   EditorView* e = document->editor();
-  // Profile colours hold red in the low byte and blue in the third.
-  auto colour = [](quint32 v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); };
   QPalette p = e->palette();
-  p.setColor(QPalette::Text, colour(display_.editText));
-  p.setColor(QPalette::Base, colour(display_.editBackground));
+  p.setColor(QPalette::Text, colourFromProfile(display_.editText));
+  p.setColor(QPalette::Base, colourFromProfile(display_.editBackground));
   e->setPalette(p);
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   if (QFontDatabase::hasFamily(display_.editFont.faceName))
@@ -786,6 +799,7 @@ void MainFrame::saveToProfile() {
   placement.save(settings, QStringLiteral("MainFrame"));
   settings.setValue(kRecentSection + QStringLiteral("/Files"), recentFiles_);
   options_.saveIfChanged(settings, loadedOptions_);
+  currentCustomColours().save(settings);
   marks_.save(settings);
   group_->saveRecent(settings);
 }

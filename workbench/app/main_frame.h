@@ -83,6 +83,8 @@ class MainFrame : public QMainWindow {
   void createMenus();
   void createToolbars();
   void createStatusBar();
+  // Flat or raised toolbar buttons, as the display options say.
+  void applyToolbarStyle();
   QMenu* buildPopup(int popupId, QWidget* parent);
   void bindHandlers();
   void updateCommandStates();

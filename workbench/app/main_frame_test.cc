@@ -2,6 +2,7 @@
 // and with fake ones, tag jumps, line marks and the hand-over between instances.
 #include <QAction>
 #include <QApplication>
+#include <QColorDialog>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
@@ -10,6 +11,8 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 
 #include "app/analysis_dialog.h"
@@ -320,6 +323,43 @@ class MainFrameTest : public QObject {
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("int x;\n"));
+  }
+
+  // Flat toolbars need the newer common controls; the colour dialog's custom
+  // colours come from the profile and go back to it at close.
+  void displayOptionsFromTheProfile_data() {
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<bool>("flat");
+    QTest::newRow("default: raised") << QString() << QString() << false;
+    QTest::newRow("flat") << QStringLiteral("1") << QString() << true;
+    QTest::newRow("flat, old controls") << QStringLiteral("1") << QStringLiteral("1003") << false;
+  }
+  void displayOptionsFromTheProfile() {
+    QFETCH(QString, flags);
+    QFETCH(QString, mode);
+    QFETCH(bool, flat);
+    QSettings settings(QStringLiteral("Pellwick"), QStringLiteral("VeldraC"));
+    if (!flags.isEmpty()) settings.setValue(QStringLiteral("TBOpt/Flags"), flags);
+    if (!mode.isEmpty()) settings.setValue(QStringLiteral("cmndll/mode"), mode);
+    const QString colours = QStringLiteral("255,65280,16711680,1,2,3,4,5,6,7,8,9,10,11,12,13");
+    settings.setValue(QStringLiteral("CustomColor/Color"), colours);
+    settings.sync();
+    {
+      MainFrame frame;
+      QCOMPARE(QColorDialog::customColor(1), QColor(0, 255, 0));
+      const auto buttons = frame.toolbar(kCmdViewStandardBar)->findChildren<QToolButton*>();
+      QVERIFY(buttons.size() > 5);
+      for (QToolButton* b : buttons) QCOMPARE(b->autoRaise(), flat);
+      QColorDialog::setCustomColor(0, QColor(0x10, 0x20, 0x30));
+      QVERIFY(frame.close());
+    }
+    settings.sync();
+    QCOMPARE(settings.value(QStringLiteral("CustomColor/Color")).toString(),
+             QStringLiteral("3153936,65280,16711680,1,2,3,4,5,6,7,8,9,10,11,12,13"));
+    settings.remove(QStringLiteral("TBOpt"));
+    settings.remove(QStringLiteral("cmndll"));
+    settings.remove(QStringLiteral("CustomColor"));
   }
 
   void secondInstanceHandsOverAGroup() {

@@ -56,6 +56,8 @@ void ResultLoader::appendPiece() {
     QTextCursor end(editor_->document());
     end.movePosition(QTextCursor::End);
     end.insertText(text);
+    // The result being shown is no edit: closing it meanwhile asks nothing.
+    editor_->document()->setModified(false);
   }
   // The caret stays at the top, where a freshly opened document starts.
   if (first) editor_->moveCursor(QTextCursor::Start);
