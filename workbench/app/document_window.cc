@@ -110,6 +110,9 @@ bool DocumentWindow::maybeSave() {
 
 void DocumentWindow::closeEvent(QCloseEvent* event) {
   if (maybeSave()) {
+    // A result still being read stops now and its file goes with it; the
+    // window itself is deleted only later.
+    delete loader_;
     event->accept();
   } else {
     event->ignore();
