@@ -45,7 +45,7 @@ void resetCandidate(FunctionDatabase& db) {
   c.inBody = c.awaitingBody = c.headerSeen = false;
   c.collectedLines = 0;
   c.currentName.clear();
-  c.callees.clear();
+  if (!c.callees.empty()) c.callees.clear();  // clear() sweeps every bucket
   db.functionCounters = {};
 }
 
@@ -201,7 +201,7 @@ int finishLine(Engine& e, std::string& raw, std::string_view stripped,
 }
 
 bool nextLineOpensParen(const FunctionDatabase& db) {
-  const std::string* next = db.lineReader ? db.lineReader->peek() : nullptr;
+  const std::string_view* next = db.lineReader ? db.lineReader->peek() : nullptr;
   return next && startsWith(skipBlanks(*next), '(');
 }
 
@@ -228,7 +228,8 @@ int headerLine(Engine& e, std::string& raw, std::string_view stripped,
     abandonCandidate(db, body);
     return 0;
   }
-  bool declaration = stripped.find_first_of(";\\+-/<>") != npos;
+  static constexpr ByteSet kDeclarationMarks(";\\+-/<>");
+  bool declaration = kDeclarationMarks.findIn(stripped) != npos;
   if (!c.headerSeen) {
     std::size_t paren = stripped.find('(');
     if (paren == npos) {
@@ -302,7 +303,7 @@ int braceBalance(std::string_view s) {
   return balance;
 }
 
-int addCalleeNames(std::string_view s, BodySlot& names, std::unordered_set<std::string>& seen) {
+int addCalleeNames(std::string_view s, BodySlot& names, NameSet& seen) {
   static constexpr CallNameRules kRules{isCNameChar, isCReservedWord, isValidCName};
   return addParenthesisCallees(s, kRules, names, seen);
 }
@@ -336,8 +337,7 @@ void cStripLine(Engine& e, std::string_view raw, std::string& out) {
       out += ch;
     }
   }
-  std::string_view t = trim(out);
-  if (t.size() != out.size()) out = std::string(t);
+  trimInPlace(out);
 }
 
 void cBeginFile(Engine& e) {

@@ -53,7 +53,7 @@ int braceBalance(std::string_view text);
 // Appends the names called on `stripped` that `seen` does not hold yet to
 // `names` and `seen`; returns how many were added.
 int addCalleeNames(std::string_view stripped, BodySlot& names,
-                   std::unordered_set<std::string>& seen);
+                   NameSet& seen);
 
 // The four operations of the C/C++ row of the scanner table.
 void cStripLine(Engine& e, std::string_view raw, std::string& stripped);
