@@ -14,7 +14,6 @@
 #include "core/text.h"
 #include "core/variables.h"
 #include "reports/include_tree.h"
-#include "reports/include_tree.h"
 
 namespace mora {
 

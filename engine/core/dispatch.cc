@@ -4,9 +4,9 @@
 
 #include "core/command_tables.h"
 #include "core/engine.h"
-#include "core/output.h"
 #include "core/exit.h"
 #include "core/messages.h"
+#include "core/output.h"
 #include "core/reader.h"
 #include "core/text.h"
 

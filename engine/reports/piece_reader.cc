@@ -59,8 +59,7 @@ void PieceReader::refill() {
   std::memmove(buffer_.get(), buffer_.get() + begin_, rest);
   begin_ = 0;
   end_ = rest;
-  while (!atEnd_ && end_ - begin_ < max_)
-    end_ += readBlock(buffer_.get() + end_, size_ - end_);
+  while (!atEnd_ && end_ - begin_ < max_) end_ += readBlock(buffer_.get() + end_, size_ - end_);
 }
 
 bool PieceReader::next(std::string_view& piece) {

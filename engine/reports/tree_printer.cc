@@ -159,7 +159,7 @@ class TreeWriter {
   const TreeOptions& options_;
   const TreeSink& sink_;
   const LinePieces& pieces_;
-  std::vector<int> parents_;                  // parent count of node k, up to 2
+  std::vector<int> parents_;                   // parent count of node k, up to 2
   std::vector<std::vector<long>> childNodes_;  // node index of each child, -1 for a leaf
   std::string line_;                           // the line being built, reused
   std::vector<bool> callsItself_;
