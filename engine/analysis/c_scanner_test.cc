@@ -100,6 +100,13 @@ TEST(CStripLine, RemovesCommentsAcrossLinesAndMarksCommentLines) {
   t.engine.functions.inBlockComment = false;
   cStripLine(t.engine, "p = \x81/x; \x81*y\n", out);  // second bytes start no comment
   EXPECT_EQ(out, "p = \x81/x; \x81*y");
+  // Inside a comment a second byte "*" closes nothing; several comments on
+  // one line; a lead byte at the very end is kept as it is.
+  cStripLine(t.engine, "a /* \x81*/ still */ b /**/c/* x */ \x81\n", out);
+  EXPECT_EQ(out, "a  b c \x81");
+  EXPECT_FALSE(t.engine.functions.inBlockComment);
+  cStripLine(t.engine, "x/", out);  // a lone "/" at the end is text
+  EXPECT_EQ(out, "x/");
 }
 
 TEST_F(CScannerTest, OneLineBodyEndsOnItsLineOnlyWithBracesOn) {

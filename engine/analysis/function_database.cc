@@ -8,6 +8,7 @@
 #include "analysis/pascal_scanner.h"
 #include "analysis/source_files.h"
 #include "analysis/source_line_reader.h"
+#include "analysis/wildcard.h"
 #include "core/engine.h"
 #include "core/text.h"
 

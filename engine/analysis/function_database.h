@@ -12,7 +12,6 @@
 #include <unordered_set>
 #include <vector>
 
-#include "analysis/wildcard.h"
 #include "core/limits.h"
 #include "core/settings.h"
 
@@ -20,6 +19,7 @@ namespace mora {
 
 class Engine;
 class SourceLineReader;
+class WildcardPattern;
 
 // What a scan collects per function.
 enum class ScanMode {
@@ -52,7 +52,7 @@ struct FunctionPattern {
   std::string pattern;
   std::string newName{kNoNewName};
   // The pattern compiled on its first match and kept while the command runs.
-  mutable std::shared_ptr<const WildcardPattern> compiled;
+  mutable std::shared_ptr<const WildcardPattern> compiled = nullptr;
 };
 using FunctionPatternList = std::vector<FunctionPattern>;
 

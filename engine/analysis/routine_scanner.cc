@@ -31,6 +31,7 @@ std::size_t findOpenParenthesis(std::string_view s, std::size_t from) {
 
 int addParenthesisCallees(std::string_view s, const CallNameRules& rules, BodySlot& names,
                           NameSet& seen) {
+  if (s.find('(') == npos) return 0;  // most lines call nothing
   int added = 0;
   std::size_t start = 0;
   for (std::size_t pos = findOpenParenthesis(s, start); pos != npos;

@@ -255,7 +255,6 @@ void executeLine(Engine& e, std::string_view text) {
   for (std::string& piece : splitStatements(text)) {
     std::string statement(trim(piece));
     if (statement.empty()) continue;
-    flushOutputIfDue(e);
     if (e.out.trace) *e.out.trace << statement << " ;\n";
     if (!expandAlias(e, statement)) continue;
     if (!applyHistory(e, statement)) continue;

@@ -31,6 +31,7 @@ class ByteSet {
   constexpr explicit ByteSet(std::string_view bytes) {
     for (char c : bytes) member_[static_cast<unsigned char>(c)] = true;
   }
+  constexpr void add(char c) { member_[static_cast<unsigned char>(c)] = true; }
   constexpr bool contains(char c) const { return member_[static_cast<unsigned char>(c)]; }
   // The position of the first byte of `s` in the set, or npos.
   constexpr std::size_t findIn(std::string_view s) const {
