@@ -17,7 +17,9 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 mora=${1:-$root/build/release/bin/mora}
 rounds=${MORA_BENCH_ROUNDS:-5}
+# Beside the checkout, or beside the folder of worktrees.
 corpus=${MORA_CORPUS:-$root/../shared/corpus}
+[ -d "$corpus" ] || [ -n "${MORA_CORPUS:-}" ] || corpus=$root/../../shared/corpus
 if [ ! -x "$mora" ]; then
   echo "skipped: no mora binary at $mora (build the release preset or pass its path)"
   exit 0
@@ -44,15 +46,18 @@ echo "lua: $(wc -l < "$work/lua.lst") .c files, $(lines "$work/lua.lst") lines;"
   "curl/lib: $(wc -l < "$work/curllib.lst") .c files; curl: $(wc -l < "$work/curl.lst")" \
   ".c/.h files, $(lines "$work/curl.lst") lines; $rounds interleaved rounds"
 
-# sample NAME COMMAND...: one run's wall milliseconds and peak KiB, appended
-# to NAME's samples. Output goes to a file, as a report's reader would take it.
+# sample NAME COMMAND...: one run's wall microseconds, peak KiB and processor
+# time (user and system, seconds), appended to NAME's samples. On a busy
+# machine the processor time is the steadier measure. Output goes to a file,
+# as a report's reader would take it.
 sample() {
   name=$1
   shift
   start=$(date +%s%N)
-  /usr/bin/time -f '%M' -o "$work/rss" "$@" > "$work/out" 2> /dev/null || true
+  /usr/bin/time -f '%M %U %S' -o "$work/rss" "$@" > "$work/out" 2> /dev/null || true
   end=$(date +%s%N)
-  echo "$(((end - start) / 1000)) $(tail -n 1 "$work/rss")" >> "$work/$name.samples"
+  echo "$(((end - start) / 1000)) $(tail -n 1 "$work/rss")" |
+    awk '{ printf "%d %d %d\n", $1, $2, ($3 + $4) * 1000000 }' >> "$work/$name.samples"
 }
 
 # median NAME COLUMN: the median of one column of NAME's samples.
@@ -93,12 +98,17 @@ ratio() {
   fi
   mt=$(median "$2" 1)
   pt=$(median "$3" 1)
-  awk -v l="$1" -v mt="$mt" -v pt="$pt" -v mm="$(median "$2" 2)" -v pm="$(median "$3" 2)" -v g="$4" \
-    'BEGIN { printf "%-34s %7.1f ms %7.1f ms  %6.2fx (goal %s)  %7d KiB %7d KiB\n", l, mt / 1000, pt / 1000, pt / mt, g, mm, pm }'
+  mc=$(median "$2" 3)
+  pc=$(median "$3" 3)
+  awk -v l="$1" -v mt="$mt" -v pt="$pt" -v mc="$mc" -v pc="$pc" -v mm="$(median "$2" 2)" \
+    -v pm="$(median "$3" 2)" -v g="$4" 'BEGIN {
+      cpu = mc > 0 ? sprintf("%6.2fx", pc / mc) : "     -"
+      printf "%-34s %7.1f %7.1f ms %6.2fx  cpu %7.0f %7.0f ms %s  (goal %s)  %6d %6d KiB\n",
+        l, mt / 1000, pt / 1000, pt / mt, mc / 1000, pc / 1000, cpu, g, mm, pm }'
 }
 
 echo "load: $(cut -d' ' -f1-3 /proc/loadavg)"
-printf '%-34s %10s %10s  %-18s  %11s %11s\n' "work (mora vs peer)" "mora" "peer" "ratio" "mora peak" "peer peak"
+echo "columns: wall mora, peer, ratio; processor time mora, peer, ratio; peak memory mora, peer"
 ratio "ftree lua vs cflow --brief" ftree-lua cflow-lua ">=5"
 ratio "rtree lua vs cflow --reverse" rtree-lua cflowr-lua ">=5"
 ratio "ftree curl/lib vs cflow --brief" ftree-curllib cflow-curllib ">=10"
@@ -108,7 +118,9 @@ ratio "tags curl vs ctags -x" tags-curl ctags-curl ">=4"
 ratio "find curl vs grep -n -F" find-curl grep-curl ">=0.83"
 awk -v t1="$(median count-curl 1)" -v t8="$(median count-curl8 1)" \
   -v m1="$(median count-curl 2)" -v m8="$(median count-curl8 2)" \
-  'BEGIN { printf "count, 8x the input: %.2fx the time (goal <=8.5), %.2fx the peak memory\n", t8 / t1, m8 / m1 }'
-awk -v t="$(median exit 1)" -v m="$(median exit 2)" \
-  'BEGIN { printf "start-up (exit alone): %.1f ms, %d KiB\n", t / 1000, m }'
+  -v c1="$(median count-curl 3)" -v c8="$(median count-curl8 3)" \
+  'BEGIN { printf "count, 8x the input: %.2fx the wall time, %.2fx the processor time (goal <=8.5), %.2fx the peak memory\n",
+    t8 / t1, (c1 > 0 ? c8 / c1 : 0), m8 / m1 }'
+awk -v t="$(median exit 1)" -v c="$(median exit 3)" -v m="$(median exit 2)" \
+  'BEGIN { printf "start-up (exit alone): %.1f ms wall, %.1f ms processor, %d KiB\n", t / 1000, c / 1000, m }'
 echo "load: $(cut -d' ' -f1-3 /proc/loadavg)"
