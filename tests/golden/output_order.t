@@ -82,8 +82,8 @@ when it ends by exit:
     FIEU002 : Unknown command: bogus (help alone lists the commands)
   exit 1
 
-The run that stops at the 9 999th message, and the run stopped by an
-interrupt, still show what they printed before their last message:
+The run that stops at the 9 999th message, and the run stopped by a
+signal, still show what they printed before their last message:
 
   $ (echo 'echo "before"'; yes bogus | head -n 10001) > limit.mora
   $ "$MORA" -vd1 -nd -nh -f limit.mora > both.txt 2>&1
@@ -99,7 +99,16 @@ interrupt, still show what they printed before their last message:
   >   $x = 1
   > }
   > SCRIPT
-  $ timeout --preserve-status -s INT 3 "$MORA" -vd1 -nd -nh -f loop.mora > both.txt 2>&1
+  $ "$MORA" -vd1 -nd -nh -f loop.mora > both.txt 2>&1 &
+  $ pid=$!
+
+While the loop runs, what was printed before it reaches the file within a
+moment, without waiting for the end:
+
+  $ for i in $(seq 1200); do grep -q before both.txt && break; sleep 0.1; done
+  $ cat both.txt
+  before
+  $ kill -TERM $pid; wait $pid
   $ cat both.txt
   before
   Terminated by User.
