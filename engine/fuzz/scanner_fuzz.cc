@@ -86,8 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream file("input.src", std::ios::binary | std::ios::trunc);
     file << text;
   }
-  if (e.settings.language != mora::ScanLanguage::C && mode == mora::ScanMode::FunctionText)
-    walkLineActions(e.settings.language, text);
+  if (e.settings.language != mora::ScanLanguage::C) walkLineActions(e.settings.language, text);
   mora::BodyTable body;
   mora::EntryList entries;
   mora::startCommandScan(e);
