@@ -1,7 +1,7 @@
 #!/bin/sh
 # Times the Basic and Pascal scanners of the release binary next to Universal
-# Ctags on the same files: `tags` against `ctags -x`, plus `list` and `count`
-# and the scanners' linearity (the Pascal files once and twice).
+# Ctags on the same files: `tags` against `ctags -x`, plus `list`, `action`
+# and `count` and the scanners' linearity (the Pascal files once and twice).
 #  - Basic: the vb6 corpus beside the checkout (../shared/corpus/vb6, or
 #    MORA_CORPUS/vb6);
 #  - Pascal: Debian's fpc-source-3.2.2 unpacked under /tmp/fpc
@@ -39,6 +39,11 @@ bench() {
   fi
   run "mora list" "$mora" -vd1 -nd -nh "set language $1; list * from <$3>"
   run "mora count" "$mora" -vd1 -nd -nh "set language $1; count * from <$3>"
+  # The action diagram of every routine, drawn in ASCII from a directory of
+  # its own (the work and intermediate files land there).
+  mkdir -p "$work/action"
+  (cd "$work/action" && export TMP="$work/action" && run "mora action" "$mora" -vd1 -nd -nh \
+    "set language $1; set line ascii; action * from <$3>")
   cat "$3" "$3" > "$work/twice.lst"
   run "mora count (files twice)" "$mora" -vd1 -nd -nh "set language $1; count * from <$work/twice.lst>"
 }

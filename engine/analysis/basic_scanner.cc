@@ -150,17 +150,13 @@ int addBasicCallees(std::string_view s, RoutineScanState& state, BodySlot& names
   return added;
 }
 
-void basicStripLine(Engine& e, std::string_view raw, std::string& out) {
-  FunctionDatabase& db = e.functions;
+bool stripBasicLine(std::string_view raw, std::string& out) {
   out.clear();
   std::string_view line = raw.substr(0, std::min(raw.find('\n'), raw.size()));
   std::string_view lead = skipBlanks(line);
   bool remark = !lead.empty() && (lead.front() == 'r' || lead.front() == 'R') &&
                 equalsNoCase(wordAt(lead, 0), "rem");
-  if ((!lead.empty() && lead.front() == '\'') || remark) {
-    db.lineHadComment = true;
-    return;
-  }
+  if ((!lead.empty() && lead.front() == '\'') || remark) return true;
   std::size_t cut = line.size();
   bool inString = false;
   for (std::size_t i = 0; i < line.size(); ++i) {
@@ -170,11 +166,15 @@ void basicStripLine(Engine& e, std::string_view raw, std::string& out) {
       inString = !inString;
     } else if (!inString && line[i] == '\'') {
       cut = i;
-      db.lineHadComment = true;
       break;
     }
   }
   out.assign(trim(line.substr(0, cut)));
+  return cut < line.size();
+}
+
+void basicStripLine(Engine& e, std::string_view raw, std::string& out) {
+  if (stripBasicLine(raw, out)) e.functions.lineHadComment = true;
 }
 
 void basicBeginFile(Engine& e) { resetRoutine(e.functions); }

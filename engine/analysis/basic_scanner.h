@@ -102,6 +102,10 @@ std::string_view basicHeaderName(std::string_view stripped);
 // returns how many were added.
 int addBasicCallees(std::string_view stripped, RoutineScanState& state, BodySlot& names);
 
+// Removes the comment of `raw` (a quote outside strings, or "Rem") and the
+// blanks around what is left, into `out`; true when the line held a comment.
+bool stripBasicLine(std::string_view raw, std::string& out);
+
 // The four operations of the Basic row of the scanner table.
 void basicStripLine(Engine& e, std::string_view raw, std::string& stripped);
 void basicBeginFile(Engine& e);

@@ -98,41 +98,39 @@ int addPascalCallees(std::string_view s, RoutineScanState& state, BodySlot& name
   return added + addParenthesisCallees(s, kRules, names, state.callees);
 }
 
-void pascalStripLine(Engine& e, std::string_view raw, std::string& out) {
+bool stripPascalLine(std::string_view raw, bool& inComment, int& commentKind, std::string& out) {
   constexpr std::size_t none = std::string_view::npos;
-  FunctionDatabase& db = e.functions;
-  RoutineScanState& state = db.routine;
   out.clear();
-  if (state.inComment) db.lineHadComment = true;
+  bool hadComment = inComment;
   std::size_t n = std::min(raw.find('\n'), raw.size());
   // Text outside comments is copied in runs; `copyFrom` starts the open run.
-  std::size_t copyFrom = state.inComment ? none : 0;
+  std::size_t copyFrom = inComment ? none : 0;
   for (std::size_t i = 0; i < n; ++i) {
     char ch = raw[i];
     char next = i + 1 < n ? raw[i + 1] : '\0';
     if (isSjisLead(ch) && i + 1 < n) {
       ++i;  // both bytes of the character stay together, in a comment or not
-    } else if (state.inComment) {
-      if (state.commentKind == 1 && ch == '*' && next == ')') {
-        state.inComment = false;
+    } else if (inComment) {
+      if (commentKind == 1 && ch == '*' && next == ')') {
+        inComment = false;
         copyFrom = ++i + 1;
-      } else if (state.commentKind == 2 && ch == '}') {
-        state.inComment = false;
+      } else if (commentKind == 2 && ch == '}') {
+        inComment = false;
         copyFrom = i + 1;
       }
     } else if ((ch == '(' && next == '*') || ch == '{' || (ch == '/' && next == '/')) {
       out.append(raw.substr(copyFrom, i - copyFrom));
-      db.lineHadComment = true;
+      hadComment = true;
       if (ch == '/') {
         copyFrom = none;
         break;
       }
-      state.inComment = true;
-      state.commentKind = ch == '{' ? 2 : 1;
+      inComment = true;
+      commentKind = ch == '{' ? 2 : 1;
       if (ch == '(') ++i;
     }
   }
-  if (!state.inComment && copyFrom != none && copyFrom < n)
+  if (!inComment && copyFrom != none && copyFrom < n)
     out.append(raw.substr(copyFrom, n - copyFrom));
   std::string_view t = trim(out);
   if (t.size() != out.size()) {
@@ -140,6 +138,13 @@ void pascalStripLine(Engine& e, std::string_view raw, std::string& out) {
     out.resize(lead + t.size());
     out.erase(0, lead);
   }
+  return hadComment;
+}
+
+void pascalStripLine(Engine& e, std::string_view raw, std::string& out) {
+  RoutineScanState& state = e.functions.routine;
+  if (stripPascalLine(raw, state.inComment, state.commentKind, out))
+    e.functions.lineHadComment = true;
 }
 
 void pascalBeginFile(Engine& e) {

@@ -127,6 +127,12 @@ std::string_view pascalHeaderName(std::string_view raw, std::string_view strippe
 // returns how many were added.
 int addPascalCallees(std::string_view stripped, RoutineScanState& state, BodySlot& names);
 
+// Removes the comments of `raw` ("//" to the end, "{...}" and "(*...*)",
+// which may run over lines: `inComment` and `commentKind` carry an open one
+// from line to line) and the blanks around what is left, into `out`; true
+// when the line held a comment or lay inside one.
+bool stripPascalLine(std::string_view raw, bool& inComment, int& commentKind, std::string& out);
+
 // The four operations of the Pascal row of the scanner table.
 void pascalStripLine(Engine& e, std::string_view raw, std::string& stripped);
 void pascalBeginFile(Engine& e);

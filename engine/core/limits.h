@@ -138,6 +138,10 @@ inline constexpr std::size_t kActionTokenRing = 32;   // tokens the tokenizer ke
 inline constexpr std::size_t kActionPendingMax =
     1024;  // pending line written out early beyond this
 
+// Action diagrams: the Basic and Pascal structure stage reads source lines in
+// pieces of this size; the rest of a longer line is a line of its own.
+inline constexpr std::size_t kActionSourceLineMax = 2047;
+
 // Preprocessor conditionals.
 inline constexpr std::size_t kDefineRecordsMax = 512;  // records of the define table
 inline constexpr std::size_t kDefineLineMax = 1023;    // define file lines

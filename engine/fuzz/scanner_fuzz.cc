@@ -1,7 +1,9 @@
 // libFuzzer target for the language scanners. The first byte chooses the
 // language and the scan mode; the rest is written to a source file and
 // scanned. Checks that every line is counted exactly once and that entries
-// and body slots stay paired.
+// and body slots stay paired. Basic and Pascal text is also walked by the
+// line-based action stage, whose records must read back with each nest
+// within the number of lines walked.
 #include <unistd.h>
 
 #include <array>
@@ -14,6 +16,9 @@
 
 #include "analysis/function_database.h"
 #include "core/engine.h"
+#include "core/limits.h"
+#include "reports/action_record.h"
+#include "reports/line_action_walker.h"
 #include "sandbox_platform.h"
 
 namespace {
@@ -42,6 +47,31 @@ long physicalLines(const std::string& text) {
   return lines + (!text.empty() && text.back() != '\n');
 }
 
+// Walks `text` with the action stage of `language` and checks its records.
+void walkLineActions(mora::ScanLanguage language, const std::string& text) {
+  std::string records;
+  mora::ActionRecordWriter writer([&records](std::string_view bytes) {
+    records.append(bytes);
+    return true;
+  });
+  std::istringstream in(text);
+  if (language == mora::ScanLanguage::Basic) {
+    mora::walkBasicActions(in, writer);
+  } else {
+    mora::walkPascalActions(in, writer);
+  }
+  if (!writer.finish()) std::abort();
+  std::istringstream back(records);
+  mora::ActionRecordReader reader(back, mora::kActionFieldSeparator, mora::kActionRecordEnd);
+  long count = 0;
+  long pieces = static_cast<long>(text.size() / mora::kActionSourceLineMax) + physicalLines(text);
+  for (mora::ActionRecord r; reader.next(r); ++count) {
+    if (r.level < 0 || r.level > 1 || r.nest < 0 || r.nest > pieces) std::abort();
+  }
+  // One record per line, two for a one-line "If": never more.
+  if (count > 2 * pieces) std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -56,6 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream file("input.src", std::ios::binary | std::ios::trunc);
     file << text;
   }
+  if (e.settings.language != mora::ScanLanguage::C) walkLineActions(e.settings.language, text);
   mora::BodyTable body;
   mora::EntryList entries;
   mora::startCommandScan(e);

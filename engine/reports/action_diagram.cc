@@ -10,6 +10,7 @@
 #include "reports/action_record.h"
 #include "reports/c_action_walker.h"
 #include "reports/html_writers.h"
+#include "reports/line_action_walker.h"
 
 namespace mora {
 
@@ -60,9 +61,22 @@ class IntermediateFile {
 
 using StructureStage = void (*)(std::istream&, ActionRecordWriter&);
 
-// The structure stage of each language. Basic and Pascal draw with the C
-// stage until their line-based stages exist.
-StructureStage structureStage(ScanLanguage) { return walkCActions; }
+struct LanguageStage {
+  ScanLanguage language;
+  StructureStage stage;
+};
+
+// The line-based stages; every other language is drawn by the C stage.
+constexpr LanguageStage kLineStages[] = {
+    {ScanLanguage::Basic, walkBasicActions},
+    {ScanLanguage::Pascal, walkPascalActions},
+};
+
+StructureStage structureStage(ScanLanguage language) {
+  for (const LanguageStage& s : kLineStages)
+    if (s.language == language) return s.stage;
+  return walkCActions;
+}
 
 // Reads "actprt.ini" from the current directory, or the built-in set of the
 // line setting when there is none.
