@@ -3,7 +3,8 @@
 # wine64, then the transcripts of the Windows-only rules (tests/windows/).
 # Output is compared with each CR LF folded to LF. Transcripts that need a
 # POSIX system are skipped, each with its reason. Without mingw-w64, wine64
-# or cram the whole run is skipped with a message.
+# or cram the whole run is skipped with a message. Transcript files given as
+# arguments run alone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -34,41 +35,58 @@ bin=$root/build/windows/bin
 # the whole run, so each start of mora.exe takes a fraction of a second.
 export WINEPREFIX=$root/build/windows/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineserver=$(dirname "$(readlink -f "$wine")")/wineserver
-"$wineserver" -p
+"$wineserver" -p 2>/dev/null || true  # already running for this prefix
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
 "$wine" cmd /c exit 0 >/dev/null 2>&1
 
-# $MORA for the transcripts: mora.exe under wine, each CR LF folded to LF.
-# When both streams go to one place (as in a transcript) one filter keeps
-# their order.
+# $MORA for the transcripts: mora.exe under wine, each CR LF folded to LF,
+# interrupts passed on (see scripts/mora_wine.py).
 wrapper=$root/build/windows/mora-wine
 cat >"$wrapper" <<WRAP
-#!/usr/bin/env bash
-set -o pipefail
-fold() { sed -u 's/\r\$//'; }
-if [ /proc/self/fd/1 -ef /proc/self/fd/2 ]; then
-  "$wine" "$bin/mora.exe" "\$@" 2>&1 | fold
-else
-  { "$wine" "$bin/mora.exe" "\$@" 2> >(fold >&2); } | fold
-fi
+#!/bin/sh
+exec python3 "$root/scripts/mora_wine.py" "$wine" "$bin/mora.exe" "\$@"
 WRAP
 chmod +x "$wrapper"
 
-failed=() passed=0
-for t in tests/golden/*.t tests/windows/*.t; do
+# Each transcript runs in its own cram, several at once: most of the time is
+# wine starting mora.exe, which waits on the wine server rather than the CPU.
+jobs=${MORA_WINE_JOBS:-4}
+results=$root/build/windows/results
+rm -rf "$results" && mkdir -p "$results"
+run_transcript() {
+  local t=$1 name started
+  name=$(basename "$t" .t)
+  started=$SECONDS
+  if MORA=$wrapper MORA_EXE=$bin/mora.exe WINE=$wine EXAMPLES=$root/examples \
+     GOLDEN=$root/tests/golden TEMPLATES=$root/workbench/templates \
+     "$cram" -q --shell=/bin/bash "$t" >"$results/$name.log" 2>&1; then
+    echo "pass $name ($((SECONDS - started)) s)"
+  else
+    echo "FAIL $name ($((SECONDS - started)) s)"
+    touch "$results/$name.failed"
+  fi
+}
+
+# Names of transcripts on the command line run those alone.
+transcripts=(tests/golden/*.t tests/windows/*.t)
+if (($#)); then transcripts=("$@"); fi
+for t in "${transcripts[@]}"; do
   name=$(basename "$t" .t)
   if [ -n "${skip[$name]:-}" ]; then
     echo "skip $name: ${skip[$name]}"
     continue
   fi
-  if MORA=$wrapper MORA_EXE=$bin/mora.exe WINE=$wine EXAMPLES=$root/examples \
-     GOLDEN=$root/tests/golden TEMPLATES=$root/workbench/templates \
-     "$cram" -q --shell=/bin/bash "$t" >"build/windows/$name.log" 2>&1; then
-    passed=$((passed + 1))
-  else
-    failed+=("$name")
-    cat "build/windows/$name.log"
-  fi
+  while (($(jobs -rp | wc -l) >= jobs)); do wait -n || true; done
+  run_transcript "$t" &
 done
-echo "test_windows: $passed passed, ${#failed[@]} failed${failed:+: ${failed[*]}}"
+wait
+
+failed=()
+for f in "$results"/*.failed; do
+  [ -e "$f" ] || continue
+  name=$(basename "$f" .failed)
+  failed+=("$name")
+  cat "$results/$name.log"
+done
+echo "test_windows: ${#failed[@]} failed${failed:+: ${failed[*]}}"
 ((${#failed[@]} == 0))
