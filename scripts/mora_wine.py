@@ -20,12 +20,19 @@ import threading
 
 
 def fold(source, sink):
-    """Copies `source` to `sink` line by line with each CR LF made LF."""
+    """Copies `source` to `sink` line by line with each CR LF made LF. When
+    the reader goes away (as "| head" does), the rest is read and dropped so
+    that mora.exe is not left blocked on a full pipe."""
     for line in iter(source.readline, b""):
+        if sink is None:
+            continue
         if line.endswith(b"\r\n"):
             line = line[:-2] + b"\n"
-        sink.write(line)
-        sink.flush()
+        try:
+            sink.write(line)
+            sink.flush()
+        except BrokenPipeError:
+            sink = None
 
 
 def same_destination():
