@@ -19,18 +19,6 @@ namespace {
 
 volatile std::sig_atomic_t gInterrupted = 0;
 
-extern "C" void onSignal(int) { gInterrupted = 1; }
-
-// Without SA_RESTART, so that a blocking read returns and the read loop sees
-// the signal at once.
-void installSignalHandlers() {
-  struct sigaction action {};
-  action.sa_handler = onSignal;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
-}
-
 // Standard output stays line-buffered on a terminal; elsewhere it is written
 // in large blocks and flushed where a reader could tell (before messages, the
 // prompt, input and shell commands, and at the end). std::cout passes
@@ -47,9 +35,9 @@ void bufferStandardOutput() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  installSignalHandlers();
+  mora::installInterruptHandler(&gInterrupted);
   bufferStandardOutput();
-  auto platform = mora::makePosixPlatform();
+  auto platform = mora::makeHostPlatform();
   mora::Engine engine(*platform, std::cin, std::cout, std::cerr);
   engine.setInterruptFlag(&gInterrupted);
   std::vector<std::string> args(argv, argv + argc);

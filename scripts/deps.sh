@@ -2,14 +2,16 @@
 # Installs the Debian packages the build and the tests need, if any is missing.
 # The workbench and installer need Qt 6; their headless tests and screenshots
 # need Xvfb and a CJK font; the desktop registration tests need the
-# freedesktop.org tools. "deps.sh engine" installs only what building the
+# freedesktop.org tools; the Windows engine is cross-built with mingw-w64
+# and tested under wine64. "deps.sh engine" installs only what building the
 # engine alone needs.
 set -euo pipefail
 packages=(cmake ninja-build g++)
 if [ "${1:-all}" != engine ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev python3-cram
     qt6-base-dev libqscintilla2-qt6-dev xvfb xauth fonts-noto-cjk
-    desktop-file-utils shared-mime-info xdg-utils xdg-user-dirs dpkg-dev)
+    desktop-file-utils shared-mime-info xdg-utils xdg-user-dirs dpkg-dev
+    g++-mingw-w64-x86-64-posix wine64)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and
-# runs every test: unit tests and golden transcripts.
+# runs every test: unit tests and golden transcripts; then cross-builds the
+# Windows engine and runs the transcripts under wine64.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
+scripts/test_windows.sh

@@ -1,14 +1,15 @@
 #include "analysis/directory_walker.h"
 
 #include "core/platform.h"
+#include "core/platform/paths.h"
 
 namespace mora {
 
 bool DirectoryWalker::open(std::string directory) {
   close();
   if (directory.empty()) return false;
-  // The root keeps its "/": without it the name would be empty.
-  if (directory.size() > 1 && directory.back() == '/') directory.pop_back();
+  // A root keeps its separator: without it the name would be empty.
+  directory = withoutTrailingSeparators(directory);
   if (directory != "." && !platform_.isDirectory(directory)) return false;
   directory_ = std::move(directory);
   state_ = State::Opened;

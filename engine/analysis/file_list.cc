@@ -11,6 +11,7 @@
 #include "core/limits.h"
 #include "core/line_reader.h"
 #include "core/messages.h"
+#include "core/platform/paths.h"
 #include "core/text.h"
 #include "core/variables.h"
 
@@ -163,20 +164,16 @@ struct WalkPlan {
 std::optional<WalkPlan> planWalk(Engine& e, const std::string& name) {
   WalkPlan plan;
   if (e.platform.isDirectory(name)) {
-    plan.directory = name.back() == '/' ? name : name + "/";
+    plan.directory = withTrailingSeparator(name);
     plan.prefix = plan.directory;
     plan.mask = "*";
   } else if (name.find_first_of("?*") != std::string::npos) {
-    // Only "/" separates the directory part: a backslash is a name character.
-    std::size_t slash = name.rfind('/');
-    if (slash == std::string::npos) {
-      plan.directory = ".";
-      plan.mask = name;
-    } else {
-      plan.directory = name.substr(0, slash + 1);
-      plan.prefix = plan.directory;
-      plan.mask = name.substr(slash + 1);
-    }
+    // The mask is the last component alone, so a separator never reaches
+    // the wildcard matcher, where a backslash escapes the next byte.
+    std::size_t start = nameStart(name);
+    plan.directory = start == 0 ? std::string(".") : name.substr(0, start);
+    plan.prefix = name.substr(0, start);
+    plan.mask = name.substr(start);
   } else {
     return std::nullopt;
   }

@@ -10,6 +10,7 @@
 #include "analysis/source_line_reader.h"
 #include "analysis/wildcard.h"
 #include "core/engine.h"
+#include "core/platform/paths.h"
 #include "core/text.h"
 
 namespace mora {
@@ -109,8 +110,7 @@ ScanMode textScanMode(LibraryMode mode) {
 
 std::string displayFileName(const Engine& e, std::string_view fileName) {
   if (e.settings.fullpath) return std::string(fileName);
-  std::size_t slash = fileName.find_last_of('/');
-  return std::string(slash == std::string_view::npos ? fileName : fileName.substr(slash + 1));
+  return std::string(lastComponent(fileName));
 }
 
 const FunctionPattern* findPattern(const FunctionPatternList& patterns, std::string_view name) {

@@ -4,6 +4,7 @@
 
 #include "core/engine.h"
 #include "core/output.h"
+#include "core/platform.h"
 #include "reports/staging.h"
 
 namespace mora {
@@ -15,7 +16,7 @@ namespace {
 class StagedOutput : public std::ofstream {
  public:
   StagedOutput(Engine& e, const std::string& name, std::ios::openmode mode)
-      : std::ofstream(openPathForWrite(e, name), mode | std::ios::binary), e_(e), name_(name) {}
+      : std::ofstream(openPathForWrite(e, name), mode | kTextWriteMode), e_(e), name_(name) {}
   ~StagedOutput() override {
     close();
     finishWrite(e_, name_);

@@ -9,6 +9,8 @@
 
 #include "core/engine.h"
 #include "core/output.h"
+#include "core/platform.h"
+#include "core/platform/paths.h"
 #include "core/reader.h"
 #include "core/script_format.h"
 #include "core/text.h"
@@ -54,10 +56,8 @@ std::string strlwr(Engine&, Arguments& a) {
 // extension, so "../src/abc" becomes "../src/abc.x", not "..x".
 std::string chgfext(Engine&, Arguments& a) {
   std::string_view name = a[0];
-  std::size_t slash = name.rfind('/');
   std::size_t dot = name.rfind('.');
-  if (dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash))
-    name = name.substr(0, dot);
+  if (dot != std::string_view::npos && dot >= nameStart(name)) name = name.substr(0, dot);
   a[1] = std::string(name) + "." + a[2];
   return a[1];
 }
@@ -190,8 +190,11 @@ std::optional<std::ios::openmode> openModeFor(std::string_view mode, bool& textM
     else if (c != 't')
       return std::nullopt;
   }
-  std::ios::openmode base =
-      std::ios::binary | (plus ? std::ios::in | std::ios::out : std::ios::openmode{});
+  // Text is read byte for byte (the reader drops a CR before LF itself) and
+  // written as the platform writes text.
+  bool textWrite = textMode && mode[0] != 'r';
+  std::ios::openmode base = (textWrite ? kTextWriteMode : std::ios::binary) |
+                            (plus ? std::ios::in | std::ios::out : std::ios::openmode{});
   switch (mode[0]) {
     case 'r':
       return base | std::ios::in;

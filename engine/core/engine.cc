@@ -9,6 +9,7 @@
 #include "core/file_search.h"
 #include "core/messages.h"
 #include "core/output.h"
+#include "core/platform/paths.h"
 #include "core/reader.h"
 #include "core/text.h"
 #include "core/variables.h"
@@ -17,29 +18,18 @@ namespace mora {
 
 namespace {
 
-std::string joinPath(const std::string& dir, const std::string& name) {
-  if (dir.empty()) return name;
-  return dir.back() == '/' ? dir + name : dir + "/" + name;
-}
-
-std::string directoryPart(const std::string& path) {
-  auto slash = path.rfind('/');
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // The files that ship with the program lie beside the real executable, so a
 // program path that is a symbolic link (an installed bin/mora pointing into
 // the program folder) is resolved before it is cut.
 std::string programDirectory(Platform& platform, const std::string& programPath) {
-  if (programPath.find('/') == std::string::npos) return platform.executableDirectory();
-  if (auto real = platform.realPath(programPath)) return directoryPart(*real);
-  return directoryPart(programPath);
+  if (!hasDirectoryPart(programPath)) return platform.executableDirectory();
+  if (auto real = platform.realPath(programPath)) return parentDirectory(*real);
+  return parentDirectory(programPath);
 }
 
-std::string workFileDirectory(Platform& platform) {
+std::string workFileDirectory(Platform& platform, const std::string& programDirectory) {
   if (auto tmp = platform.environment("TMP"); tmp && !tmp->empty()) return *tmp;
-  if (auto tmpdir = platform.environment("TMPDIR"); tmpdir && !tmpdir->empty()) return *tmpdir;
-  return "/tmp";
+  return platform.defaultTemporaryDirectory(programDirectory);
 }
 
 }  // namespace
@@ -84,7 +74,8 @@ int Engine::run(const std::vector<std::string>& args) {
 // free "mora%03d.tmp" in the current directory. Either way the file is
 // created here, exclusively, so no other file can be taken for it.
 void Engine::chooseWorkFile() {
-  std::string name = platform.temporaryName(workFileDirectory(platform), "morawrk");
+  std::string name =
+      platform.temporaryName(workFileDirectory(platform, settings.programDirectory), "morawrk");
   if (!name.empty() && adoptTemporaryFile(*this, name)) {
     settings.workFile = absolutePath(*this, name);
     return;

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "core/engine.h"
+#include "core/platform/paths.h"
 
 namespace mora {
 
@@ -17,17 +18,12 @@ bool canOpenForReading(const std::string& path) {
 
 std::optional<std::string> searchFile(Engine& e, const std::string& name) {
   if (canOpenForReading(name)) return name;
-  if (name.find('/') != std::string::npos) return std::nullopt;
+  if (hasDirectoryPart(name)) return std::nullopt;
   auto path = e.platform.environment("PATH");
   if (!path) return std::nullopt;
-  std::size_t start = 0;
-  while (start <= path->size()) {
-    std::size_t end = path->find(':', start);
-    if (end == std::string::npos) end = path->size();
-    std::string dir = path->substr(start, end - start);
-    std::string candidate = dir.empty() ? name : (dir.back() == '/' ? dir : dir + "/") + name;
+  for (const auto& dir : searchPathEntries(*path)) {
+    std::string candidate = joinPath(dir, name);
     if (canOpenForReading(candidate)) return candidate;
-    start = end + 1;
   }
   return std::nullopt;
 }

@@ -8,6 +8,7 @@
 #include "core/limits.h"
 #include "core/line_reader.h"
 #include "core/output.h"
+#include "core/platform/paths.h"
 #include "core/text.h"
 
 namespace mora {
@@ -29,7 +30,7 @@ LookupResult lookupMessage(Engine& e, const std::string& cataloguePath, std::str
                            std::string_view argument, std::string& text) {
   text.clear();
   std::ifstream in(cataloguePath, std::ios::binary);
-  if (!in && cataloguePath.find('/') == std::string::npos) {
+  if (!in && !hasDirectoryPart(cataloguePath)) {
     if (auto found = searchFile(e, cataloguePath)) in.open(*found, std::ios::binary);
   }
   if (!in) return LookupResult::NoCatalogue;

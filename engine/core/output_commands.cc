@@ -10,6 +10,7 @@
 #include "core/keywords.h"
 #include "core/messages.h"
 #include "core/output.h"
+#include "core/platform.h"
 #include "core/set_command.h"
 #include "core/text.h"
 #include "core/word_argument.h"
@@ -55,7 +56,7 @@ int echoToFile(Engine& e, const std::string& text, std::string_view rest) {
   // Through the file opener, so a file that staged changes are rewriting
   // gets the text in its copy and can still be restored.
   std::ofstream file(openPathForWrite(e, e.platform.userFilePath(*name)),
-                     std::ios::binary | (append ? std::ios::app : std::ios::trunc));
+                     kTextWriteMode | (append ? std::ios::app : std::ios::trunc));
   if (!file.is_open()) {
     raiseMessage(e, "FIES001", *name);
     return 0;
@@ -125,7 +126,7 @@ int cmdSpool(Engine& e, std::string_view rest) {
   }
   if (!expectEnd(e, after)) return 0;
   auto file = std::make_unique<std::ofstream>(e.platform.userFilePath(word.value),
-                                              std::ios::binary | std::ios::trunc);
+                                              kTextWriteMode | std::ios::trunc);
   if (!file->is_open()) {
     raiseMessage(e, "FIES008", word.value);
     return 0;
@@ -166,7 +167,7 @@ int cmdOpen(Engine& e, std::string_view rest) {
   e.out.indexName.clear();
   auto file = std::make_unique<std::ofstream>(
       e.platform.userFilePath(*name),
-      std::ios::binary | (mode == Token::Add ? std::ios::app : std::ios::trunc));
+      kTextWriteMode | (mode == Token::Add ? std::ios::app : std::ios::trunc));
   if (!file->is_open()) {
     raiseMessage(e, "FIES001", *name);
     return 0;

@@ -1,10 +1,13 @@
 // The engine's only door to the operating system: files and directories,
 // processes, temporary names, the environment and the clock. Everything else
 // in the engine is plain computation over byte strings, so it can be tested
-// in memory; the POSIX implementation lives in platform/.
+// in memory; the POSIX and Windows implementations live in platform/, and
+// platform/paths.h spells paths for both.
 #pragma once
 
+#include <csignal>
 #include <ctime>
+#include <ios>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -12,6 +15,16 @@
 #include <vector>
 
 namespace mora {
+
+// How the engine opens a text file that it writes (reports, spool, index,
+// trace, echo and fopen files, rewritten sources): on Windows in the C
+// library's text mode, so each line feed is written as CR LF as every
+// Windows program's text is; elsewhere byte for byte, with LF alone.
+#ifdef _WIN32
+inline constexpr std::ios::openmode kTextWriteMode{};
+#else
+inline constexpr std::ios::openmode kTextWriteMode = std::ios::binary;
+#endif
 
 // What the engine needs to know about a file: which file it is (device and
 // inode), whether it changed (size and modification time) and what a
@@ -96,6 +109,8 @@ class Platform {
   // Runs `command` with the system's command interpreter; returns its status.
   virtual int runShell(const std::string& command) = 0;
   virtual std::optional<std::string> environment(const std::string& name) = 0;
+  // Where the work file goes when "TMP" names no directory.
+  virtual std::string defaultTemporaryDirectory(const std::string& programDirectory) = 0;
   // Directory of the running executable, for a program path without one.
   virtual std::string executableDirectory() = 0;
   // The absolute path of `path` with every symbolic link resolved; none when
@@ -105,5 +120,12 @@ class Platform {
 };
 
 std::unique_ptr<Platform> makePosixPlatform();
+
+// The platform of the system the engine was built for.
+std::unique_ptr<Platform> makeHostPlatform();
+
+// Sets `*flag` when the user interrupts the engine or the system asks it to
+// end; the read loop sees the flag and stops.
+void installInterruptHandler(volatile std::sig_atomic_t* flag);
 
 }  // namespace mora

@@ -11,6 +11,7 @@
 #include "core/limits.h"
 #include "core/messages.h"
 #include "core/output.h"
+#include "core/platform.h"
 #include "core/show.h"
 #include "core/text.h"
 #include "core/word_argument.h"
@@ -83,7 +84,7 @@ bool applyTrace(Engine& e, bool on) {
   }
   if (e.out.trace) return true;
   auto file = std::make_unique<std::ofstream>(e.platform.userFilePath(e.settings.traceFile),
-                                              std::ios::binary | std::ios::trunc);
+                                              kTextWriteMode | std::ios::trunc);
   if (!file->is_open()) {
     raiseMessage(e, "FIES001", e.settings.traceFile);
     return false;
@@ -224,7 +225,7 @@ int setOutput(Engine& e, std::string_view rest, const SettingEntry&) {
   // The new file is opened before the old one closes, so a failure leaves
   // output where it was.
   auto file = std::make_unique<std::ofstream>(e.platform.userFilePath(name->value),
-                                              std::ios::binary | std::ios::app);
+                                              kTextWriteMode | std::ios::app);
   if (!file->is_open()) {
     raiseMessage(e, "FIES001", name->value);
     return 0;

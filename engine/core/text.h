@@ -63,7 +63,7 @@ bool isSecondByte(std::string_view s, std::size_t pos);
 std::optional<std::size_t> matchingParenthesis(std::string_view s, std::size_t open);
 
 // printf-style formatting into a std::string.
-std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+std::string format(const char* fmt, ...) __attribute__((format(gnu_printf, 1, 2)));
 std::string vformat(const char* fmt, va_list args);
 
 // Leading decimal integer as the integer evaluator and `exit` read it:

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/platform.h"
+#include "core/platform/paths.h"
 
 namespace mora::fuzz {
 
@@ -29,7 +30,7 @@ class SandboxPlatform : public Platform {
   // directory of the target), whatever directories or ".." the name holds.
   std::string userFilePath(const std::string& path) override {
     std::string flat = "sbx_";
-    for (char c : path.substr(0, 64)) flat += c == '/' || c == '\0' ? '_' : c;
+    for (char c : path.substr(0, 64)) flat += isPathSeparator(c) || c == '\0' ? '_' : c;
     return flat;
   }
   std::string temporaryName(const std::string&, const std::string&) override { return {}; }
@@ -41,6 +42,7 @@ class SandboxPlatform : public Platform {
   bool isWritable(const std::string&) override { return false; }
   int runShell(const std::string&) override { return 0; }
   std::optional<std::string> environment(const std::string&) override { return std::nullopt; }
+  std::string defaultTemporaryDirectory(const std::string&) override { return "/sandbox"; }
   std::string executableDirectory() override { return "/sandbox"; }
   std::tm localTime() override { return std::tm{}; }
 };

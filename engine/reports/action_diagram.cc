@@ -6,6 +6,7 @@
 #include "core/engine.h"
 #include "core/messages.h"
 #include "core/output.h"
+#include "core/platform/paths.h"
 #include "reports/action_printer.h"
 #include "reports/action_record.h"
 #include "reports/c_action_walker.h"
@@ -115,9 +116,8 @@ int failWith(Engine& e, const std::string& name) {
 }  // namespace
 
 std::string intermediateFileName(std::string_view textFile) {
-  std::size_t slash = textFile.rfind('/');
   std::size_t dot = textFile.rfind('.');
-  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
+  if (dot == std::string_view::npos || dot < nameStart(textFile))
     return std::string(textFile) + ".pot";
   return std::string(textFile.substr(0, dot + 1)) + "pot";
 }

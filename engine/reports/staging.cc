@@ -1,6 +1,5 @@
 #include "reports/staging.h"
 
-#include <filesystem>
 #include <fstream>
 
 #include "core/command_tables.h"
@@ -8,6 +7,7 @@
 #include "core/exit.h"
 #include "core/limits.h"
 #include "core/messages.h"
+#include "core/platform/paths.h"
 #include "core/temporary_files.h"
 #include "core/text.h"
 #include "reports/text_substitution.h"
@@ -53,7 +53,7 @@ bool copyOverOwnCopy(Engine& e, const std::string& from, const std::string& to) 
 }
 
 std::string copyName(const std::string& dir, const char* format_, std::size_t n) {
-  return (std::filesystem::path(dir) / format(format_, n)).string();
+  return joinPath(dir, format(format_, n));
 }
 
 // Makes the pair of copies for `real` under the first number whose two
@@ -105,7 +105,7 @@ enum class Rename { Done, Unavailable, Failed };
 // then renames it over the real file. Unavailable, with nothing changed,
 // when no file can be made beside it or the owner cannot be kept.
 Rename replaceByRename(Engine& e, const StagedFile& f, const FileStatus& now) {
-  std::string dir = std::filesystem::path(f.realPath).parent_path().string();
+  std::string dir = parentDirectory(f.realPath);
   auto temp = createNumberedFile(
       e, [&](std::size_t n) { return copyName(dir, kCommitTemporaryFormat, n); }, 0,
       kStagingNumberLimit);
@@ -143,7 +143,7 @@ bool replaceInPlace(Engine& e, const StagedFile& f, const std::string& safety) {
 // copies; the path of that copy, or empty. It is made durable only when the
 // real file is to be written in place.
 std::string saveOldText(Engine& e, const StagedFile& f) {
-  std::string dir = std::filesystem::path(f.readCopy).parent_path().string();
+  std::string dir = parentDirectory(f.readCopy);
   auto safety = createNumberedFile(
       e, [&](std::size_t n) { return copyName(dir, kSafetyCopyFormat, n); }, kSafetyCopyFirst,
       kStagingNumberLimit);

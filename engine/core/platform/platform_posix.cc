@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
 #include "core/platform.h"
+#include "core/platform/paths.h"
 #include "core/text.h"
 
 namespace mora {
@@ -131,8 +133,7 @@ class PosixPlatform final : public Platform {
   }
 
   bool isDirectory(const std::string& path) override {
-    std::string p = path;
-    while (p.size() > 1 && p.back() == '/') p.pop_back();
+    std::string p = withoutTrailingSeparators(path);
     struct stat st;
     return !p.empty() && ::stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
   }
@@ -157,9 +158,7 @@ class PosixPlatform final : public Platform {
   }
 
   std::string temporaryName(const std::string& dir, const std::string& prefix) override {
-    std::string pattern = dir;
-    if (!pattern.empty() && pattern.back() != '/') pattern += '/';
-    pattern += prefix + "XXXXXX";
+    std::string pattern = joinPath(dir, prefix + "XXXXXX");
     int fd = ::mkstemp(pattern.data());
     if (fd < 0) return {};
     ::close(fd);
@@ -229,13 +228,17 @@ class PosixPlatform final : public Platform {
     return std::string(v);
   }
 
+  std::string defaultTemporaryDirectory(const std::string&) override {
+    if (auto tmpdir = environment("TMPDIR"); tmpdir && !tmpdir->empty()) return *tmpdir;
+    return "/tmp";
+  }
+
   std::string executableDirectory() override {
     char buf[PATH_MAX];
     ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
     if (n <= 0) return ".";
     std::string path(buf, static_cast<std::size_t>(n));
-    auto slash = path.rfind('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+    return hasDirectoryPart(path) ? parentDirectory(path) : ".";
   }
 
   std::optional<std::string> realPath(const std::string& path) override {
@@ -254,6 +257,27 @@ class PosixPlatform final : public Platform {
 
 }  // namespace
 
+namespace {
+
+volatile std::sig_atomic_t* gInterruptFlag = nullptr;
+
+extern "C" void onSignal(int) { *gInterruptFlag = 1; }
+
+}  // namespace
+
 std::unique_ptr<Platform> makePosixPlatform() { return std::make_unique<PosixPlatform>(); }
+
+std::unique_ptr<Platform> makeHostPlatform() { return makePosixPlatform(); }
+
+// Without SA_RESTART, so that a blocking read returns and the read loop sees
+// the signal at once.
+void installInterruptHandler(volatile std::sig_atomic_t* flag) {
+  gInterruptFlag = flag;
+  struct sigaction action {};
+  action.sa_handler = onSignal;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+}
 
 }  // namespace mora
