@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and
-# runs every test: unit tests and golden transcripts.
+# Checks the engine's layers and formatting, builds everything with
+# AddressSanitizer and UndefinedBehaviorSanitizer and runs every test: unit
+# tests and golden transcripts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
+scripts/check_layers.sh
+scripts/check_format.sh
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan

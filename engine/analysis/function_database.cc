@@ -4,11 +4,11 @@
 
 #include "analysis/basic_scanner.h"
 #include "analysis/c_scanner.h"
-#include "analysis/file_list.h"
 #include "analysis/pascal_scanner.h"
-#include "analysis/source_files.h"
 #include "analysis/source_line_reader.h"
 #include "core/engine.h"
+#include "core/file_list.h"
+#include "core/source_files.h"
 #include "core/text.h"
 
 namespace mora {

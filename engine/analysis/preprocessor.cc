@@ -2,10 +2,10 @@
 
 #include <fstream>
 
-#include "analysis/file_list.h"
 #include "analysis/function_database.h"
 #include "analysis/pattern_list.h"
 #include "core/engine.h"
+#include "core/file_list.h"
 #include "core/file_search.h"
 #include "core/messages.h"
 #include "core/output.h"

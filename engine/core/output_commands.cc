@@ -11,9 +11,9 @@
 #include "core/messages.h"
 #include "core/output.h"
 #include "core/set_command.h"
+#include "core/staging.h"
 #include "core/text.h"
 #include "core/word_argument.h"
-#include "reports/staging.h"
 
 namespace mora {
 

@@ -1,8 +1,8 @@
 #include "core/word_argument.h"
 
-#include "analysis/file_list.h"
 #include "core/engine.h"
 #include "core/expressions.h"
+#include "core/file_list.h"
 #include "core/limits.h"
 #include "core/messages.h"
 #include "core/text.h"

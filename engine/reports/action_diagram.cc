@@ -4,12 +4,12 @@
 #include <fstream>
 
 #include "core/engine.h"
+#include "core/html_writers.h"
 #include "core/messages.h"
 #include "core/output.h"
 #include "reports/action_printer.h"
 #include "reports/action_record.h"
 #include "reports/c_action_walker.h"
-#include "reports/html_writers.h"
 
 namespace mora {
 

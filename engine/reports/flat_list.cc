@@ -1,11 +1,11 @@
 #include "reports/flat_list.h"
-#include "analysis/file_list.h"
+#include "core/file_list.h"
 
 #include "core/engine.h"
+#include "core/html_writers.h"
 #include "core/messages.h"
 #include "core/output.h"
 #include "core/text.h"
-#include "reports/html_writers.h"
 #include "reports/tree_printer.h"
 
 namespace mora {

@@ -2,10 +2,10 @@
 // (function patterns or search strings), then optionally `from` and a file
 // selection; without `from` the library file is the one file. Nothing is
 // printed unless every selected file exists.
-#include "analysis/file_list.h"
 #include "analysis/pattern_list.h"
 #include "core/command_tables.h"
 #include "core/engine.h"
+#include "core/file_list.h"
 #include "core/messages.h"
 #include "core/text.h"
 #include "reports/step_count.h"

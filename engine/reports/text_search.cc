@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "analysis/source_files.h"
 #include "core/engine.h"
 #include "core/limits.h"
 #include "core/messages.h"
 #include "core/output.h"
+#include "core/source_files.h"
 #include "core/text.h"
 #include "reports/piece_reader.h"
 

@@ -1,17 +1,18 @@
 // The function list and tree commands: `list` with operands, `ftree`,
 // `rtree` and their front door `tree`.
-#include "analysis/file_list.h"
 #include "analysis/library_file.h"
 #include "analysis/pattern_list.h"
 #include "core/command_tables.h"
 #include "core/engine.h"
+#include "core/file_list.h"
+#include "core/html_writers.h"
 #include "core/messages.h"
 #include "core/output.h"
 #include "core/text.h"
 #include "reports/caller_table.h"
 #include "reports/flat_list.h"
 #include "reports/function_table.h"
-#include "reports/html_writers.h"
+#include "reports/include_tree.h"
 #include "reports/tree_output.h"
 #include "reports/tree_printer.h"
 
@@ -102,9 +103,7 @@ int cmdTree(Engine& e, std::string_view rest) {
   if (takeKeyword(rest, "function") || takeKeyword(rest, "call")) return cmdFtree(e, rest);
   if (takeKeyword(rest, "caller")) return cmdRtree(e, rest);
   if (takeKeyword(rest, "include")) {
-    if (CommandHandler itree = commandFor(Token::Itree)) return itree(e, rest);
-    raiseMessage(e, "FIEU002", "itree");
-    return 0;
+    return cmdItree(e, rest);
   }
   raiseMessage(e, "FIEU003", "function/include/call/caller");
   return 0;

@@ -1,9 +1,9 @@
-#include "analysis/source_files.h"
+#include "core/source_files.h"
 
 #include <fstream>
 
 #include "core/engine.h"
-#include "reports/staging.h"
+#include "core/staging.h"
 
 namespace mora {
 

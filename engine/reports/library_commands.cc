@@ -1,12 +1,12 @@
 // The library commands: import, type, export, print, delete and list (its
 // form without operands; the report module registers `list` with operands
 // and hands the bare form back to listLibrary).
-#include "analysis/file_list.h"
 #include "analysis/library_file.h"
 #include "analysis/pattern_list.h"
 #include "analysis/text_writer.h"
 #include "core/command_tables.h"
 #include "core/engine.h"
+#include "core/file_list.h"
 #include "core/messages.h"
 #include "core/temporary_files.h"
 #include "core/text.h"
