@@ -88,4 +88,10 @@ std::optional<WordArgument> readNameOrValue(Engine& e, std::string_view text,
   return arg;
 }
 
+bool nothingFollows(Engine& e, std::string_view rest) {
+  if (trim(rest).empty()) return true;
+  raiseMessage(e, "FIEU005", trim(rest));
+  return false;
+}
+
 }  // namespace mora

@@ -4,9 +4,8 @@
 #include "core/command_tables.h"
 #include "core/engine.h"
 #include "core/exit.h"
-#include "core/messages.h"
 #include "core/staging.h"
-#include "core/text.h"
+#include "core/word_argument.h"
 #include "reports/text_substitution.h"
 
 namespace mora {
@@ -15,10 +14,7 @@ namespace {
 
 // done
 int cmdDone(Engine& e, std::string_view rest) {
-  if (!trim(rest).empty()) {
-    raiseMessage(e, "FIEU005", trim(rest));
-    return 0;
-  }
+  if (!nothingFollows(e, rest)) return 0;
   bool committed = commitStagedFiles(e);
   e.preprocessing.defines.clear();
   return committed ? 1 : 0;
@@ -26,10 +22,7 @@ int cmdDone(Engine& e, std::string_view rest) {
 
 // reset
 int cmdReset(Engine& e, std::string_view rest) {
-  if (!trim(rest).empty()) {
-    raiseMessage(e, "FIEU005", trim(rest));
-    return 0;
-  }
+  if (!nothingFollows(e, rest)) return 0;
   discardStagedFiles(e);
   deleteWorkFiles(e);
   return 1;
