@@ -25,6 +25,7 @@ bool SourceLineReader::next(std::string& line, bool joinContinuations) {
   if (!lookAhead_) return false;
   line = std::move(*lookAhead_);
   fill();
+  physicalLines_ = 1;
   // The backslash and line feed give way to the next line's text. A join
   // that would grow too long stops; the line not joined comes next.
   while (joinContinuations && lookAhead_ && endsWithContinuation(line) &&
@@ -32,6 +33,7 @@ bool SourceLineReader::next(std::string& line, bool joinContinuations) {
     line.resize(line.size() - 2);
     line += *lookAhead_;
     fill();
+    ++physicalLines_;
   }
   return true;
 }

@@ -24,12 +24,17 @@ class SourceLineReader {
   // The line after the one last returned, or nullptr at the end.
   const std::string* peek() const { return lookAhead_ ? &*lookAhead_ : nullptr; }
 
+  // How many lines of the file the line last returned spans: more than one
+  // when continued lines were joined, so that line numbers stay physical.
+  int physicalLines() const { return physicalLines_; }
+
  private:
   void fill();
 
   LineReader reader_;
   std::optional<std::string> lookAhead_;
   bool started_ = false;
+  int physicalLines_ = 0;
 };
 
 // True when `line` ends with a backslash directly before its line feed.

@@ -53,5 +53,17 @@ TEST(SourceLineReader, JoinsContinuedLinesOnlyWhenAskedAndWithinTheLimit) {
   EXPECT_EQ(lines[1], second + "\n");
 }
 
+TEST(SourceLineReader, CountsThePhysicalLinesOfAJoinedLine) {
+  std::istringstream in("a \\\nb \\\nc\nd\n");
+  SourceLineReader reader(in);
+  std::string line;
+  ASSERT_TRUE(reader.next(line, true));
+  EXPECT_EQ(line, "a b c\n");
+  EXPECT_EQ(reader.physicalLines(), 3);
+  ASSERT_TRUE(reader.next(line, true));
+  EXPECT_EQ(line, "d\n");
+  EXPECT_EQ(reader.physicalLines(), 1);
+}
+
 }  // namespace
 }  // namespace mora
