@@ -6,9 +6,9 @@
 #include "core/limits.h"
 #include "core/messages.h"
 #include "core/output.h"
+#include "core/piece_reader.h"
 #include "core/source_files.h"
 #include "core/text.h"
-#include "reports/piece_reader.h"
 
 namespace mora {
 
