@@ -66,16 +66,19 @@ bool collect(FunctionDatabase& db, BodyTable& body, const std::string& raw) {
   return true;
 }
 
+// A joined line counts as every line of the file it spans, so the lines
+// after it keep their physical numbers.
 void countLine(FunctionDatabase& db, std::string_view stripped) {
+  std::int32_t lines = db.lineReader ? db.lineReader->physicalLines() : 1;
   LineCounters* sets[] = {&db.fileCounters, &db.functionCounters};
   for (LineCounters* c : sets) {
-    ++c->total;
+    c->total += lines;
     if (!stripped.empty())
-      ++c->code;
+      c->code += lines;
     else if (db.lineHadComment || db.inBlockComment)
-      ++c->comment;
+      c->comment += lines;
     else
-      ++c->blank;
+      c->blank += lines;
   }
 }
 

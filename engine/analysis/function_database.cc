@@ -4,14 +4,14 @@
 
 #include "analysis/basic_scanner.h"
 #include "analysis/c_scanner.h"
-#include "analysis/file_list.h"
 #include "analysis/pascal_scanner.h"
-#include "analysis/source_files.h"
 #include "analysis/source_line_reader.h"
-#include "analysis/wildcard.h"
 #include "core/engine.h"
+#include "core/file_list.h"
 #include "core/platform/paths.h"
+#include "core/source_files.h"
 #include "core/text.h"
+#include "core/wildcard.h"
 
 namespace mora {
 

@@ -3,12 +3,12 @@
 #include <istream>
 #include <ostream>
 
-#include "analysis/source_files.h"
 #include "analysis/text_writer.h"
 #include "core/engine.h"
 #include "core/line_reader.h"
 #include "core/messages.h"
 #include "core/output.h"
+#include "core/source_files.h"
 #include "core/temporary_files.h"
 #include "core/text.h"
 

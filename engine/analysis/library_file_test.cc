@@ -110,11 +110,15 @@ TEST_F(LibraryTest, DeleteRemovesMarkedBlocksWhoseNamesMatch) {
 
 TEST_F(LibraryTest, FailuresRaiseOneMessageEach) {
   EXPECT_EQ(run("list"), -1);
-  EXPECT_EQ(takeErr(), "  FIEC014 : Cannot make prototypes or list the library: no library file (import functions first)\n");
+  EXPECT_EQ(takeErr(),
+            "  FIEC014 : Cannot make prototypes or list the library: no library file (import "
+            "functions first)\n");
   EXPECT_EQ(run("export *"), -1);
   EXPECT_EQ(takeErr(), "  FIEI001 : No function found: sysdt\n");
   EXPECT_EQ(run("type * from missing.c"), -1);
-  EXPECT_EQ(takeErr(), "  FIEC001 : Cannot analyse file: missing.c (missing or unreadable; without from, the library file of import is read)\n");
+  EXPECT_EQ(takeErr(),
+            "  FIEC001 : Cannot analyse file: missing.c (missing or unreadable; without from, the "
+            "library file of import is read)\n");
   EXPECT_EQ(run("import * a.c"), -1);
   EXPECT_EQ(takeErr(), "  FIEU003 : Expected from here\n");
   ASSERT_GT(run("import other from a.c"), 0);

@@ -1,11 +1,11 @@
 #include "analysis/pattern_list.h"
-#include "analysis/file_list.h"
+#include "core/file_list.h"
 
-#include "analysis/source_files.h"
 #include "core/engine.h"
 #include "core/expressions.h"
 #include "core/line_reader.h"
 #include "core/messages.h"
+#include "core/source_files.h"
 #include "core/text.h"
 #include "core/variables.h"
 

@@ -2,14 +2,15 @@
 
 #include <fstream>
 
-#include "analysis/file_list.h"
 #include "analysis/function_database.h"
 #include "analysis/pattern_list.h"
 #include "core/engine.h"
+#include "core/file_list.h"
 #include "core/file_search.h"
 #include "core/messages.h"
 #include "core/output.h"
 #include "core/text.h"
+#include "core/word_argument.h"
 
 namespace mora {
 
@@ -35,12 +36,6 @@ bool takeDefineKeyword(Engine& e, std::string_view& rest) {
   return true;
 }
 
-bool noMoreText(Engine& e, std::string_view rest) {
-  if (trim(rest).empty()) return true;
-  raiseMessage(e, "FIEU005", trim(rest));
-  return false;
-}
-
 }  // namespace
 
 PreprocessorHooks preprocessorHooks() { return {resetConditionals, skipsLine, resetConditionals}; }
@@ -49,7 +44,7 @@ int cmdLoad(Engine& e, std::string_view rest) {
   if (!takeDefineKeyword(e, rest)) return 0;
   auto list = parseFileList(e, rest);
   if (!list) return 0;
-  if (!noMoreText(e, rest.substr(list->consumed))) return 0;
+  if (!nothingFollows(e, rest.substr(list->consumed))) return 0;
   std::vector<std::string> names = expandFileNames(e, list->names);
   // Every file is located before any is read: one missing file loads nothing.
   std::vector<std::string> paths;
@@ -76,13 +71,13 @@ int cmdLoad(Engine& e, std::string_view rest) {
 }
 
 int cmdUnload(Engine& e, std::string_view rest) {
-  if (!takeDefineKeyword(e, rest) || !noMoreText(e, rest)) return 0;
+  if (!takeDefineKeyword(e, rest) || !nothingFollows(e, rest)) return 0;
   e.preprocessing.defines.clear();
   return 1;
 }
 
 int cmdDeflist(Engine& e, std::string_view rest) {
-  if (!noMoreText(e, rest)) return 0;
+  if (!nothingFollows(e, rest)) return 0;
   for (const DefineRecord& record : e.preprocessing.defines.records())
     printOutput(e, outputStream(e), formatDefine(record));
   return 1;

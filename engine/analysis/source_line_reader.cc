@@ -20,6 +20,7 @@ bool SourceLineReader::next(std::string& line, bool joinContinuations) {
   // Assigned into the caller's string, whose capacity is kept from line to line.
   line.assign(lookAhead_);
   fill();
+  physicalLines_ = 1;
   // The backslash and line feed give way to the next line's text. A join
   // that would grow too long stops; the line not joined comes next.
   while (joinContinuations && hasLookAhead_ && endsWithContinuation(line) &&
@@ -27,6 +28,7 @@ bool SourceLineReader::next(std::string& line, bool joinContinuations) {
     line.resize(line.size() - 2);
     line += lookAhead_;
     fill();
+    ++physicalLines_;
   }
   return true;
 }

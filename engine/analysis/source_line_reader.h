@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "reports/piece_reader.h"
+#include "core/piece_reader.h"
 
 namespace mora {
 
@@ -26,6 +26,10 @@ class SourceLineReader {
   // the next call of next().
   const std::string_view* peek() const { return hasLookAhead_ ? &lookAhead_ : nullptr; }
 
+  // How many lines of the file the line last returned spans: more than one
+  // when continued lines were joined, so that line numbers stay physical.
+  int physicalLines() const { return physicalLines_; }
+
  private:
   void fill() { hasLookAhead_ = reader_.next(lookAhead_); }
 
@@ -33,6 +37,7 @@ class SourceLineReader {
   std::string_view lookAhead_;
   bool hasLookAhead_ = false;
   bool started_ = false;
+  int physicalLines_ = 0;
 };
 
 // True when `line` ends with a backslash directly before its line feed.

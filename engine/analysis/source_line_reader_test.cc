@@ -53,6 +53,18 @@ TEST(SourceLineReader, JoinsContinuedLinesOnlyWhenAskedAndWithinTheLimit) {
   EXPECT_EQ(lines[1], second + "\n");
 }
 
+TEST(SourceLineReader, CountsThePhysicalLinesOfAJoinedLine) {
+  std::istringstream in("a \\\nb \\\nc\nd\n");
+  SourceLineReader reader(in);
+  std::string line;
+  ASSERT_TRUE(reader.next(line, true));
+  EXPECT_EQ(line, "a b c\n");
+  EXPECT_EQ(reader.physicalLines(), 3);
+  ASSERT_TRUE(reader.next(line, true));
+  EXPECT_EQ(line, "d\n");
+  EXPECT_EQ(reader.physicalLines(), 1);
+}
+
 TEST(SourceLineReader, LinesAcrossBlockBoundariesArriveWhole) {
   // Far more than one read block, with CR LF ends that fall on every offset.
   std::string text;

@@ -3,10 +3,10 @@
 #include <ostream>
 
 #include "analysis/library_file.h"
-#include "analysis/source_files.h"
 #include "core/engine.h"
+#include "core/html_writers.h"
 #include "core/output.h"
-#include "reports/html_writers.h"
+#include "core/source_files.h"
 
 namespace mora {
 

@@ -15,7 +15,6 @@
 #include "core/script_format.h"
 #include "core/text.h"
 #include "core/variables.h"
-#include "reports/include_tree.h"
 
 namespace mora {
 
@@ -260,7 +259,7 @@ std::string feof(Engine& e, Arguments& a) {
 // getdepend(file, out): every existing file that file includes, directly or
 // through others, each followed by one blank.
 std::string getdepend(Engine& e, Arguments& a) {
-  auto found = dependencies(e, a[0]);
+  auto found = e.layers.dependencies(e, a[0]);
   a[1].clear();
   if (!found) return {};
   for (const std::string& name : *found) a[1] += name + " ";

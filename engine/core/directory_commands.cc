@@ -1,7 +1,7 @@
 #include "core/directory_commands.h"
 
-#include "analysis/file_list.h"
 #include "core/engine.h"
+#include "core/file_list.h"
 #include "core/limits.h"
 #include "core/messages.h"
 #include "core/output.h"

@@ -1,8 +1,5 @@
 #include "core/dispatch.h"
 
-#include <array>
-
-#include "core/command_tables.h"
 #include "core/engine.h"
 #include "core/exit.h"
 #include "core/messages.h"
@@ -14,36 +11,6 @@ namespace mora {
 
 namespace {
 
-constexpr CommandEntry kReaderCommands[] = {
-    {Token::Exit, cmdExit},       {Token::Bye, cmdExit},  {Token::Alias, cmdAlias},
-    {Token::History, cmdHistory}, {Token::H, cmdHistory}, {Token::Create, cmdCreate},
-};
-
-// Each module registers its own commands; words without one (option and
-// reserved words) answer FIEU002.
-using CommandTable = std::span<const CommandEntry> (*)();
-constexpr CommandTable kCommandTables[] = {
-    [] { return std::span<const CommandEntry>(kReaderCommands); },
-    variableCommands,
-    controlCommands,
-    outputCommands,
-    stagingCommands,
-    libraryCommands,
-    treeCommands,
-    lineReportCommands,
-    reportCommands,
-    preprocessorCommands,
-};
-
-using DispatchTable = std::array<CommandHandler, kKeywordCount>;
-
-DispatchTable makeDispatchTable() {
-  DispatchTable table{};
-  for (CommandTable module : kCommandTables)
-    for (const auto& entry : module()) table[static_cast<std::size_t>(entry.token)] = entry.handler;
-  return table;
-}
-
 bool isWordChar(char c) { return isAsciiAlnum(c) || c == '$' || c == '_' || c == ':'; }
 
 struct TruthWord {
@@ -54,11 +21,6 @@ constexpr TruthWord kTruthWords[] = {
     {"true", "$_t "}, {"false", "$_f  "}, {"eof", "$_e"}, {"null", "$_n "}};
 
 }  // namespace
-
-CommandHandler commandFor(Token token) {
-  static const DispatchTable table = makeDispatchTable();
-  return table[static_cast<std::size_t>(token)];
-}
 
 void replaceTruthWords(std::string& text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -91,7 +53,7 @@ int dispatchCommand(Engine& e, std::string_view statement) {
   std::string_view word = s.substr(0, n);
   std::string_view rest = skipBlanks(s.substr(n));
   if (auto token = lookupKeyword(word)) {
-    if (CommandHandler handler = commandFor(*token)) {
+    if (CommandHandler handler = e.layers.commandFor(*token)) {
       return handler(e, rest) ? static_cast<int>(*token) : -1;
     }
   }

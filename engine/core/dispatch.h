@@ -21,8 +21,6 @@ struct CommandEntry {
   CommandHandler handler;
 };
 
-CommandHandler commandFor(Token token);
-
 // Replaces the standalone words true, false, eof and null by the variables
 // that hold their values, keeping the length.
 void replaceTruthWords(std::string& text);

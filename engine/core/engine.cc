@@ -34,12 +34,18 @@ std::string workFileDirectory(Platform& platform, const std::string& programDire
 
 }  // namespace
 
-Engine::Engine(Platform& p, std::istream& in, std::ostream& o, std::ostream& err)
-    : platform(p), stdIn(in) {
+Engine::Engine(Platform& p, std::istream& in, std::ostream& o, std::ostream& err,
+               std::unique_ptr<EngineLayers> l)
+    : platform(p),
+      stdIn(in),
+      layers_(std::move(l)),
+      layers(*layers_),
+      functions(layers_->functions()),
+      action(layers_->action()),
+      preprocessing(layers_->preprocessing()) {
   out.stdOut = &o;
   out.stdErr = &err;
   out.output = &o;
-  functions.preprocessor = preprocessorHooks();
 }
 
 Engine::~Engine() = default;

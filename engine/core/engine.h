@@ -12,16 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "analysis/function_database.h"
-#include "analysis/preprocessor.h"
 #include "core/builtins.h"
+#include "core/engine_layers.h"
 #include "core/executor_state.h"
 #include "core/platform.h"
 #include "core/settings.h"
+#include "core/staging.h"
 #include "core/temporary_files.h"
 #include "core/variables.h"
-#include "reports/action_diagram.h"
-#include "reports/staging.h"
 
 namespace mora {
 
@@ -77,6 +75,12 @@ struct OutputState {
 
 class Engine {
  public:
+  // An engine whose commands and run state above the interpreter come from
+  // `layers`.
+  Engine(Platform& platform, std::istream& in, std::ostream& out, std::ostream& err,
+         std::unique_ptr<EngineLayers> layers);
+  // The whole program: every command and report (defined where the program
+  // is assembled, commands/engine_assembly.cc).
   Engine(Platform& platform, std::istream& in, std::ostream& out, std::ostream& err);
   ~Engine();
   Engine(const Engine&) = delete;
@@ -97,6 +101,13 @@ class Engine {
 
   Platform& platform;
   std::istream& stdIn;
+
+ private:
+  // Declared before the references into it, so that it is made first.
+  std::unique_ptr<EngineLayers> layers_;
+
+ public:
+  EngineLayers& layers;
   // The exit operation is running: an interrupt must not cut it short.
   bool exiting = false;
   EngineSettings settings;
@@ -108,9 +119,10 @@ class Engine {
   BuiltinState builtins;
   StagingState staging;
   TemporaryFiles temporaries;
-  FunctionDatabase functions;
-  ActionState action;
-  PreprocessorState preprocessing;
+  // The run state of the layers above, held by `layers`.
+  FunctionDatabase& functions;
+  ActionState& action;
+  PreprocessorState& preprocessing;
 
  private:
   int start(const std::vector<std::string>& args);

@@ -4,8 +4,8 @@
 #include "core/engine.h"
 #include "core/messages.h"
 #include "core/output.h"
+#include "core/staging.h"
 #include "core/text.h"
-#include "reports/staging.h"
 
 namespace mora {
 
@@ -43,7 +43,7 @@ void exitOperation(Engine& e, int code) {
   e.exiting = true;
   closeRunFiles(e);
   commitStagedFiles(e);
-  e.preprocessing.defines.clear();
+  e.layers.release();
   deleteWorkFiles(e);
   closeBuiltinFiles(e);
   throw EngineExit{code};

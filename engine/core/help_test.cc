@@ -76,9 +76,10 @@ bool hasTopic(const std::string& topic) {
 }
 
 TEST(HelpFile, EveryCommandHasATopic) {
+  TestEngine t0;
   for (std::size_t i = 0; i < kKeywordCount; ++i) {
     auto token = static_cast<Token>(i);
-    if (!commandFor(token)) continue;
+    if (!t0.engine.layers.commandFor(token)) continue;
     EXPECT_TRUE(hasTopic(std::string(keywordWord(token)))) << keywordWord(token);
   }
 }

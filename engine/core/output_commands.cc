@@ -12,9 +12,9 @@
 #include "core/output.h"
 #include "core/platform.h"
 #include "core/set_command.h"
+#include "core/staging.h"
 #include "core/text.h"
 #include "core/word_argument.h"
-#include "reports/staging.h"
 
 namespace mora {
 

@@ -97,8 +97,10 @@ TEST(IndexFile, OnlyInHtmlModeAndReplacedByTheNextOpen) {
   EXPECT_EQ(t.engine.out.index, nullptr);
   EXPECT_EQ(cmdClose(t.engine, "output"), 0);
   std::string err = t.err();
-  for (const char* code : {"FIEU003 : Expected = here", "FIEU009 : Invalid keyword: read (help and the command name list the words it accepts)", "FIEU007",
-                           "FIES001 : Cannot open file: no/such/j.html"})
+  for (const char* code :
+       {"FIEU003 : Expected = here",
+        "FIEU009 : Invalid keyword: read (help and the command name list the words it accepts)",
+        "FIEU007", "FIES001 : Cannot open file: no/such/j.html"})
     EXPECT_NE(err.find(code), std::string::npos) << code;
 }
 

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <optional>
 
-#include "analysis/file_list.h"
 #include "core/engine.h"
+#include "core/file_list.h"
 #include "core/file_search.h"
 #include "core/keywords.h"
 #include "core/line_reader.h"

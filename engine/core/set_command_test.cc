@@ -88,12 +88,13 @@ TEST(SetOnOff, WordsQualifiersAndTrailingText) {
   EXPECT_EQ(set(t, {"echo on extra", "echo maybe", "echo", "with foo on", "code on"}), "00000");
   EXPECT_TRUE(t.engine.settings.echo);
   EXPECT_FALSE(t.engine.settings.codeStore);
-  EXPECT_EQ(t.err(),
-            "  FIEU005 : Unexpected text: extra (the statement should end before it)\n"
-            "  FIEU009 : Invalid keyword: maybe (help and the command name list the words it accepts)\n"
-            "  FIEU001 : Argument missing (help and the command name show what it takes)\n"
-            "  FIEU009 : Invalid keyword: foo (help and the command name list the words it accepts)\n"
-            "  FIEU009 : Invalid keyword: on (help and the command name list the words it accepts)\n");
+  EXPECT_EQ(
+      t.err(),
+      "  FIEU005 : Unexpected text: extra (the statement should end before it)\n"
+      "  FIEU009 : Invalid keyword: maybe (help and the command name list the words it accepts)\n"
+      "  FIEU001 : Argument missing (help and the command name show what it takes)\n"
+      "  FIEU009 : Invalid keyword: foo (help and the command name list the words it accepts)\n"
+      "  FIEU009 : Invalid keyword: on (help and the command name list the words it accepts)\n");
 }
 
 TEST(SetKeyword, UnknownWordOtherKeywordAndSpool) {
@@ -138,7 +139,8 @@ TEST(SetWordArguments, WildcardsEndTheWord) {
   EXPECT_EQ(set(t, {"dirmask *.c"}), "0");
   EXPECT_NE(t.err().find("FIEU012"), std::string::npos);
   EXPECT_EQ(set(t, {"sysdt lib*", "dirmask \"*.c,*.h\""}), "01");
-  EXPECT_NE(t.err().find("FIEU005 : Unexpected text: * (the statement should end before it)"), std::string::npos);
+  EXPECT_NE(t.err().find("FIEU005 : Unexpected text: * (the statement should end before it)"),
+            std::string::npos);
   EXPECT_EQ(t.engine.settings.sysdt, "sysdt");
   EXPECT_EQ(t.engine.settings.dirmask, "*.c,*.h");
 }

@@ -1,8 +1,8 @@
 #include "core/word_argument.h"
 
-#include "analysis/file_list.h"
 #include "core/engine.h"
 #include "core/expressions.h"
+#include "core/file_list.h"
 #include "core/limits.h"
 #include "core/messages.h"
 #include "core/text.h"
@@ -86,6 +86,12 @@ std::optional<WordArgument> readNameOrValue(Engine& e, std::string_view text,
   if (!used) return std::nullopt;
   arg.consumed = start + *used;
   return arg;
+}
+
+bool nothingFollows(Engine& e, std::string_view rest) {
+  if (trim(rest).empty()) return true;
+  raiseMessage(e, "FIEU005", trim(rest));
+  return false;
 }
 
 }  // namespace mora

@@ -34,4 +34,8 @@ std::optional<WordArgument> readNameOrValue(Engine& e, std::string_view text,
 // A run of letters, digits and "_" after leading blanks: a keyword candidate.
 WordArgument readKeywordWord(std::string_view text);
 
+// Nothing but blanks may follow a command's last operand: false after FIEU005
+// naming what does.
+bool nothingFollows(Engine& e, std::string_view rest);
+
 }  // namespace mora

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "analysis/file_list.h"
 #include "analysis/pattern_list.h"
 #include "analysis/text_writer.h"
 #include "core/engine.h"
+#include "core/file_list.h"
 #include "core/messages.h"
 #include "core/text.h"
 #include "reports/action_diagram.h"

@@ -5,8 +5,8 @@
 #include <ostream>
 #include <sstream>
 
+#include "core/piece_reader.h"
 #include "core/text.h"
-#include "reports/piece_reader.h"
 
 namespace mora {
 

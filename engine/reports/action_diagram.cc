@@ -4,13 +4,13 @@
 #include <fstream>
 
 #include "core/engine.h"
+#include "core/html_writers.h"
 #include "core/messages.h"
 #include "core/output.h"
 #include "core/platform/paths.h"
 #include "reports/action_printer.h"
 #include "reports/action_record.h"
 #include "reports/c_action_walker.h"
-#include "reports/html_writers.h"
 #include "reports/line_action_walker.h"
 
 namespace mora {

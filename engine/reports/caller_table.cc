@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "analysis/wildcard.h"
+#include "core/wildcard.h"
 
 namespace mora {
 

@@ -5,15 +5,15 @@
 
 #include "analysis/condition_evaluator.h"
 #include "analysis/directive_classifier.h"
-#include "analysis/file_list.h"
 #include "analysis/pattern_list.h"
-#include "analysis/source_files.h"
 #include "core/engine.h"
+#include "core/file_list.h"
 #include "core/file_search.h"
 #include "core/limits.h"
 #include "core/line_reader.h"
 #include "core/messages.h"
 #include "core/output.h"
+#include "core/source_files.h"
 #include "core/text.h"
 
 namespace mora {

@@ -1,11 +1,12 @@
 #include "reports/flat_list.h"
-#include "analysis/file_list.h"
 
+#include "analysis/scan_failure.h"
 #include "core/engine.h"
+#include "core/file_list.h"
+#include "core/html_writers.h"
 #include "core/messages.h"
 #include "core/output.h"
 #include "core/text.h"
-#include "reports/html_writers.h"
 #include "reports/tree_printer.h"
 
 namespace mora {
@@ -18,12 +19,9 @@ bool listFile(Engine& e, const FunctionPatternList& names, const std::string& fi
   EntryList entries;
   e.functions.lastError = kScanOk;
   if (scanFileInMode(e, ScanMode::NamesOnly, file, names, body, entries) != 0) {
-    if (e.functions.lastError == kScanOutOfMemory) {
-      raiseMessage(e, "FIES004", file);
-      return false;
-    }
-    raiseMessage(e, "FIEC010", file);
-    return true;
+    raiseScanFailure(e, e.functions.lastError, kReportScanFailures, file);
+    // Out of memory ends the list; a file that cannot be read is only named.
+    return e.functions.lastError != kScanOutOfMemory;
   }
   if (e.settings.html) {
     writeAnchor(&outputStream(e), file);

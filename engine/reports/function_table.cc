@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "analysis/scan_failure.h"
 #include "core/engine.h"
 #include "core/messages.h"
 
@@ -10,18 +11,11 @@ namespace mora {
 
 namespace {
 
+// A tree stops at the first file it cannot scan.
+constexpr ScanFailureMessages kTreeScanFailures{{"FIEC001"}, {"FIEC017"}, {"FIES004"}, {"FIEC017"}};
+
 void reportScanFailure(Engine& e, const std::string& file) {
-  switch (e.functions.lastError) {
-    case kScanCannotOpenSource:
-      raiseMessage(e, "FIEC001", file);
-      break;
-    case kScanOutOfMemory:
-      raiseMessage(e, "FIES004", file);
-      break;
-    default:
-      raiseMessage(e, "FIEC017", file);
-      break;
-  }
+  raiseScanFailure(e, e.functions.lastError, kTreeScanFailures, file);
 }
 
 template <typename T, typename Drop>

@@ -5,12 +5,12 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "analysis/file_list.h"
 #include "analysis/function_database.h"
-#include "analysis/source_files.h"
 #include "core/engine.h"
+#include "core/file_list.h"
 #include "core/line_reader.h"
 #include "core/messages.h"
+#include "core/source_files.h"
 #include "core/text.h"
 #include "reports/tree_output.h"
 

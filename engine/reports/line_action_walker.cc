@@ -6,9 +6,9 @@
 #include "analysis/basic_scanner.h"
 #include "analysis/pascal_scanner.h"
 #include "core/limits.h"
+#include "core/piece_reader.h"
 #include "core/text.h"
 #include "reports/line_action_classifier.h"
-#include "reports/piece_reader.h"
 
 namespace mora {
 

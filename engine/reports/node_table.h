@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "analysis/wildcard.h"
+#include "core/wildcard.h"
 
 namespace mora {
 

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "analysis/scan_failure.h"
 #include "core/engine.h"
 #include "core/messages.h"
 #include "core/output.h"
@@ -146,7 +147,7 @@ void printStepCount(Engine& e, const FunctionPatternList& patterns,
     e.functions.lastError = kScanOk;
     lastScanned = scanFileInMode(e, ScanMode::StepCount, file, patterns, body, entries) == 0;
     if (!lastScanned) {
-      raiseMessage(e, e.functions.lastError == kScanOutOfMemory ? "FIES004" : "FIEC010", file);
+      raiseScanFailure(e, e.functions.lastError, kReportScanFailures, file);
       continue;
     }
     table.printFile(file, entries);

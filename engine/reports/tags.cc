@@ -1,5 +1,6 @@
 #include "reports/tags.h"
 
+#include "analysis/scan_failure.h"
 #include "core/engine.h"
 #include "core/messages.h"
 #include "core/output.h"
@@ -49,7 +50,7 @@ void printTags(Engine& e, const FunctionPatternList& patterns,
     entries.clear();
     e.functions.lastError = kScanOk;
     if (scanFileInMode(e, ScanMode::NamesOnly, file, patterns, body, entries) != 0) {
-      raiseMessage(e, e.functions.lastError == kScanOutOfMemory ? "FIES004" : "FIEC010", file);
+      raiseScanFailure(e, e.functions.lastError, kReportScanFailures, file);
       continue;
     }
     printTagLines(e, file, entries);

@@ -2,13 +2,13 @@
 
 #include <cstdio>
 
-#include "analysis/source_files.h"
 #include "core/engine.h"
 #include "core/limits.h"
 #include "core/messages.h"
 #include "core/output.h"
+#include "core/piece_reader.h"
+#include "core/source_files.h"
 #include "core/text.h"
-#include "reports/piece_reader.h"
 
 namespace mora {
 

@@ -3,12 +3,12 @@
 #include <fstream>
 #include <optional>
 
-#include "analysis/file_list.h"
 #include "core/engine.h"
 #include "core/expressions.h"
+#include "core/file_list.h"
 #include "core/messages.h"
+#include "core/staging.h"
 #include "core/text.h"
-#include "reports/staging.h"
 
 namespace mora {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/engine.h"
-#include "reports/staging.h"
+#include "core/staging.h"
 #include "test_support.h"
 
 namespace mora {

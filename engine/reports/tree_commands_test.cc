@@ -44,7 +44,8 @@ TEST(TreeCommands, FailuresRaiseOneMessage) {
   EXPECT_NE(missing.err.find("nothere.c"), std::string::npos);
   EXPECT_EQ(missing.out, "");
   RunResult junk = run(dir, "ftree * junk;");
-  EXPECT_NE(junk.err.find("FIEU005 : Unexpected text: junk (the statement should end before it)"), std::string::npos);
+  EXPECT_NE(junk.err.find("FIEU005 : Unexpected text: junk (the statement should end before it)"),
+            std::string::npos);
   RunResult notAList = run(dir, "ftree * from s.c junk;");
   EXPECT_NE(notAList.err.find("FIEU003"), std::string::npos);
   EXPECT_EQ(notAList.out, "");

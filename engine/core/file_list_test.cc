@@ -1,4 +1,4 @@
-#include "analysis/file_list.h"
+#include "core/file_list.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

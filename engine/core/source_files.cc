@@ -1,11 +1,11 @@
-#include "analysis/source_files.h"
+#include "core/source_files.h"
 
 #include <fstream>
 
 #include "core/engine.h"
 #include "core/output.h"
 #include "core/platform.h"
-#include "reports/staging.h"
+#include "core/staging.h"
 
 namespace mora {
 

@@ -1,8 +1,7 @@
-#include "reports/staging.h"
+#include "core/staging.h"
 
 #include <fstream>
 
-#include "core/command_tables.h"
 #include "core/engine.h"
 #include "core/exit.h"
 #include "core/limits.h"
@@ -10,7 +9,6 @@
 #include "core/platform/paths.h"
 #include "core/temporary_files.h"
 #include "core/text.h"
-#include "reports/text_substitution.h"
 
 namespace mora {
 
@@ -182,35 +180,7 @@ bool writeBack(Engine& e, std::string& failed) {
   return true;
 }
 
-int cmdDone(Engine& e, std::string_view rest) {
-  if (!trim(rest).empty()) {
-    raiseMessage(e, "FIEU005", trim(rest));
-    return 0;
-  }
-  bool committed = commitStagedFiles(e);
-  e.preprocessing.defines.clear();
-  return committed ? 1 : 0;
-}
-
-int cmdReset(Engine& e, std::string_view rest) {
-  if (!trim(rest).empty()) {
-    raiseMessage(e, "FIEU005", trim(rest));
-    return 0;
-  }
-  discardStagedFiles(e);
-  deleteWorkFiles(e);
-  return 1;
-}
-
-constexpr CommandEntry kStagingCommands[] = {
-    {Token::Define, cmdDefine},
-    {Token::Done, cmdDone},
-    {Token::Reset, cmdReset},
-};
-
 }  // namespace
-
-std::span<const CommandEntry> stagingCommands() { return kStagingCommands; }
 
 std::string openPathForRead(Engine& e, const std::string& name) {
   const StagedFile* f = findStaged(e, name);

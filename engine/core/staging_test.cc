@@ -1,4 +1,4 @@
-#include "reports/staging.h"
+#include "core/staging.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "analysis/directory_walker.h"
+#include "core/directory_walker.h"
 
 #include "core/platform.h"
 #include "core/platform/paths.h"

@@ -1,4 +1,4 @@
-#include "reports/html_writers.h"
+#include "core/html_writers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reports/piece_reader.h"
+#include "core/piece_reader.h"
 
 #include <gtest/gtest.h>
 

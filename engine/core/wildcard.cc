@@ -1,4 +1,4 @@
-#include "analysis/wildcard.h"
+#include "core/wildcard.h"
 
 #include "core/limits.h"
 #include "core/text.h"

@@ -1,10 +1,9 @@
-#include "analysis/file_list.h"
+#include "core/file_list.h"
 
 #include <fstream>
 #include <new>
 
-#include "analysis/directory_walker.h"
-#include "analysis/source_files.h"
+#include "core/directory_walker.h"
 #include "core/engine.h"
 #include "core/expressions.h"
 #include "core/keywords.h"
@@ -12,6 +11,7 @@
 #include "core/line_reader.h"
 #include "core/messages.h"
 #include "core/platform/paths.h"
+#include "core/source_files.h"
 #include "core/text.h"
 #include "core/variables.h"
 

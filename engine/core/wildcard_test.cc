@@ -1,4 +1,4 @@
-#include "analysis/wildcard.h"
+#include "core/wildcard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,18 @@
 // The library commands: import, type, export, print, delete and list (its
 // form without operands; the report module registers `list` with operands
 // and hands the bare form back to listLibrary).
-#include "analysis/file_list.h"
 #include "analysis/library_file.h"
 #include "analysis/pattern_list.h"
+#include "analysis/scan_failure.h"
 #include "analysis/text_writer.h"
 #include "core/command_tables.h"
 #include "core/engine.h"
+#include "core/file_list.h"
 #include "core/messages.h"
 #include "core/temporary_files.h"
 #include "core/text.h"
+#include "core/word_argument.h"
+#include "reports/report_operands.h"
 
 namespace mora {
 
@@ -39,13 +42,6 @@ LibraryMode readModeWord(Engine& e, std::string_view& rest) {
   return e.settings.mode;
 }
 
-// Nothing but blanks may follow the last operand.
-bool atEnd(Engine& e, std::string_view rest) {
-  if (trim(rest).empty()) return true;
-  raiseMessage(e, "FIEU005", trim(rest));
-  return false;
-}
-
 // `keyword` files: the expanded file names; std::nullopt after a message.
 std::optional<std::vector<std::string>> readFiles(Engine& e, std::string_view rest,
                                                   std::string_view keyword) {
@@ -57,31 +53,12 @@ std::optional<std::vector<std::string>> readFiles(Engine& e, std::string_view re
   rest.remove_prefix(n);
   auto list = parseFileList(e, skipBlanks(rest));
   if (!list) return std::nullopt;
-  if (!atEnd(e, skipBlanks(rest).substr(list->consumed))) return std::nullopt;
+  if (!nothingFollows(e, skipBlanks(rest).substr(list->consumed))) return std::nullopt;
   return expandFileNames(e, list->names);
 }
 
-struct Operands {
-  FunctionPatternList patterns;
-  std::vector<std::string> files;
-};
-
-// patterns `keyword` files
-std::optional<Operands> readPatternsAndFiles(Engine& e, std::string_view rest,
-                                             std::string_view keyword) {
-  auto parsed = parsePatternList(e, rest);
-  if (!parsed) return std::nullopt;
-  auto files = readFiles(e, rest.substr(parsed->consumed), keyword);
-  if (!files) return std::nullopt;
-  return Operands{std::move(parsed->patterns), std::move(*files)};
-}
-
-// Message codes for a failed text scan, by scan error.
-struct TextFailureCodes {
-  std::string_view cannotOpenSource;
-  std::string_view cannotOpenOutput;
-  std::string_view other;
-};
+// patterns from files
+constexpr OperandRules kTextOperands{.filesRequired = true};
 
 // A library file that does not exist yet is created here, exclusively, so
 // that it counts as the engine's own and is deleted at the end of the run;
@@ -92,29 +69,28 @@ void createLibraryIfMissing(Engine& e) {
   if (auto created = createTemporaryFile(e, name)) created->finish();
 }
 
-int writeTexts(Engine& e, std::string_view rest, bool toLibrary, const TextFailureCodes& codes) {
+// The messages of the commands that write function texts: a failure ends
+// the command.
+constexpr ScanFailureMessages textFailures(std::string_view cannotOpenSource,
+                                           std::string_view cannotOpenOutput,
+                                           std::string_view other) {
+  return {{cannotOpenSource, ScanSubject::Source},
+          {cannotOpenOutput, ScanSubject::Output},
+          {"FIES004", ScanSubject::None},
+          {other, ScanSubject::None}};
+}
+
+int writeTexts(Engine& e, std::string_view rest, bool toLibrary,
+               const ScanFailureMessages& failures) {
   LibraryMode mode = readModeWord(e, rest);
-  auto ops = readPatternsAndFiles(e, rest, "from");
+  auto ops = readReportOperands(e, rest, kTextOperands);
   if (!ops) return 0;
   if (toLibrary) createLibraryIfMissing(e);
   std::string output = toLibrary ? e.settings.sysdt : std::string();
   for (const auto& file : ops->files) {
     e.functions.lastError = kScanOk;
     if (writeFunctionTexts(e, file, output, ops->patterns, mode, true) == 0) continue;
-    switch (e.functions.lastError) {
-      case kScanCannotOpenSource:
-        raiseMessage(e, codes.cannotOpenSource, file);
-        break;
-      case kScanCannotOpenOutput:
-        raiseMessage(e, codes.cannotOpenOutput, output);
-        break;
-      case kScanOutOfMemory:
-        raiseMessage(e, "FIES004");
-        break;
-      default:
-        raiseMessage(e, codes.other);
-        break;
-    }
+    raiseScanFailure(e, e.functions.lastError, failures, file, output);
     return 0;
   }
   return 1;
@@ -122,12 +98,12 @@ int writeTexts(Engine& e, std::string_view rest, bool toLibrary, const TextFailu
 
 // import [function|prototype] patterns [as names] from files
 int cmdImport(Engine& e, std::string_view rest) {
-  return writeTexts(e, rest, true, {"FIEC001", "FIEC004", "FIEC003"});
+  return writeTexts(e, rest, true, textFailures("FIEC001", "FIEC004", "FIEC003"));
 }
 
 // type [function|prototype] patterns [as names] from files
 int cmdType(Engine& e, std::string_view rest) {
-  return writeTexts(e, rest, false, {"FIEC001", "FIEC024", "FIEC024"});
+  return writeTexts(e, rest, false, textFailures("FIEC001", "FIEC024", "FIEC024"));
 }
 
 // export [function|prototype] patterns [as names] [to files]
@@ -145,20 +121,20 @@ int cmdExport(Engine& e, std::string_view rest) {
 // print patterns
 int cmdPrint(Engine& e, std::string_view rest) {
   auto parsed = parsePatternList(e, rest);
-  if (!parsed || !atEnd(e, rest.substr(parsed->consumed))) return 0;
+  if (!parsed || !nothingFollows(e, rest.substr(parsed->consumed))) return 0;
   return exportToOutput(e, parsed->patterns, e.settings.mode, false);
 }
 
 // delete patterns from files
 int cmdDelete(Engine& e, std::string_view rest) {
-  auto ops = readPatternsAndFiles(e, rest, "from");
+  auto ops = readReportOperands(e, rest, kTextOperands);
   if (!ops) return 0;
   return deleteBlocks(e, ops->patterns, e.settings.mode, ops->files);
 }
 
 // list (no operands)
 int cmdList(Engine& e, std::string_view rest) {
-  if (!atEnd(e, rest)) return 0;
+  if (!nothingFollows(e, rest)) return 0;
   return listLibrary(e);
 }
 

@@ -1,0 +1,71 @@
+#include "core/engine_layers.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "analysis/function_database.h"
+#include "analysis/preprocessor.h"
+#include "commands/command_table.h"
+#include "core/dispatch.h"
+#include "core/engine.h"
+#include "reports/action_diagram.h"
+#include "test_support.h"
+
+namespace mora {
+namespace {
+
+int gEchoCalls = 0;
+std::string gEchoRest;
+
+int countingEcho(Engine&, std::string_view rest) {
+  ++gEchoCalls;
+  gEchoRest = std::string(rest);
+  return 1;
+}
+
+// Layers that know one command only: the engine runs whatever its layers
+// hand it, and nothing else.
+class OneCommandLayers final : public EngineLayers {
+ public:
+  FunctionDatabase& functions() override { return functions_; }
+  PreprocessorState& preprocessing() override { return preprocessing_; }
+  ActionState& action() override { return action_; }
+  CommandHandler commandFor(Token token) const override {
+    return token == Token::Echo ? countingEcho : nullptr;
+  }
+  std::optional<std::vector<std::string>> dependencies(Engine&, const std::string&) override {
+    return std::nullopt;
+  }
+  void release() override {}
+
+ private:
+  FunctionDatabase functions_;
+  PreprocessorState preprocessing_;
+  ActionState action_;
+};
+
+TEST(EngineLayers, TheEngineDispatchesToTheCommandsItsLayersHold) {
+  auto platform = makePosixPlatform();
+  std::istringstream in;
+  std::ostringstream out, err;
+  Engine engine(*platform, in, out, err, std::make_unique<OneCommandLayers>());
+  engine.settings.cataloguePath = std::string(MORA_PROGRAM_DIR) + "/mora.msg";
+  gEchoCalls = 0;
+  EXPECT_EQ(dispatchCommand(engine, "echo  hello"), static_cast<int>(Token::Echo));
+  EXPECT_EQ(gEchoCalls, 1);
+  EXPECT_EQ(gEchoRest, "hello");
+  EXPECT_EQ(dispatchCommand(engine, "set echo on"), 0);
+  EXPECT_EQ(testing::messageCodes(err.str()), "FIEU002");
+}
+
+TEST(EngineLayers, TheProgramHoldsEveryModulesCommands) {
+  for (Token token : {Token::Exit, Token::Set, Token::Define, Token::Import, Token::Ftree,
+                      Token::Tags, Token::Action, Token::Load})
+    EXPECT_NE(handlerFor(token), nullptr) << keywordWord(token);
+  for (Token token : {Token::Into, Token::From, Token::Without})
+    EXPECT_EQ(handlerFor(token), nullptr) << keywordWord(token);
+}
+
+}  // namespace
+}  // namespace mora
