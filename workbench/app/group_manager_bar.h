@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "core/display_options.h"
 #include "core/group_model.h"
 #include "core/recent_list.h"
 
@@ -66,6 +67,8 @@ class GroupManagerBar : public QDockWidget {
   QListWidget* list() const { return list_; }
 
   void saveRecent(QSettings& settings) const;
+  // The list's colours and font, the full-path display and the topmost state.
+  void applyDisplayOptions(const DisplayOptions& options);
 
  signals:
   void openFileRequested(const QString& path);
