@@ -57,9 +57,10 @@ QStringList touchFiles(const QStringList& paths, const QDateTime& when) {
   for (const QString& path : paths) {
     const QFileInfo info(path);
     QFile file(path);
-    // Opening for reading and writing changes nothing in the file and fails for
-    // files the user may not write, which are thus left alone.
+    // A file without its owner's write bit is read-only even for the superuser,
+    // as in the editor; opening for reading and writing changes nothing in the file.
     const bool ok = info.isFile() && info.isWritable() &&
+                    info.permissions().testFlag(QFileDevice::WriteOwner) &&
                     file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly) &&
                     file.setFileTime(when, QFileDevice::FileModificationTime) &&
                     file.setFileTime(when, QFileDevice::FileAccessTime);
