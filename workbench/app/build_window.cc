@@ -1,5 +1,6 @@
 #include "app/build_window.h"
 
+#include <QFontDatabase>
 #include <QListWidget>
 
 namespace veldra {
@@ -7,6 +8,7 @@ namespace veldra {
 BuildWindow::BuildWindow(QWidget* parent)
     : QDockWidget(QStringLiteral("ﾋﾞﾙﾄﾞ"), parent), list_(new QListWidget(this)) {
   setObjectName(QStringLiteral("BuildWindow"));
+  list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));  // compilers align columns
   list_->setUniformItemSizes(true);  // keeps long builds cheap to append and scroll
   setWidget(list_);
   connect(list_, &QListWidget::itemDoubleClicked, this,

@@ -147,6 +147,7 @@ MainFrame::MainFrame(QWidget* parent)
   createMenus();
   createToolbars();
   createStatusBar();
+  group_->applyDisplayOptions(display_);
   group_->setAsker([this](const QString& text, int buttons) { return ask(text, buttons); });
   connect(group_, &GroupManagerBar::openFileRequested, this,
           [this](const QString& path) { openDocument(path); });

@@ -1,19 +1,19 @@
 // The three option sheets: each shows its record, gives it back unchanged when
 // nothing is touched, and a change made in a page survives the profile (or the
 // group file) and a new sheet.
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
-#include <QTimer>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/analysis_options_sheet.h"

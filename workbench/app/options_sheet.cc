@@ -63,6 +63,7 @@ OptionsSheet::OptionsSheet(const DisplayOptions& options, const QStringList& too
   tabs_->addTab(toolbarPage(toolbarNames), QStringLiteral("ﾂｰﾙﾊﾞｰ"));
   if (options.lastPage >= 0 && options.lastPage < tabs_->count())
     tabs_->setCurrentIndex(options.lastPage);
+  tabs_->setUsesScrollButtons(false);  // every page title stays readable
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -19,8 +19,8 @@ struct StampFields {
 QString checkStampFields(const StampFields& fields, QDateTime* when);
 
 // Sets the access and modification times of each file. Only existing regular files
-// that the user may write and that have their owner's write bit are changed; the names of the others, and of those the
-// system refused, are returned.
+// that the user may write and that have their owner's write bit are changed; the names of the
+// others, and of those the system refused, are returned.
 QStringList touchFiles(const QStringList& paths, const QDateTime& when);
 
 }  // namespace veldra
