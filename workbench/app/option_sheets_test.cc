@@ -146,6 +146,21 @@ class OptionSheetsTest : public QObject {
              QStringLiteral("1,1,1,0,47,62,0,0,1,0,0"));
     QVERIFY(AnalysisOptions::load(s, QStringLiteral("/opt/veldra")).sameValues(edited));
 
+    // "#define 設定(&D)..." and "ﾘｽﾄ登録..." open the group's macro list and the
+    // function list; the list file chosen there becomes the exclusion list.
+    int macroEdits = 0;
+    QString offered;
+    sheet.setEditors([&] { ++macroEdits; },
+                     [&](const QString& path) {
+                       offered = path;
+                       return QStringLiteral("/work/mine.fls");
+                     });
+    byText<QPushButton>(&sheet, QStringLiteral("#define 設定(&D)..."))->click();
+    byText<QPushButton>(&sheet, QStringLiteral("ﾘｽﾄ登録..."))->click();
+    QCOMPARE(macroEdits, 1);
+    QCOMPARE(offered, QStringLiteral("/opt/veldra/Default.fls"));
+    QCOMPARE(sheet.options().exclusionListFile, QStringLiteral("/work/mine.fls"));
+
     // Switching individual settings off shows and keeps only the common group.
     byText<QCheckBox>(&sheet, QStringLiteral("個別にｵﾌﾟｼｮﾝを設定"))->setChecked(false);
     QCOMPARE(sheet.groupCombo()->currentIndex(), 0);

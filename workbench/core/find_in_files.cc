@@ -40,6 +40,7 @@ char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : 
 // Whether the ASCII text occurs in the bytes, ignoring ASCII case: a quick test that
 // spares decoding the files that cannot hold it.
 bool containsAsciiIgnoringCase(const QByteArray& bytes, const QByteArray& lower) {
+  if (bytes.size() < lower.size()) return false;
   const char first = lower[0];
   const char upper = (first >= 'a' && first <= 'z') ? char(first - 'a' + 'A') : first;
   const char* p = bytes.constData();
@@ -51,15 +52,6 @@ bool containsAsciiIgnoringCase(const QByteArray& bytes, const QByteArray& lower)
     if (i == lower.size()) return true;
   }
   return false;
-}
-
-// False when the file surely does not hold the text in either encoding.
-bool mayContain(const QByteArray& bytes, const FindOptions& o) {
-  if (o.caseSensitive) {
-    return bytes.contains(o.text.toUtf8()) || bytes.contains(encodeShiftJis(o.text));
-  }
-  if (isAscii(o.text)) return containsAsciiIgnoringCase(bytes, o.text.toLatin1().toLower());
-  return true;
 }
 
 // Position of the next match at or after `from` that satisfies the word rule, or -1.
@@ -99,7 +91,26 @@ bool looksBinary(const QByteArray& bytes) {
 
 int findInText(const QString& name, const QByteArray& bytes, const FindOptions& options,
                QStringList* out) {
-  if (options.text.isEmpty() || bytes.isEmpty() || !mayContain(bytes, options)) return 0;
+  return TextFinder(options).find(name, bytes, out);
+}
+
+TextFinder::TextFinder(FindOptions options)
+    : options_(std::move(options)),
+      utf8_(options_.text.toUtf8()),
+      shiftJis_(encodeShiftJis(options_.text)) {
+  if (isAscii(options_.text)) asciiLower_ = options_.text.toLatin1().toLower();
+}
+
+// False when the file surely does not hold the text in either encoding.
+bool TextFinder::mayContain(const QByteArray& bytes) const {
+  if (options_.caseSensitive) return utf8_.indexIn(bytes) >= 0 || shiftJis_.indexIn(bytes) >= 0;
+  if (!asciiLower_.isEmpty()) return containsAsciiIgnoringCase(bytes, asciiLower_);
+  return true;
+}
+
+int TextFinder::find(const QString& name, const QByteArray& bytes, QStringList* out) const {
+  const FindOptions& options = options_;
+  if (options.text.isEmpty() || bytes.isEmpty() || !mayContain(bytes)) return 0;
   const QString text = decodeText(bytes);
   int hits = 0;
   qsizetype lineStart = 0;
@@ -127,7 +138,10 @@ int findInText(const QString& name, const QByteArray& bytes, const FindOptions& 
 }
 
 FileSearch::FileSearch(QList<QByteArray> files, FindOptions options, QString baseDir)
-    : files_(std::move(files)), options_(std::move(options)), baseDir_(std::move(baseDir)) {}
+    : files_(std::move(files)),
+      options_(std::move(options)),
+      finder_(options_),
+      baseDir_(std::move(baseDir)) {}
 
 bool FileSearch::step() {
   if (done()) return false;
@@ -141,7 +155,7 @@ bool FileSearch::step() {
     ++binary_;
     return true;
   }
-  hits_ += findInText(current_, bytes, options_, &lines_);
+  hits_ += finder_.find(current_, bytes, &lines_);
   return true;
 }
 

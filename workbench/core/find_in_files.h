@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayMatcher>
 #include <QList>
 #include <QSettings>
 #include <QString>
@@ -34,6 +35,23 @@ int findInText(const QString& name, const QByteArray& bytes, const FindOptions& 
 
 bool looksBinary(const QByteArray& bytes);
 
+// A search text prepared once for many files: its UTF-8 and Shift-JIS bytes serve
+// a quick test that spares decoding the files that cannot hold it.
+class TextFinder {
+ public:
+  explicit TextFinder(FindOptions options);
+  // As findInText.
+  int find(const QString& name, const QByteArray& bytes, QStringList* out) const;
+
+ private:
+  bool mayContain(const QByteArray& bytes) const;
+
+  FindOptions options_;
+  QByteArrayMatcher utf8_;
+  QByteArrayMatcher shiftJis_;
+  QByteArray asciiLower_;  // the text in lower case when it is ASCII, else empty
+};
+
 class FileSearch {
  public:
   // `files` as the group stores them; relative names are read from `baseDir`.
@@ -52,6 +70,7 @@ class FileSearch {
  private:
   QList<QByteArray> files_;
   FindOptions options_;
+  TextFinder finder_;
   QString baseDir_;
   QString current_;
   QStringList lines_;
