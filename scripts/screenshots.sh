@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the workbench in a real (virtual) X session: the main window with
-# the sample group, the analysis dialog, the call tree result and the source after
-# a tag jump. Needs xvfb and fonts-noto-cjk (scripts/deps.sh installs them) and a
+# the sample group, the analysis dialog, the call tree result, the source after a
+# tag jump, every page of the three option sheets, and the build window after F7. Needs xvfb and fonts-noto-cjk (scripts/deps.sh installs them) and a
 # build (default: the asan preset). Writes PNGs to the directory given (default
 # build/screenshots); the profile is a fresh one in a temporary directory.
 set -euo pipefail
@@ -15,7 +15,8 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 # The group lists its files relative to itself: copy the sample so nothing is
 # written into the source tree.
-cp "$root"/examples/calc/*.c "$root"/examples/calc/*.h "$root"/examples/calc/calc.vgp "$work/"
+cp "$root"/examples/calc/*.c "$root"/examples/calc/*.h "$root"/examples/calc/calc.vgp \
+  "$root"/examples/calc/build.vgp "$root"/examples/calc/Makefile "$root"/examples/calc/input.txt "$work/"
 mkdir -p "$work/config"
 cd "$work"
 XDG_CONFIG_HOME="$work/config" LSAN_OPTIONS="suppressions=$root/workbench/lsan.supp" \

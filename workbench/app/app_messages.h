@@ -26,5 +26,7 @@ inline constexpr Message kAboutProduct{0, "Ｃ言語ﾄﾞｷｭﾒﾝﾄ生成�
 inline constexpr Message kAboutVersion{0, "\tVersion  1.15"};
 inline constexpr Message kAboutEngine{0, "解析ﾙｰﾁﾝ: %1"};
 inline constexpr Message kUntitled{0, "無題"};
+inline constexpr Message kStatusProcessRunning{0, "ﾌﾟﾛｾｽ実行中..."};
+inline constexpr Message kStatusTouching{0, "ﾀｲﾑｽﾀﾝﾌﾟ変更中..."};
 
 }  // namespace veldra::msg

@@ -22,6 +22,7 @@
 #include "app/app_messages.h"
 #include "app/commands.h"
 #include "app/group_list_model.h"
+#include "app/option_values.h"
 #include "core/constants.h"
 #include "core/profile_values.h"
 #include "core/tag_jump.h"
@@ -333,5 +334,18 @@ void GroupManagerBar::updateRecentMenu() {
 }
 
 void GroupManagerBar::saveRecent(QSettings& settings) const { recent_.save(settings); }
+
+void GroupManagerBar::applyDisplayOptions(const DisplayOptions& options) {
+  QPalette p = list_->palette();
+  p.setColor(QPalette::Text, colourFromValue(options.groupText));
+  p.setColor(QPalette::Base, colourFromValue(options.groupBackground));
+  list_->setPalette(p);
+  list_->setFont(fontFromRecord(options.groupFont, options.groupFontSize, kGroupFontUnits));
+  if (isFloating()) {
+    setWindowFlag(Qt::WindowStaysOnTopHint, options.alwaysOnTop);
+    show();
+  }
+  refreshList();
+}
 
 }  // namespace veldra

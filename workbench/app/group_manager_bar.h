@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "core/display_options.h"
 #include "core/group_model.h"
 #include "core/recent_list.h"
 
@@ -72,6 +73,8 @@ class GroupManagerBar : public QDockWidget {
   bool searchFor(const QString& text);
 
   void saveRecent(QSettings& settings) const;
+  // The list's colours and font, the full-path display and the topmost state.
+  void applyDisplayOptions(const DisplayOptions& options);
 
  signals:
   void openFileRequested(const QString& path);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -28,6 +29,7 @@
 
 #include "app/about_dialog.h"
 #include "app/analysis_dialog.h"
+#include "app/analysis_options_sheet.h"
 #include "app/app_limits.h"
 #include "app/app_messages.h"
 #include "app/commands.h"
@@ -38,8 +40,12 @@
 #include "app/group_manager_bar.h"
 #include "app/line_mark_dialog.h"
 #include "app/macro_list_dialog.h"
+#include "app/option_values.h"
+#include "app/options_sheet.h"
 #include "app/profile_colours.h"
+#include "app/registered_list_dialog.h"
 #include "app/single_instance.h"
+#include "app/tool_commands.h"
 #include "core/analysis_kind.h"
 #include "core/constants.h"
 #include "core/engine_run.h"
@@ -134,12 +140,14 @@ MainFrame::MainFrame(QWidget* parent)
   marks_.load(settings);
   applyCustomColours(CustomColors::load(settings));
   recentFiles_ = settings.value(kRecentSection + QStringLiteral("/Files")).toStringList();
+  tools_ = new ToolCommands(this);
 
   createActions();
   bindHandlers();
   createMenus();
   createToolbars();
   createStatusBar();
+  group_->applyDisplayOptions(display_);
   group_->setAsker([this](const QString& text, int buttons) { return ask(text, buttons); });
   connect(group_, &GroupManagerBar::openFileRequested, this,
           [this](const QString& path) { openDocument(path); });
@@ -191,6 +199,8 @@ QMenu* MainFrame::buildPopup(int popupId, QWidget* parent) {
   }
   if (popupId == kPopupRecentFiles) recentFilesMenu_ = menu;
   if (popupId == kPopupRecentGroups) group_->setRecentMenu(menu);
+  if (popupId == kPopupUserTools) tools_->setToolMenu(menu);
+  if (popupId == kPopupUserHelp) tools_->setHelpMenu(menu);
   return menu;
 }
 
@@ -354,7 +364,23 @@ void MainFrame::bindHandlers() {
       {kCmdWindowNext, [this] { mdi_->activateNextSubWindow(); }},
       {kCmdWindowPrev, [this] { mdi_->activatePreviousSubWindow(); }},
       {kCmdAbout, [this] { showAbout(); }},
+      {kCmdOptions, [this] { showOptionsSheet(); }},
+      {kCmdAnalysisOptions, [this] { showAnalysisOptionsSheet(); }},
+      {kCmdViewLauncher, [this] { tools_->toggleLauncher(); }},
+      {kCmdToolExec, [this] { tools_->execWithDialog(); }},
+      {kCmdToolFind, [this] { tools_->findWithDialog(); }},
+      {kCmdBuild, [this] { tools_->build(); }},
+      {kCmdRun, [this] { tools_->run(); }},
+      {kCmdBuildOptions, [this] { tools_->editBuildOptions(); }},
+      {kCmdBuildResult, [this] { tools_->showBuildResult(); }},
+      {kCmdTouch, [this] { tools_->touchWithDialog(); }},
+      {kCmdUserToolRegister, [this] { tools_->editTools(); }},
+      {kCmdUserHelpRegister, [this] { tools_->editHelpFiles(); }},
   };
+  for (int n = 0; n < kRegisteredItemsMax; ++n) {
+    handlers_.insert(kCmdUserTool + n, [this, n] { tools_->startTool(n); });
+    handlers_.insert(kCmdUserHelp + n, [this, n] { tools_->openHelpFile(n); });
+  }
   for (int kind = kKindFunctionList; kind <= kKindAllDocuments; ++kind)
     handlers_.insert(commandOfAnalysisKind(kind), [this, kind] { runAnalysis(kind); });
 }
@@ -413,15 +439,10 @@ QMdiSubWindow* MainFrame::addDocument(DocumentWindow* document) {
 void MainFrame::applyDisplayOptions(DocumentWindow* document) const {
   EditorView* e = document->editor();
   QPalette p = e->palette();
-  p.setColor(QPalette::Text, colourFromProfile(display_.editText));
-  p.setColor(QPalette::Base, colourFromProfile(display_.editBackground));
+  p.setColor(QPalette::Text, colourFromValue(display_.editText));
+  p.setColor(QPalette::Base, colourFromValue(display_.editBackground));
   e->setPalette(p);
-  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  if (QFontDatabase::hasFamily(display_.editFont.faceName))
-    font.setFamily(display_.editFont.faceName);
-  // The size is kept in twentieths of a point.
-  if (display_.editFontPoint > 0) font.setPointSizeF(double(display_.editFontPoint) / 20.0);
-  e->setFont(font);
+  e->setFont(fontFromRecord(display_.editFont, display_.editFontPoint, kEditFontUnits));
   e->setTabSize(display_.tabSize);
   e->setAutoIndent(display_.autoIndent);
 }
@@ -562,6 +583,53 @@ QString MainFrame::editFunctionList(const QString& path) {
   return dialog.path();
 }
 
+// ----- option sheets
+
+void MainFrame::showOptionsSheet() {
+  QStringList toolbarNames;
+  for (const ToolbarSpec& t : toolbarLayouts()) toolbarNames.append(QString::fromUtf8(t.title));
+  OptionsSheet sheet(display_, toolbarNames, this);
+  connect(&sheet, &OptionsSheet::toolbarResetRequested, this, [this](int row) {
+    const auto layouts = toolbarLayouts();
+    if (row < 0 || row >= int(layouts.size())) return;
+    if (QToolBar* bar = toolbar(layouts[size_t(row)].viewCommand)) bar->show();
+  });
+  connect(&sheet, &OptionsSheet::fileTypesRequested, &sheet, [&sheet] {
+    QSettings settings = profile();
+    RegisteredListDialog dialog(kFileTypeListKind, RegisteredList::loadFileTypes(settings), &sheet);
+    if (dialog.exec() == QDialog::Accepted) dialog.list().save(settings);
+  });
+  const int accepted = sheet.exec();
+  DisplayOptions edited = accepted == QDialog::Accepted ? sheet.options() : display_;
+  edited.lastPage = sheet.tabs()->currentIndex();
+  setDisplayOptions(edited);
+}
+
+void MainFrame::setDisplayOptions(const DisplayOptions& options) {
+  const bool changed = !(options == display_);
+  display_ = options;
+  QSettings settings = profile();
+  display_.save(settings);
+  if (!changed) return;
+  for (DocumentWindow* d : documents()) applyDisplayOptions(d);
+  group_->applyDisplayOptions(display_);
+  for (QToolBar* bar : std::as_const(toolbars_))
+    bar->setStyleSheet(display_.flatToolbars ? QStringLiteral("QToolButton { border: none; }")
+                                             : QString());
+}
+
+void MainFrame::showAnalysisOptionsSheet() {
+  AnalysisOptionsSheet sheet(options_, display_.lastGroupEntry, this);
+  sheet.setEditors([this] { editMacros(); },
+                   [this](const QString& path) { return editFunctionList(path); });
+  if (sheet.exec() == QDialog::Accepted) {
+    options_ = sheet.options();
+  } else {
+    options_.lastPage = sheet.tabs()->currentIndex();
+  }
+  display_.lastGroupEntry = sheet.groupEntry();
+}
+
 // ----- editor commands
 
 void MainFrame::goToLineDialog() {
@@ -601,7 +669,12 @@ void MainFrame::showMarkList() {
 bool MainFrame::tagJump() {
   DocumentWindow* origin = activeDocument();
   if (!origin) return false;
-  const QString line = origin->editor()->lineText(origin->editor()->caretLine());
+  return jumpFrom(origin->editor()->lineText(origin->editor()->caretLine()), origin);
+}
+
+bool MainFrame::jumpToLine(const QString& line) { return jumpFrom(line, activeDocument()); }
+
+bool MainFrame::jumpFrom(const QString& line, DocumentWindow* origin) {
   const std::optional<TagTarget> target = parseTagLine(line);
   if (!target) return false;
   QString path = target->file;
@@ -621,7 +694,7 @@ bool MainFrame::tagJump() {
   DocumentWindow* d = openDocument(path);
   if (!d) return false;
   d->editor()->goToLine(target->line);
-  jumpOrigin_ = origin;
+  if (origin) jumpOrigin_ = origin;
   return true;
 }
 
@@ -761,6 +834,7 @@ void MainFrame::restoreFromProfile(const QString& pendingGroup) {
   }
   if (!group.isEmpty() && QFileInfo::exists(group)) group_->open(group);
   group_->setVisible(readNumber(settings, QStringLiteral("Group"), QStringLiteral("View"), 1) != 0);
+  tools_->restore(settings);
   action(kCmdViewGroup)->setChecked(group_->isVisible());
 }
 
@@ -799,12 +873,19 @@ void MainFrame::saveToProfile() {
   placement.save(settings, QStringLiteral("MainFrame"));
   settings.setValue(kRecentSection + QStringLiteral("/Files"), recentFiles_);
   options_.saveIfChanged(settings, loadedOptions_);
+  display_.save(settings);
   currentCustomColours().save(settings);
+  tools_->save(settings);
   marks_.save(settings);
   group_->saveRecent(settings);
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {
+  if (tools_->isBuilding() &&
+      ask(msg::kBuildRunning.str(), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+    event->ignore();
+    return;
+  }
   if (!group_->maybeSave()) {
     event->ignore();
     return;

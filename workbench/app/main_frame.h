@@ -23,6 +23,7 @@ namespace veldra {
 
 class DocumentWindow;
 class GroupManagerBar;
+class ToolCommands;
 
 class MainFrame : public QMainWindow {
   Q_OBJECT
@@ -56,12 +57,26 @@ class MainFrame : public QMainWindow {
   // Jumps from the caret line of the active document; false when nothing was
   // jumped to (a message was shown when a target was named but not found).
   bool tagJump();
+  // Jumps to the file and line that `line` names (a build output line).
+  bool jumpToLine(const QString& line);
   // The macro definition list of the group ("#define 設定(&D)..." of the analysis
   // options) and the function list dialog ("ﾘｽﾄ登録..."): the options sheet calls
   // these. The function list dialog returns the file it last read or wrote.
   void editMacros();
   QString editFunctionList(const QString& path);
   bool addLineMark();
+
+  // The sheets "ｵﾌﾟｼｮﾝ" and "解析ｵﾌﾟｼｮﾝ"; the records they edit.
+  void showOptionsSheet();
+  void showAnalysisOptionsSheet();
+  const DisplayOptions& displayOptions() const { return display_; }
+  const AnalysisOptions& analysisOptions() const { return options_; }
+  // Takes a display option record: saved, and applied to every open document, the
+  // group list and the toolbars.
+  void setDisplayOptions(const DisplayOptions& options);
+  void setAnalysisOptions(const AnalysisOptions& options) { options_ = options; }
+  void applyDisplayOptions(DocumentWindow* document) const;
+  ToolCommands* tools() const { return tools_; }
 
   // Start-up: restores the window, toolbars and the last group (pending group
   // first), as the profile says.
@@ -94,11 +109,11 @@ class MainFrame : public QMainWindow {
   QMdiSubWindow* addDocument(DocumentWindow* document);
   QMdiSubWindow* findDocumentWindow(const QString& path) const;
   void saveToProfile();
-  void applyDisplayOptions(DocumentWindow* document) const;
   // Runs analysis `kind` with its dialog: the output file (the caller deletes
   // it), or "" when nothing ran.
   QString runAnalysisToFile(int kind);
   void offerBrowser(DocumentWindow* document);
+  bool jumpFrom(const QString& line, DocumentWindow* origin);
   void saveDocumentAs(DocumentWindow* document);
   void onCaretMoved(int line, int column);
   void goToLineDialog();
@@ -124,6 +139,7 @@ class MainFrame : public QMainWindow {
   AnalysisOptions options_;
   AnalysisOptions loadedOptions_;
   Asker asker_;
+  ToolCommands* tools_ = nullptr;
   QString findTextValue_;
   QString programDir_;
   int untitledCounter_ = 0;

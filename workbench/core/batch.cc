@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "core/analysis_kind.h"
+#include "core/batch_tools.h"
 #include "core/constants.h"
 #include "core/engine_run.h"
 #include "core/event_script.h"
@@ -20,7 +21,8 @@ namespace veldra {
 
 namespace {
 
-constexpr std::array<const char*, 3> kBatchOptions{{"--compose", "--analyse", "--version"}};
+constexpr std::array<const char*, 5> kBatchOptions{
+    {"--compose", "--analyse", "--version", "--build", "--find"}};
 
 void printLine(std::FILE* stream, const QString& text) {
   const QByteArray bytes = text.toUtf8() + '\n';
@@ -35,7 +37,8 @@ bool writeBytes(std::FILE* stream, const QByteArray& bytes) {
 
 int usage(std::FILE* err) {
   printLine(err, QStringLiteral("usage: VeldraC --compose KIND LISTFILE [--group GROUPFILE] | "
-                                "--analyse KIND GROUPFILE | --version"));
+                                "--analyse KIND GROUPFILE | --version | --build GROUPFILE | "
+                                "--find TEXT GROUPFILE [--word] [--case]"));
   return 1;
 }
 
@@ -158,6 +161,8 @@ int runBatch(const QStringList& arguments, std::FILE* out, std::FILE* err) {
   if (option == QLatin1String("--compose")) return compose(rest, out, err);
   if (option == QLatin1String("--analyse")) return analyse(rest, out, err);
   if (option == QLatin1String("--version") && rest.isEmpty()) return version(out);
+  if (option == QLatin1String("--build")) return runBatchBuild(rest, out, err);
+  if (option == QLatin1String("--find")) return runBatchFind(rest, out, err);
   return usage(err);
 }
 

@@ -3,6 +3,7 @@
 //   --compose KIND LISTFILE [--group GROUPFILE]   the script's bytes on standard output
 //   --analyse KIND GROUPFILE                       the engine's output on standard output
 //   --version                                      workbench and engine version
+//   --build GROUPFILE, --find TEXT GROUPFILE ...   see batch_tools.h
 #pragma once
 
 #include <QStringList>

@@ -67,4 +67,15 @@ inline constexpr int kTabSizeMax = 24;
 inline constexpr int kCommonControlsDefault = 1005;
 inline constexpr int kCommonControlsMin = 1003;
 
+// Build, run and tools.
+inline constexpr int kCaptureWatchMs = 500;  // sleep between reads of a captured child's output
+inline constexpr int kCaptureLineMax = 512;  // characters of one output line; longer ones split
+inline constexpr char kShellProgram[] = "/bin/sh";
+inline constexpr char kShellOption[] = "-c";
+inline constexpr int kFindTextMax = 128;        // characters of a find-in-files text
+inline constexpr int kFindSliceMs = 40;         // search time per event-loop turn
+inline constexpr int kBinaryProbeBytes = 8192;  // a NUL byte here marks a binary file
+inline constexpr int kTouchYearMin = 1970;
+inline constexpr int kTouchYearMax = 2099;
+
 }  // namespace veldra

@@ -40,6 +40,15 @@ inline constexpr Message kRunNotSet{0, "実行情報が未設定です。ﾋﾞ�
 inline constexpr Message kCommandFailed{0, "コマンド(%1)の実行に失敗しました｡"};
 inline constexpr Message kBuildStart{0, "--------------- ﾋﾞﾙﾄﾞ  [%1]  開始 ---------------"};
 inline constexpr Message kBuildEnd{0, "ﾋﾞﾙﾄﾞ終了 [ 終了ｺｰﾄﾞ  %1  ]"};
+inline constexpr Message kBuildRunning{0, "ﾋﾞﾙﾄﾞ実行中ですが終了しますか？"};
+inline constexpr Message kFindNoHit{0, "指定された条件に合致するレコードは見つかりませんでした。"};
+inline constexpr Message kYearInvalid{0, "年の入力が不正です。"};
+inline constexpr Message kMonthInvalid{0, "月の入力が不正です。"};
+inline constexpr Message kDayInvalid{0, "日の入力が不正です。"};
+inline constexpr Message kHourInvalid{0, "時の入力が不正です。"};
+inline constexpr Message kMinuteInvalid{0, "分の入力が不正です。"};
+inline constexpr Message kSecondInvalid{0, "秒の入力が不正です。"};
+inline constexpr Message kTouchFailed{0, "ﾀｲﾑｽﾀﾝﾌﾟの変更ができないﾌｧｲﾙがありました。"};
 }  // namespace msg
 
 }  // namespace veldra

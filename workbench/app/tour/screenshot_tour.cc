@@ -8,15 +8,21 @@
 #include <QMdiArea>
 #include <QScreen>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
 
 #include "app/analysis_dialog.h"
+#include "app/analysis_options_sheet.h"
+#include "app/build_options_sheet.h"
+#include "app/build_window.h"
 #include "app/commands.h"
 #include "app/document_window.h"
 #include "app/editor_view.h"
 #include "app/group_manager_bar.h"
 #include "app/main_frame.h"
+#include "app/options_sheet.h"
+#include "app/tool_commands.h"
 #include "core/tag_jump.h"
 
 using namespace veldra;
@@ -33,6 +39,27 @@ bool saveScreen(const QString& dir, const QString& name) {
   const QString path = QDir(dir).filePath(name);
   const bool ok = QGuiApplication::primaryScreen()->grabWindow(0).save(path);
   std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+  return ok;
+}
+
+// Shows each page of the modal sheet that `open` brings up and saves it.
+template <typename Sheet>
+bool grabSheetPages(const QString& dir, const QString& stem, const std::function<void()>& open) {
+  bool ok = true;
+  QTimer::singleShot(600, [&] {
+    auto* sheet = qobject_cast<Sheet*>(QApplication::activeModalWidget());
+    if (!sheet) {
+      ok = false;
+      return;
+    }
+    for (int page = 0; page < sheet->tabs()->count(); ++page) {
+      sheet->tabs()->setCurrentIndex(page);
+      settle(300);
+      ok = saveScreen(dir, QStringLiteral("%1-%2.png").arg(stem).arg(page + 1)) && ok;
+    }
+    sheet->reject();
+  });
+  open();
   return ok;
 }
 
@@ -88,6 +115,31 @@ int main(int argc, char** argv) {
   frame.action(kCmdWindowTwo)->trigger();
   settle(400);
   ok = saveScreen(out, QStringLiteral("6-side-by-side.png")) && ok;
+  frame.mdiArea()->closeAllSubWindows();
+
+  ok = grabSheetPages<OptionsSheet>(out, QStringLiteral("7-options"),
+                                    [&] { frame.action(kCmdOptions)->trigger(); }) &&
+       ok;
+  ok =
+      grabSheetPages<AnalysisOptionsSheet>(out, QStringLiteral("8-analysis-options"),
+                                           [&] { frame.action(kCmdAnalysisOptions)->trigger(); }) &&
+      ok;
+  // The build group beside the sample: F7 runs make, its lines fill "ﾋﾞﾙﾄﾞ".
+  const QString buildGroup = QFileInfo(group).dir().filePath(QStringLiteral("build.vgp"));
+  if (!frame.groupManager()->open(buildGroup)) return 1;
+  ok = grabSheetPages<BuildOptionsSheet>(out, QStringLiteral("9-build-options"),
+                                         [&] { frame.action(kCmdBuildOptions)->trigger(); }) &&
+       ok;
+  QEventLoop building;
+  QObject::connect(frame.tools(), &ToolCommands::buildFinished, &building, &QEventLoop::quit);
+  frame.action(kCmdBuild)->trigger();
+  building.exec();
+  frame.tools()->buildWindow()->resize(frame.tools()->buildWindow()->width(), 220);
+  settle(600);
+  ok = saveScreen(out, QStringLiteral("10-build-window.png")) && ok;
+  frame.action(kCmdRun)->trigger();
+  settle(1500);
+  ok = saveScreen(out, QStringLiteral("11-run-captured.png")) && ok;
   frame.mdiArea()->closeAllSubWindows();
   return ok ? 0 : 1;
 }
