@@ -21,8 +21,8 @@ bool isTextMode(ScanMode m) { return m == ScanMode::FunctionText || m == ScanMod
 std::size_t findOutsideStrings(std::string_view s, char ch, std::size_t from) {
   bool inString = false;
   for (std::size_t i = from; i < s.size(); ++i) {
-    if (isSjisLead(s[i]) && i + 1 < s.size()) {
-      ++i;
+    if (std::size_t n = charLength(s, i); n > 1) {
+      i += n - 1;
       continue;
     }
     if (s[i] == '"')
@@ -266,7 +266,9 @@ bool isCReservedWord(std::string_view word) {
   return std::binary_search(C_RESERVED_WORDS.begin(), C_RESERVED_WORDS.end(), word);
 }
 
-bool isCNameChar(char c) { return isAsciiAlnum(c) || c == '_' || c == ':' || c == '~'; }
+bool isCNameChar(char c) {
+  return isAsciiAlnum(c) || c == '_' || c == ':' || c == '~' || isUtf8NameByte(c);
+}
 
 bool isValidCName(std::string_view name) {
   std::size_t i = 0;
@@ -280,17 +282,16 @@ int braceBalance(std::string_view s) {
   std::size_t n = s.size();
   for (std::size_t i = 0; i < n; ++i) {
     char ch = s[i];
-    if (isSjisLead(ch) && i + 1 < n) {
-      ++i;
+    if (std::size_t width = charLength(s, i); width > 1) {
+      i += width - 1;
     } else if (ch == '"') {
       // A backslash does not escape the closing quote here.
-      for (++i; i < n && s[i] != '"'; ++i)
-        if (isSjisLead(s[i]) && i + 1 < n) ++i;
+      for (++i; i < n && s[i] != '"'; ++i) i += charLength(s, i) - 1;
     } else if (ch == '\'') {
       // One character, an escape pair or a double-byte character, then an
       // optional closing quote.
       std::size_t k = i + 1;
-      if (k < n) k += (s[k] == '\\' || (isSjisLead(s[k]) && k + 1 < n)) ? 2 : 1;
+      if (k < n) k += s[k] == '\\' ? 2 : charLength(s, k);
       if (k < n && s[k] == '\'') ++k;
       i = k - 1;
     } else if (ch == '{') {
@@ -314,18 +315,19 @@ void cStripLine(Engine& e, std::string_view raw, std::string& out) {
   std::size_t n = std::min(raw.find('\n'), raw.size());
   for (std::size_t i = 0; i < n; ++i) {
     char ch = raw[i];
-    bool pair = isSjisLead(ch) && i + 1 < n;
+    std::size_t width = charLength(raw.substr(0, n), i);
+    bool pair = width > 1;
     char next = i + 1 < n ? raw[i + 1] : '\0';
     if (db.inBlockComment) {
       if (pair) {
-        ++i;
+        i += width - 1;
       } else if (ch == '*' && next == '/') {
         db.inBlockComment = false;
         ++i;
       }
     } else if (pair) {
-      out += ch;
-      out += raw[++i];
+      out.append(raw.substr(i, width));
+      i += width - 1;
     } else if (ch == '/' && next == '*') {
       db.inBlockComment = db.lineHadComment = true;
       ++i;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/limits.h"
+#include "core/text_encoding.h"
 
 namespace mora {
 
@@ -25,13 +26,23 @@ std::string alignEntry(std::string_view entry, int filepos, std::size_t column) 
   // is overwritten by it. Long entries make the line longer, never shorter.
   std::string line;
   line.reserve(std::max(kAlignLineWidth, offset + bracketed.size()));
-  line.assign(offset, ' ');
-  line.replace(0, std::min(name.size(), offset), name.substr(0, offset));
+  std::string_view shown = headWithinColumns(name, offset);
+  line.assign(shown);
+  line.append(offset - displayWidth(shown), ' ');
   line.append(bracketed);
   return line;
 }
 
 namespace {
+
+// The line pieces as they are written: in the output encoding.
+struct OutputPieces {
+  std::string bar, middle, last;
+};
+
+OutputPieces outputPieces(const LinePieces& p) {
+  return {outputText(p.bar), outputText(p.middle), outputText(p.last)};
+}
 
 class TreeWriter {
  public:
@@ -39,7 +50,7 @@ class TreeWriter {
       : table_(table),
         options_(options),
         sink_(sink),
-        pieces_(linePieces(options.line)),
+        pieces_(outputPieces(linePieces(options.line))),
         index_(table.nodes),
         parents_(table),
         callsItself_(table.nodes.size()),
@@ -124,7 +135,7 @@ class TreeWriter {
       if (i == 0) setMark(depth, true);
       line += pieces_.middle;
     }
-    line += alignEntry(entry, options_.filepos, line.size());
+    line += alignEntry(entry, options_.filepos, displayWidth(line));
     line += '\n';
     sink_.print(line);
   }
@@ -138,7 +149,7 @@ class TreeWriter {
   const NodeTable& table_;
   const TreeOptions& options_;
   const TreeSink& sink_;
-  const LinePieces& pieces_;
+  const OutputPieces pieces_;
   NameIndex index_;
   ParentCounts parents_;
   std::vector<bool> callsItself_;
