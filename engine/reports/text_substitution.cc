@@ -153,8 +153,10 @@ bool substituteFile(Engine& e, const std::string& name, const std::vector<Substi
   auto out = rewriteWriteCopy(e, name);
   if (!in || !out) return false;
   std::string line;
+  InputEncoding encoding;  // the file's own, as every reader decides it
   while (std::getline(in, line)) {
     bool lineFeed = !in.eof();
+    encoding.observe(line);
     substituteLine(line, pairs);
     *out << line;
     if (lineFeed) *out << '\n';
