@@ -7,6 +7,7 @@
 
 #include "core/engine.h"
 #include "core/limits.h"
+#include "core/text_encoding.h"
 #include "test_support.h"
 
 namespace mora {
