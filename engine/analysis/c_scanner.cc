@@ -45,7 +45,7 @@ void resetCandidate(FunctionDatabase& db) {
   c.inBody = c.awaitingBody = c.headerSeen = false;
   c.collectedLines = 0;
   c.currentName.clear();
-  c.callees.clear();
+  if (!c.callees.empty()) c.callees.clear();  // clear() sweeps every bucket
   db.functionCounters = {};
 }
 
@@ -201,7 +201,7 @@ int finishLine(Engine& e, std::string& raw, std::string_view stripped,
 }
 
 bool nextLineOpensParen(const FunctionDatabase& db) {
-  const std::string* next = db.lineReader ? db.lineReader->peek() : nullptr;
+  const std::string_view* next = db.lineReader ? db.lineReader->peek() : nullptr;
   return next && startsWith(skipBlanks(*next), '(');
 }
 
@@ -228,7 +228,8 @@ int headerLine(Engine& e, std::string& raw, std::string_view stripped,
     abandonCandidate(db, body);
     return 0;
   }
-  bool declaration = stripped.find_first_of(";\\+-/<>") != npos;
+  static constexpr ByteSet kDeclarationMarks(";\\+-/<>");
+  bool declaration = kDeclarationMarks.findIn(stripped) != npos;
   if (!c.headerSeen) {
     std::size_t paren = stripped.find('(');
     if (paren == npos) {
@@ -278,6 +279,8 @@ bool isValidCName(std::string_view name) {
 }
 
 int braceBalance(std::string_view s) {
+  // Most lines hold no brace at all: two memchr calls settle them.
+  if (s.find('{') == npos && s.find('}') == npos) return 0;
   int balance = 0;
   std::size_t n = s.size();
   for (std::size_t i = 0; i < n; ++i) {
@@ -303,43 +306,78 @@ int braceBalance(std::string_view s) {
   return balance;
 }
 
-int addCalleeNames(std::string_view s, BodySlot& names, std::unordered_set<std::string>& seen) {
+int addCalleeNames(std::string_view s, BodySlot& names, NameSet& seen) {
   static constexpr CallNameRules kRules{isCNameChar, isCReservedWord, isValidCName};
   return addParenthesisCallees(s, kRules, names, seen);
 }
 
+namespace {
+
+// The bytes that can start something else than plain text outside a
+// comment: "/" (a comment mark) and the Shift-JIS lead bytes (which include
+// the UTF-8 lead bytes of three- and four-byte characters).
+constexpr ByteSet kStripMarks = [] {
+  ByteSet marks("/");
+  for (int c = 0x81; c <= 0x9F; ++c) marks.add(static_cast<char>(c));
+  for (int c = 0xE0; c <= 0xFC; ++c) marks.add(static_cast<char>(c));
+  return marks;
+}();
+
+// Passes over the text of a block comment from `i`; the position after it,
+// with the comment closed when its end was on the line.
+std::size_t skipCommentText(FunctionDatabase& db, std::string_view raw, std::size_t n,
+                            std::size_t i) {
+  while (i < n) {
+    char ch = raw[i];
+    if (std::size_t width = charLength(raw.substr(0, n), i); width > 1) {
+      i += width;
+    } else if (ch == '*' && i + 1 < n && raw[i + 1] == '/') {
+      db.inBlockComment = false;
+      return i + 2;
+    } else {
+      ++i;
+    }
+  }
+  return i;
+}
+
+}  // namespace
+
+// One pass over the line: plain text is copied in runs up to the next mark,
+// comments are dropped, and the result is trimmed where it lies.
 void cStripLine(Engine& e, std::string_view raw, std::string& out) {
   FunctionDatabase& db = e.functions;
   out.clear();
   if (db.inBlockComment) db.lineHadComment = true;
   std::size_t n = std::min(raw.find('\n'), raw.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    char ch = raw[i];
-    std::size_t width = charLength(raw.substr(0, n), i);
-    bool pair = width > 1;
-    char next = i + 1 < n ? raw[i + 1] : '\0';
+  std::size_t i = 0;
+  while (i < n) {
     if (db.inBlockComment) {
-      if (pair) {
-        i += width - 1;
-      } else if (ch == '*' && next == '/') {
-        db.inBlockComment = false;
-        ++i;
-      }
-    } else if (pair) {
-      out.append(raw.substr(i, width));
-      i += width - 1;
+      i = skipCommentText(db, raw, n, i);
+      continue;
+    }
+    std::size_t run = i;
+    while (run < n && !kStripMarks.contains(raw[run])) ++run;
+    out.append(raw.data() + i, run - i);
+    if (run >= n) break;
+    i = run;
+    char ch = raw[i];
+    char next = i + 1 < n ? raw[i + 1] : '\0';
+    if (std::size_t width = charLength(raw.substr(0, n), i); width > 1) {
+      out.append(raw.data() + i, width);
+      i += width;
     } else if (ch == '/' && next == '*') {
       db.inBlockComment = db.lineHadComment = true;
-      ++i;
+      i += 2;
     } else if (ch == '/' && next == '/') {
       db.lineHadComment = true;
       break;
     } else {
       out += ch;
+      ++i;
     }
   }
-  std::string_view t = trim(out);
-  if (t.size() != out.size()) out = std::string(t);
+  trimInPlace(out);
 }
 
 void cBeginFile(Engine& e) {

@@ -72,13 +72,13 @@ TEST(CBraceBalance, SkipsStringsCharactersAndDoubleByteCharacters) {
 
 TEST(CCalleeNames, FindsEachNameOnceAndSkipsKeywordsAndPointers) {
   BodySlot names;
-  std::unordered_set<std::string> seen;
+  NameSet seen;
   EXPECT_EQ(addCalleeNames("x = a::b::c(1) + p->f(2) + s.g(3);", names, seen), 3);
   EXPECT_EQ(addCalleeNames("if (h(k(x))) while (y) return (z); sizeof (int);", names, seen), 2);
   EXPECT_EQ(addCalleeNames("(*fp)(1); ~X(); f(\"g(\"); a::b::c();", names, seen), 1);
   EXPECT_EQ(names, (Names{"a::b::c", "f", "g", "h", "k", "~X"}));
   BodySlot atStart;
-  std::unordered_set<std::string> seenAtStart;
+  NameSet seenAtStart;
   addCalleeNames("f(x)", atStart, seenAtStart);
   addCalleeNames("x = \"unterminated ( q(", atStart, seenAtStart);
   EXPECT_EQ(atStart, Names{"f"});
@@ -100,6 +100,13 @@ TEST(CStripLine, RemovesCommentsAcrossLinesAndMarksCommentLines) {
   t.engine.functions.inBlockComment = false;
   cStripLine(t.engine, "p = \x81/x; \x81*y\n", out);  // second bytes start no comment
   EXPECT_EQ(out, "p = \x81/x; \x81*y");
+  // Inside a comment a second byte "*" closes nothing; several comments on
+  // one line; a lead byte at the very end is kept as it is.
+  cStripLine(t.engine, "a /* \x81*/ still */ b /**/c/* x */ \x81\n", out);
+  EXPECT_EQ(out, "a  b c \x81");
+  EXPECT_FALSE(t.engine.functions.inBlockComment);
+  cStripLine(t.engine, "x/", out);  // a lone "/" at the end is text
+  EXPECT_EQ(out, "x/");
 }
 
 TEST_F(CScannerTest, OneLineBodyEndsOnItsLineOnlyWithBracesOn) {

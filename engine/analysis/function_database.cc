@@ -8,6 +8,7 @@
 #include "analysis/pascal_scanner.h"
 #include "analysis/source_files.h"
 #include "analysis/source_line_reader.h"
+#include "analysis/wildcard.h"
 #include "core/engine.h"
 #include "core/text.h"
 
@@ -15,10 +16,8 @@ namespace mora {
 
 BodySlot* BodyTable::slot(std::size_t k) {
   if (k >= slots_.size()) return nullptr;
-  if (!slots_[k]) {
-    slots_[k] = std::make_unique<BodySlot>();
-    slots_[k]->reserve(kBodySlotCapacity);
-  }
+  // Grown as lines arrive: most functions call a handful of names.
+  if (!slots_[k]) slots_[k] = std::make_unique<BodySlot>();
   return slots_[k].get();
 }
 
@@ -115,8 +114,10 @@ std::string displayFileName(const Engine& e, std::string_view fileName) {
 }
 
 const FunctionPattern* findPattern(const FunctionPatternList& patterns, std::string_view name) {
-  for (const auto& p : patterns)
-    if (matchWildcard(p.pattern, name) == 0) return &p;
+  for (const auto& p : patterns) {
+    if (!p.compiled) p.compiled = std::make_shared<const WildcardPattern>(p.pattern);
+    if (p.compiled->matches(name)) return &p;
+  }
   return nullptr;
 }
 

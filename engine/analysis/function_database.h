@@ -19,6 +19,7 @@ namespace mora {
 
 class Engine;
 class SourceLineReader;
+class WildcardPattern;
 
 // What a scan collects per function.
 enum class ScanMode {
@@ -50,6 +51,8 @@ inline constexpr std::string_view kNoNewName = "<NO-FUNC>";
 struct FunctionPattern {
   std::string pattern;
   std::string newName{kNoNewName};
+  // The pattern compiled on its first match and kept while the command runs.
+  mutable std::shared_ptr<const WildcardPattern> compiled = nullptr;
 };
 using FunctionPatternList = std::vector<FunctionPattern>;
 
@@ -77,6 +80,13 @@ class BodyTable {
   std::vector<std::unique_ptr<BodySlot>> slots_;
 };
 
+// A lookup set of names that finds std::string keys by std::string_view.
+struct NameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+using NameSet = std::unordered_set<std::string, NameHash, std::equal_to<>>;
+
 // Per-candidate state of the C/C++ recogniser (c_scanner.cc).
 struct CScanState {
   bool headerSeen = false;
@@ -88,15 +98,8 @@ struct CScanState {
   std::string currentName;
   // The callee names already in the candidate's slot, so that a long body
   // checks each new name in constant time.
-  std::unordered_set<std::string> callees;
+  NameSet callees;
 };
-
-// A lookup set of names that finds std::string keys by std::string_view.
-struct NameHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-};
-using NameSet = std::unordered_set<std::string, NameHash, std::equal_to<>>;
 
 // Per-candidate state of the Basic and Pascal recognisers (routine_scanner.h).
 struct RoutineScanState {
@@ -104,7 +107,7 @@ struct RoutineScanState {
   std::int32_t collectedLines = 0;
   std::string currentName;
   // The callee names already in the candidate's slot (exact comparison).
-  std::unordered_set<std::string> callees;
+  NameSet callees;
   // Pascal: a comment left open at the end of a line ("(*" is kind 1, "{" kind 2).
   bool inComment = false;
   int commentKind = 0;

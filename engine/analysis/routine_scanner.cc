@@ -30,7 +30,8 @@ std::size_t findOpenParenthesis(std::string_view s, std::size_t from) {
 }  // namespace
 
 int addParenthesisCallees(std::string_view s, const CallNameRules& rules, BodySlot& names,
-                          std::unordered_set<std::string>& seen) {
+                          NameSet& seen) {
+  if (s.find('(') == npos) return 0;  // most lines call nothing
   int added = 0;
   std::size_t start = 0;
   for (std::size_t pos = findOpenParenthesis(s, start); pos != npos;
@@ -43,7 +44,8 @@ int addParenthesisCallees(std::string_view s, const CallNameRules& rules, BodySl
     if (first == end) continue;
     std::string_view name = s.substr(first, end - first);
     if (rules.isReserved(name) || !rules.isValid(name)) continue;
-    if (!seen.emplace(name).second) continue;
+    if (seen.find(name) != seen.end()) continue;  // no node built for a name seen before
+    seen.emplace(name);
     names.emplace_back(name);
     ++added;
   }
@@ -51,7 +53,8 @@ int addParenthesisCallees(std::string_view s, const CallNameRules& rules, BodySl
 }
 
 bool addCallee(RoutineScanState& state, BodySlot& names, std::string_view name) {
-  if (!state.callees.emplace(name).second) return false;
+  if (state.callees.find(name) != state.callees.end()) return false;
+  state.callees.emplace(name);
   names.emplace_back(name);
   return true;
 }
@@ -87,7 +90,7 @@ void resetRoutine(FunctionDatabase& db) {
   r.inRoutine = false;
   r.collectedLines = 0;
   r.currentName.clear();
-  r.callees.clear();
+  if (!r.callees.empty()) r.callees.clear();  // clear() sweeps every bucket
   db.functionCounters = {};
 }
 

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "core/engine.h"
+#include "core/output.h"
 #include "reports/staging.h"
 
 namespace mora {
@@ -35,6 +36,7 @@ std::unique_ptr<std::ostream> openOutput(Engine& e, const std::string& name,
 }  // namespace
 
 std::unique_ptr<std::istream> openForReading(Engine& e, const std::string& name) {
+  flushOutputIfDue(e);  // each scanned file: a long scan still shows its progress
   if (e.platform.isDirectory(name)) return nullptr;  // reading one throws from the stream buffer
   auto in = std::make_unique<std::ifstream>(openPathForRead(e, name), std::ios::binary);
   if (!in->is_open()) return nullptr;

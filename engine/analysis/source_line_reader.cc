@@ -4,33 +4,28 @@
 
 namespace mora {
 
-bool endsWithContinuation(const std::string& line) {
+bool endsWithContinuation(std::string_view line) {
   std::size_t n = line.size();
   return n >= 2 && line[n - 1] == '\n' && line[n - 2] == '\\';
 }
 
-void SourceLineReader::fill() {
-  std::string piece;
-  if (reader_.readPiece(piece, kSourcePieceMax))
-    lookAhead_ = std::move(piece);
-  else
-    lookAhead_.reset();
-}
+SourceLineReader::SourceLineReader(std::istream& in) : reader_(in, kSourcePieceMax) {}
 
 bool SourceLineReader::next(std::string& line, bool joinContinuations) {
   if (!started_) {
     started_ = true;
     fill();
   }
-  if (!lookAhead_) return false;
-  line = std::move(*lookAhead_);
+  if (!hasLookAhead_) return false;
+  // Assigned into the caller's string, whose capacity is kept from line to line.
+  line.assign(lookAhead_);
   fill();
   // The backslash and line feed give way to the next line's text. A join
   // that would grow too long stops; the line not joined comes next.
-  while (joinContinuations && lookAhead_ && endsWithContinuation(line) &&
-         line.size() - 2 + lookAhead_->size() <= kJoinedLineMax) {
+  while (joinContinuations && hasLookAhead_ && endsWithContinuation(line) &&
+         line.size() - 2 + lookAhead_.size() <= kJoinedLineMax) {
     line.resize(line.size() - 2);
-    line += *lookAhead_;
+    line += lookAhead_;
     fill();
   }
   return true;

@@ -1,38 +1,41 @@
 // Reads a source file line by line for the scanners, always one line ahead,
 // so a scanner can peek at the line that follows (a name on a line of its
 // own followed by "(" on the next). Lines arrive in pieces of at most
-// kSourcePieceMax bytes, each keeping its line feed.
+// kSourcePieceMax bytes, each keeping its line feed. The file is read in
+// large blocks into one buffer, so no line costs an allocation.
 #pragma once
 
 #include <istream>
-#include <optional>
 #include <string>
+#include <string_view>
 
-#include "core/line_reader.h"
+#include "reports/piece_reader.h"
 
 namespace mora {
 
 class SourceLineReader {
  public:
-  explicit SourceLineReader(std::istream& in) : reader_(in) {}
+  explicit SourceLineReader(std::istream& in);
 
   // Reads the next line into `line`; false at the end of the file. With
   // `joinContinuations`, a line ending in a backslash is joined with the
   // lines that follow while the result stays within kJoinedLineMax.
   bool next(std::string& line, bool joinContinuations);
 
-  // The line after the one last returned, or nullptr at the end.
-  const std::string* peek() const { return lookAhead_ ? &*lookAhead_ : nullptr; }
+  // The line after the one last returned, or nullptr at the end; valid until
+  // the next call of next().
+  const std::string_view* peek() const { return hasLookAhead_ ? &lookAhead_ : nullptr; }
 
  private:
-  void fill();
+  void fill() { hasLookAhead_ = reader_.next(lookAhead_); }
 
-  LineReader reader_;
-  std::optional<std::string> lookAhead_;
+  PieceReader reader_;
+  std::string_view lookAhead_;
+  bool hasLookAhead_ = false;
   bool started_ = false;
 };
 
 // True when `line` ends with a backslash directly before its line feed.
-bool endsWithContinuation(const std::string& line);
+bool endsWithContinuation(std::string_view line);
 
 }  // namespace mora

@@ -53,5 +53,24 @@ TEST(SourceLineReader, JoinsContinuedLinesOnlyWhenAskedAndWithinTheLimit) {
   EXPECT_EQ(lines[1], second + "\n");
 }
 
+TEST(SourceLineReader, LinesAcrossBlockBoundariesArriveWhole) {
+  // Far more than one read block, with CR LF ends that fall on every offset.
+  std::string text;
+  std::vector<std::string> expected;
+  for (int i = 0; i < 30000; ++i) {
+    std::string line =
+        "line " + std::to_string(i) + std::string(static_cast<std::size_t>(i % 7), ' ');
+    text += line + "\r\n";
+    expected.push_back(line + "\n");
+  }
+  text += "\\\r\nend";  // a continuation split by a CR LF, then a last line without LF
+  expected.push_back("\\\n");
+  expected.push_back("end");
+  EXPECT_EQ(readAll(text, false), expected);
+  expected.pop_back();
+  expected.back() = "end";  // joined: the backslash and line feed give way
+  EXPECT_EQ(readAll(text, true), expected);
+}
+
 }  // namespace
 }  // namespace mora

@@ -14,7 +14,6 @@
 #include "core/text.h"
 #include "core/variables.h"
 #include "reports/include_tree.h"
-#include "reports/include_tree.h"
 
 namespace mora {
 
@@ -111,7 +110,9 @@ std::string rmdir(Engine& e, Arguments& a) {
 }
 
 std::string system(Engine& e, Arguments& a) {
-  return result(!a[0].empty() && e.platform.runShell(a[0]) == 0);
+  if (a[0].empty()) return result(false);
+  flushOutput(e);  // the command writes to the same standard output
+  return result(e.platform.runShell(a[0]) == 0);
 }
 
 std::string prbuiltin(Engine& e, Arguments&);
@@ -140,6 +141,7 @@ bool readLine(std::istream& in, std::string& line, std::size_t max, bool keepLin
 }
 
 std::string gets(Engine& e, Arguments& a) {
+  flushOutput(e);  // whoever answers may wait for the question printed before
   return result(readLine(e.stdIn, a[0], kBuiltinArgSize - 1, false, true));
 }
 

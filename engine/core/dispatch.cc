@@ -6,6 +6,7 @@
 #include "core/engine.h"
 #include "core/exit.h"
 #include "core/messages.h"
+#include "core/output.h"
 #include "core/reader.h"
 #include "core/text.h"
 
@@ -79,7 +80,10 @@ int dispatchCommand(Engine& e, std::string_view statement) {
   std::string_view s = skipBlanks(text);
   if (!s.empty() && s[0] == kShellEscape) {
     std::string_view command = trim(s.substr(1));
-    if (!command.empty()) e.platform.runShell(std::string(command));
+    if (!command.empty()) {
+      flushOutput(e);  // the command writes to the same standard output
+      e.platform.runShell(std::string(command));
+    }
     return kShellEscapeResult;
   }
   std::size_t n = 0;

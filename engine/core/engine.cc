@@ -69,8 +69,7 @@ Engine::~Engine() = default;
 
 void Engine::checkInterrupt() {
   if (exiting || !interruptFlag_ || !*interruptFlag_) return;
-  *out.stdErr << "Terminated by User.\n";
-  out.stdErr->flush();
+  writeError(*this, "Terminated by User.\n");
   closeSpool(*this);
   throw EngineExit{0};  // Engine::run drops staged changes and deletes our files
 }
@@ -83,10 +82,10 @@ int Engine::run(const std::vector<std::string>& args) {
     code = exit.code;
   } catch (const std::bad_alloc&) {
     // Outside any statement (start-up, the exit operation): the run cannot go on.
-    *out.stdErr << "Memory Full.\n";
-    out.stdErr->flush();
+    writeError(*this, "Memory Full.\n");
     code = 255;
   }
+  flushOutput(*this);
   // Whatever way the run ended, staged changes not committed by now are
   // dropped and every file the engine made for itself is deleted.
   discardStagedFiles(*this);

@@ -3,6 +3,7 @@
 // run many engines side by side in one process.
 #pragma once
 
+#include <chrono>
 #include <csignal>
 #include <fstream>
 #include <iosfwd>
@@ -71,6 +72,7 @@ struct OutputState {
   std::unique_ptr<std::ofstream> trace;
   std::unique_ptr<std::ofstream> index;
   std::string indexName;
+  std::chrono::steady_clock::time_point lastFlush = std::chrono::steady_clock::now();
 };
 
 class Engine {

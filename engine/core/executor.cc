@@ -6,6 +6,7 @@
 #include "core/labels.h"
 #include "core/loops.h"
 #include "core/messages.h"
+#include "core/output.h"
 #include "core/text.h"
 #include "core/variables.h"
 
@@ -152,6 +153,7 @@ int executeInnerStatement(Engine& e, std::string_view statement) {
 }
 
 int executeStatement(Engine& e, std::string_view statement) {
+  flushOutputIfDue(e);  // a long script still shows its progress
   statement = skipBlanks(statement);
   if (e.settings.codeStore) e.exec.code.emplace_back(statement);
   if (e.exec.labelSearch && skipWhileSearching(e, statement)) return kStatementDone;

@@ -2,6 +2,7 @@
 // behaviour (where a line is cut, when a run stops), so they live here, once.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <string_view>
 
@@ -13,6 +14,12 @@ inline constexpr std::string_view kVersion = "MORA Version 0.11-30 ";
 inline constexpr std::size_t kOptionWordMax = 127;
 inline constexpr int kHandshakeMin = 1;
 inline constexpr int kHandshakeMax = 9;
+
+// Buffered output reaches its files at least this often while a run goes on
+// (checked before each statement and each scanned file).
+inline constexpr std::chrono::milliseconds kOutputFlushInterval{30};
+// Standard output's buffer when it is not a terminal.
+inline constexpr std::size_t kStdoutBufferSize = std::size_t{1} << 16;
 
 // Diagnostics.
 inline constexpr int kErrorLimit = 9999;
@@ -93,7 +100,6 @@ inline constexpr std::size_t kWildcardSetMax = 1022;
 
 // Function database and scanners.
 inline constexpr std::size_t kBodySlots = 4096;          // BodyTable slots per scan
-inline constexpr std::size_t kBodySlotCapacity = 64;     // initial room of one slot
 inline constexpr std::size_t kSourcePieceMax = 4095;     // source line piece (4096-byte buffer)
 inline constexpr std::size_t kJoinedLineMax = 4084;      // backslash-joined line
 inline constexpr std::size_t kEntryTextMax = 4095;       // FunctionEntry text (4096-byte buffer)

@@ -1,5 +1,6 @@
 #include "core/output.h"
 
+#include <chrono>
 #include <ostream>
 
 #include "core/engine.h"
@@ -9,6 +10,33 @@
 namespace mora {
 
 std::ostream& outputStream(Engine& e) { return *e.out.output; }
+
+namespace {
+
+void flushIfOpen(std::ostream* stream) {
+  if (stream) stream->flush();
+}
+
+}  // namespace
+
+void flushOutput(Engine& e) {
+  flushIfOpen(e.out.stdOut);
+  if (e.out.output != e.out.stdOut) flushIfOpen(e.out.output);
+  flushIfOpen(e.out.spool.get());
+  flushIfOpen(e.out.trace.get());
+  e.out.lastFlush = std::chrono::steady_clock::now();
+}
+
+void flushOutputIfDue(Engine& e) {
+  auto now = std::chrono::steady_clock::now();
+  if (now - e.out.lastFlush >= kOutputFlushInterval) flushOutput(e);
+}
+
+void writeError(Engine& e, std::string_view text) {
+  flushOutput(e);
+  e.out.stdErr->write(text.data(), static_cast<std::streamsize>(text.size()));
+  e.out.stdErr->flush();
+}
 
 void printOutput(Engine& e, std::ostream& stream, std::string_view text) {
   // Every report line passes here: a report that would print for hours
@@ -24,12 +52,14 @@ void printOutput(Engine& e, std::ostream& stream, std::string_view text) {
     filtered = htmlEscape(text);
     text = filtered;
   }
-  if (e.out.spool) {
-    e.out.spool->write(text.data(), static_cast<std::streamsize>(text.size()));
-    e.out.spool->flush();
-  }
+  // Text for standard error is written at once, after everything printed
+  // before it: a reader capturing both streams into one file sees them in
+  // the order they were printed.
+  bool toError = &stream == e.out.stdErr && e.out.stdErr != e.out.stdOut;
+  if (toError) flushOutput(e);
+  if (e.out.spool) e.out.spool->write(text.data(), static_cast<std::streamsize>(text.size()));
   stream.write(text.data(), static_cast<std::streamsize>(text.size()));
-  stream.flush();
+  if (toError) stream.flush();
 }
 
 void printIfEcho(Engine& e, std::string_view text) {
@@ -43,7 +73,6 @@ void printIfDebug(Engine& e, std::string_view text) {
 void spoolLine(Engine& e, std::string_view line) {
   if (!e.out.spool) return;
   e.out.spool->write(line.data(), static_cast<std::streamsize>(line.size()));
-  e.out.spool->flush();
 }
 
 void closeSpool(Engine& e) {

@@ -10,6 +10,16 @@ namespace mora {
 
 class Engine;
 
+// Output is buffered; these are the points where it reaches its files.
+// Writes everything printed so far to standard output, the `set output`
+// file, the spool and the trace.
+void flushOutput(Engine& e);
+// Flushes when kOutputFlushInterval has passed since the last flush, so a
+// long run still shows its progress to a reader of the output.
+void flushOutputIfDue(Engine& e);
+// Writes `text` on standard error after flushing the output before it.
+void writeError(Engine& e, std::string_view text);
+
 // Prints `text` on `stream` through the output path.
 void printOutput(Engine& e, std::ostream& stream, std::string_view text);
 // Prints on the output stream when ECHO is on (informational output).

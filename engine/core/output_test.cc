@@ -4,6 +4,8 @@
 
 #include <fstream>
 #include <memory>
+#include <streambuf>
+#include <string>
 
 #include "core/engine.h"
 #include "core/limits.h"
@@ -35,6 +37,78 @@ TEST(HtmlEscape, Utf8TextIsEscapedByItsOwnCharacters) {
   EncodingScope scope(TextEncoding::ShiftJis);
   EXPECT_EQ(htmlEscape("\xE8\xA8\x88<b>"), "\xE8\xA8\x88&lt;b&gt;");
   EXPECT_EQ(currentEncoding(), TextEncoding::ShiftJis);
+}
+
+// Two streams that end in one text, as standard output and standard error
+// do in a merged capture: output is held until a flush, errors go at once.
+class MergedCapture {
+ public:
+  class HeldBuffer : public std::streambuf {
+   public:
+    HeldBuffer(std::string& merged, bool holds) : merged_(merged), holds_(holds) {}
+
+   protected:
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+      (holds_ ? held_ : merged_).append(s, static_cast<std::size_t>(n));
+      return n;
+    }
+    int_type overflow(int_type c) override {
+      char ch = traits_type::to_char_type(c);
+      xsputn(&ch, 1);
+      return c;
+    }
+    int sync() override {
+      merged_ += held_;
+      held_.clear();
+      return 0;
+    }
+
+   private:
+    std::string& merged_;
+    bool holds_;
+    std::string held_;
+  };
+
+  std::string merged;
+  HeldBuffer outBuffer{merged, true};
+  HeldBuffer errBuffer{merged, false};
+  std::ostream out{&outBuffer};
+  std::ostream err{&errBuffer};
+
+  void attach(Engine& e) {
+    e.out.stdOut = e.out.output = &out;
+    e.out.stdErr = &err;
+  }
+};
+
+TEST(PrintOutput, HoldsOutputUntilAnErrorOrAFlushAndKeepsTheOrder) {
+  TestEngine t;
+  MergedCapture capture;
+  capture.attach(t.engine);
+  printOutput(t.engine, outputStream(t.engine), "a\n");
+  printOutput(t.engine, outputStream(t.engine), "b\n");
+  EXPECT_EQ(capture.merged, "");  // no write per print
+  printOutput(t.engine, *t.engine.out.stdErr, "  FIEU002 : x\n");
+  printOutput(t.engine, outputStream(t.engine), "c\n");
+  EXPECT_EQ(capture.merged, "a\nb\n  FIEU002 : x\n");
+  writeError(t.engine, "Terminated by User.\n");
+  EXPECT_EQ(capture.merged, "a\nb\n  FIEU002 : x\nc\nTerminated by User.\n");
+}
+
+TEST(FlushOutput, ReachesTheSpoolAndTheStreamsOnlyWhenDue) {
+  ScratchDir dir;
+  TestEngine t;
+  MergedCapture capture;
+  capture.attach(t.engine);
+  t.engine.out.spool = std::make_unique<std::ofstream>("spool.txt", std::ios::binary);
+  printOutput(t.engine, outputStream(t.engine), "x\n");
+  t.engine.out.lastFlush = std::chrono::steady_clock::now();
+  flushOutputIfDue(t.engine);
+  EXPECT_EQ(capture.merged, "");
+  t.engine.out.lastFlush -= kOutputFlushInterval;
+  flushOutputIfDue(t.engine);
+  EXPECT_EQ(capture.merged, "x\n");
+  EXPECT_EQ(dir.read("spool.txt"), "x\n");  // read while the spool is still open
 }
 
 TEST(PrintOutput, WritesToTheStreamAndTheSpoolCopyFiltered) {

@@ -256,10 +256,7 @@ void executeLine(Engine& e, std::string_view text) {
   for (std::string& piece : splitStatements(text)) {
     std::string statement(trim(piece));
     if (statement.empty()) continue;
-    if (e.out.trace) {
-      *e.out.trace << statement << " ;\n";
-      e.out.trace->flush();
-    }
+    if (e.out.trace) *e.out.trace << statement << " ;\n";
     if (!expandAlias(e, statement)) continue;
     if (!applyHistory(e, statement)) continue;
     {
@@ -287,6 +284,8 @@ bool runStream(Engine& e, std::istream& in, bool isStdin) {
       printOutput(e, *e.out.stdOut, e.settings.prompt);
     }
     if (!logical.continued()) logical.reset();
+    // Whoever feeds standard input may wait for what was printed (the prompt).
+    if (isStdin) flushOutput(e);
     if (!readLine(e, reader, line)) {
       e.checkInterrupt();
       endOfInput(e);

@@ -28,6 +28,15 @@ std::string_view trim(std::string_view s) {
   return s.substr(0, n);
 }
 
+void trimInPlace(std::string& s) {
+  std::size_t n = s.size();
+  while (n > 0 && isTrimmed(s[n - 1])) --n;
+  s.resize(n);
+  std::size_t i = 0;
+  while (i < n && isTrimmed(s[i])) ++i;
+  s.erase(0, i);
+}
+
 std::string_view skipBlanks(std::string_view s) {
   std::size_t i = 0;
   while (i < s.size() && isBlank(s[i])) ++i;

@@ -4,6 +4,7 @@
 // mark, separator, brace or backslash.
 #pragma once
 
+#include <array>
 #include <cstdarg>
 #include <optional>
 #include <string>
@@ -23,12 +24,35 @@ inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
 inline char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 inline char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
+// A set of bytes looked up by table, so that finding the first of several
+// characters costs one step per byte of the text (find_first_of searches the
+// set again for every byte).
+class ByteSet {
+ public:
+  constexpr explicit ByteSet(std::string_view bytes) {
+    for (char c : bytes) member_[static_cast<unsigned char>(c)] = true;
+  }
+  constexpr void add(char c) { member_[static_cast<unsigned char>(c)] = true; }
+  constexpr bool contains(char c) const { return member_[static_cast<unsigned char>(c)]; }
+  // The position of the first byte of `s` in the set, or npos.
+  constexpr std::size_t findIn(std::string_view s) const {
+    for (std::size_t i = 0; i < s.size(); ++i)
+      if (contains(s[i])) return i;
+    return std::string_view::npos;
+  }
+
+ private:
+  std::array<bool, 256> member_{};
+};
+
 // Case-insensitive (ASCII) comparison.
 bool equalsNoCase(std::string_view a, std::string_view b);
 
 // Removes blanks, tabs and line feeds at both ends.
 std::string_view trim(std::string_view s);
 std::string_view trimLeft(std::string_view s);
+// trim() on a string of its own, without a copy: its capacity stays.
+void trimInPlace(std::string& s);
 std::string_view skipBlanks(std::string_view s);  // blanks and tabs only
 
 // True when the byte at `pos` belongs to a multi-byte character that starts

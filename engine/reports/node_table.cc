@@ -2,10 +2,13 @@
 
 #include <algorithm>
 
+#include "core/text.h"
+
 namespace mora {
 
 std::string_view nameHead(std::string_view entry) {
-  return entry.substr(0, std::min(entry.find_first_of(" \t\n("), entry.size()));
+  static constexpr ByteSet kHeadEnds(" \t\n(");
+  return entry.substr(0, std::min(kHeadEnds.findIn(entry), entry.size()));
 }
 
 NameIndex::NameIndex(const std::vector<std::string>& items) {

@@ -29,7 +29,10 @@ std::size_t dropCarriageReturns(char* p, std::size_t n) {
 }  // namespace
 
 PieceReader::PieceReader(std::istream& in, std::size_t max)
-    : in_(in), max_(max), buffer_(std::max(kBlockSize, 2 * max + 1)) {}
+    : in_(in),
+      max_(max),
+      size_(std::max(kBlockSize, 2 * max + 1)),
+      buffer_(std::make_unique_for_overwrite<char[]>(size_)) {}
 
 // Reads into `into`, CR LF already folded. A CR at the very end is held
 // back until the next block shows whether a LF follows it.
@@ -53,17 +56,16 @@ std::size_t PieceReader::readBlock(char* into, std::size_t room) {
 // Moves the unread rest to the front and reads until a whole piece fits.
 void PieceReader::refill() {
   std::size_t rest = end_ - begin_;
-  std::memmove(buffer_.data(), buffer_.data() + begin_, rest);
+  std::memmove(buffer_.get(), buffer_.get() + begin_, rest);
   begin_ = 0;
   end_ = rest;
-  while (!atEnd_ && end_ - begin_ < max_)
-    end_ += readBlock(buffer_.data() + end_, buffer_.size() - end_);
+  while (!atEnd_ && end_ - begin_ < max_) end_ += readBlock(buffer_.get() + end_, size_ - end_);
 }
 
 bool PieceReader::next(std::string_view& piece) {
   if (end_ - begin_ < max_ && !atEnd_) refill();
   if (begin_ == end_) return false;
-  const char* start = buffer_.data() + begin_;
+  const char* start = buffer_.get() + begin_;
   std::size_t window = std::min(end_ - begin_, max_);
   const void* lineFeed = std::memchr(start, '\n', window);
   std::size_t length =

@@ -7,8 +7,8 @@
 
 #include <cstddef>
 #include <istream>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 #include "core/text_encoding.h"
 
@@ -27,7 +27,9 @@ class PieceReader {
 
   std::istream& in_;
   std::size_t max_;
-  std::vector<char> buffer_;
+  // Not zeroed: only the bytes read are ever looked at.
+  std::size_t size_;
+  std::unique_ptr<char[]> buffer_;
   std::size_t begin_ = 0;            // first byte not yet handed out
   std::size_t end_ = 0;              // end of the bytes read
   bool heldCarriageReturn_ = false;  // a CR that ended the last block

@@ -15,22 +15,29 @@ const LinePieces& linePieces(LineStyle style) {
   return kLinePieces[0];
 }
 
-std::string alignEntry(std::string_view entry, int filepos, std::size_t column) {
+void appendAligned(std::string& line, std::string_view entry, int filepos) {
+  std::size_t column = displayWidth(line);
   std::size_t open = entry.find('[');
-  if (filepos < kFileposMin || open == std::string_view::npos) return std::string(entry);
+  if (filepos < kFileposMin || open == std::string_view::npos) {
+    line.append(entry);
+    return;
+  }
   std::string_view name = entry.substr(0, open);
   std::string_view bracketed = entry.substr(open);
   std::size_t target = static_cast<std::size_t>(filepos);
   std::size_t offset = target > column ? target - column : 0;
   // The line ends with the bracketed part; a name that reaches its column
   // is overwritten by it. Long entries make the line longer, never shorter.
-  std::string line;
-  line.reserve(std::max(kAlignLineWidth, offset + bracketed.size()));
-  std::string_view shown = headWithinColumns(name, offset);
-  line.assign(shown);
-  line.append(offset - displayWidth(shown), ' ');
+  std::string_view kept = headWithinColumns(name, offset);
+  line.append(kept);
+  line.append(offset - displayWidth(kept), ' ');
   line.append(bracketed);
-  return line;
+}
+
+std::string alignEntry(std::string_view entry, int filepos, std::size_t column) {
+  std::string line(column, ' ');
+  appendAligned(line, entry, filepos);
+  return line.substr(column);
 }
 
 namespace {
@@ -51,27 +58,35 @@ class TreeWriter {
         options_(options),
         sink_(sink),
         pieces_(outputPieces(linePieces(options.line))),
-        index_(table.nodes),
-        parents_(table),
+        parents_(table.nodes.size()),
+        childNodes_(table.nodes.size()),
         callsItself_(table.nodes.size()),
         onPath_(table.nodes.size()),
         shown_(table.nodes.size()) {
+    // Every count and child lookup is made once here; a tree printed with
+    // `repeat` visits the same nodes many times over.
+    NameIndex index(table.nodes);
+    ParentCounts parents(table);
     for (std::size_t k = 0; k < table.nodes.size(); ++k) {
       std::string_view self = nameHead(table.nodes[k]);
-      for (const std::string& child : table.children[k])
+      parents_[k] = parents.of(table.nodes[k]);
+      childNodes_[k].reserve(table.children[k].size());
+      for (const std::string& child : table.children[k]) {
         if (nameHead(child) == self) callsItself_[k] = true;
+        childNodes_[k].push_back(index.find(child));
+      }
     }
   }
 
   void printAll() {
     for (std::size_t k = 0; k < table_.nodes.size(); ++k)
-      if (parents_.of(table_.nodes[k]) == 0) printTree(k);
+      if (parents_[k] == 0) printTree(k);
     if (options_.unreached)
       for (std::size_t k = 0; k < table_.nodes.size(); ++k)
         if (!shown_[k]) printTree(k);
     if (options_.repeat) return;
     for (std::size_t k = 0; k < table_.nodes.size(); ++k)
-      if (parents_.of(table_.nodes[k]) >= 2) printTree(k);
+      if (parents_[k] >= 2) printTree(k);
   }
 
  private:
@@ -91,14 +106,17 @@ class TreeWriter {
       sink_.anchorRoot(entry);
       return;
     }
-    sink_.print(" " + alignEntry(entry, options_.filepos, 1) + "\n");
+    line_.assign(" ");
+    appendAligned(line_, entry, options_.filepos);
+    line_ += '\n';
+    sink_.print(line_);
   }
 
   // The children of node k, which is printed at `depth`.
   void printChildren(std::size_t k, int depth) {
     const std::vector<std::string>& children = table_.children[k];
     for (std::size_t i = 0; i < children.size(); ++i) {
-      long found = index_.find(children[i]);
+      long found = childNodes_[k][i];
       std::string_view text = found < 0 ? std::string_view(children[i]) : table_.nodes[found];
       printLine(text, depth + 1, i, children.size());
       if (found < 0) continue;  // not a node of the table: a leaf
@@ -115,14 +133,15 @@ class TreeWriter {
   // own) unless `repeat`; a node never opens below itself, neither directly
   // nor through a cycle, so every tree ends.
   bool expands(std::size_t k) const {
-    int parents = parents_.of(table_.nodes[k]);
+    int parents = parents_[k];
     if (options_.repeat) parents = std::min(parents, 1);
     return parents <= 1 && !callsItself_[k] && !onPath_[k];
   }
 
   // The line of child i of n at `depth` (depth >= 1).
   void printLine(std::string_view entry, int depth, std::size_t i, std::size_t n) {
-    std::string line = " ";
+    std::string& line = line_;
+    line.assign(" ");
     setMark(0, false);
     for (int k = 0; k < depth; ++k) {
       if (mark(k)) line += pieces_.bar;
@@ -135,7 +154,7 @@ class TreeWriter {
       if (i == 0) setMark(depth, true);
       line += pieces_.middle;
     }
-    line += alignEntry(entry, options_.filepos, displayWidth(line));
+    appendAligned(line, entry, options_.filepos);
     line += '\n';
     sink_.print(line);
   }
@@ -150,8 +169,9 @@ class TreeWriter {
   const TreeOptions& options_;
   const TreeSink& sink_;
   const OutputPieces pieces_;
-  NameIndex index_;
-  ParentCounts parents_;
+  std::vector<int> parents_;                   // parent count of node k, up to 2
+  std::vector<std::vector<long>> childNodes_;  // node index of each child, -1 for a leaf
+  std::string line_;                           // the line being built, reused
   std::vector<bool> callsItself_;
   std::vector<bool> onPath_;
   std::vector<bool> shown_;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "core/settings.h"
@@ -56,5 +57,7 @@ void printTrees(const NodeTable& table, const TreeOptions& options, const TreeSi
 // alignment the bracketed part starts at column `filepos` (or directly, when
 // the line is already past it), overwriting a name that reaches it.
 std::string alignEntry(std::string_view entry, int filepos, std::size_t column);
+// The same, appended to `line`, whose length is the columns taken.
+void appendAligned(std::string& line, std::string_view entry, int filepos);
 
 }  // namespace mora
