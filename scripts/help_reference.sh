@@ -9,7 +9,7 @@ help=${1:-$(dirname "$0")/../data/mora.hl}
 awk '
   /^\[/ {
     topic = substr($0, 2, index($0, "]") - 2)
-    first = !(topic ~ /^(intro|options|files|script|variables|set|html|builtins)$/)
+    first = !(topic ~ /^(intro|options|files|encoding|script|variables|set|html|builtins)$/)
     next
   }
   first { sub(/  .*/, ""); print; first = 0 }

@@ -42,8 +42,8 @@ std::pair<std::size_t, std::size_t> statementBounds(std::string_view s) {
   std::size_t first = std::string_view::npos, last = std::string_view::npos;
   bool inString = false;
   for (std::size_t i = 0; i < s.size(); ++i) {
-    if (isSjisLead(s[i]) && i + 1 < s.size()) {
-      ++i;
+    if (std::size_t n = charLength(s, i); n > 1) {
+      i += n - 1;
     } else if (s[i] == '"') {
       inString = !inString;
     } else if (!inString && s[i] == ':') {
@@ -123,8 +123,8 @@ int addBasicCallees(std::string_view s, RoutineScanState& state, BodySlot& names
       i = close == std::string_view::npos ? s.size() : close + 1;
       continue;
     }
-    if (isSjisLead(c) && i + 1 < s.size()) {
-      i += 2;
+    if (std::size_t n = charLength(s, i); n > 1) {
+      i += n;
       continue;
     }
     if (!startsBasicWord(c)) {
@@ -160,8 +160,8 @@ bool stripBasicLine(std::string_view raw, std::string& out) {
   std::size_t cut = line.size();
   bool inString = false;
   for (std::size_t i = 0; i < line.size(); ++i) {
-    if (isSjisLead(line[i]) && i + 1 < line.size()) {
-      ++i;
+    if (std::size_t n = charLength(line, i); n > 1) {
+      i += n - 1;
     } else if (line[i] == '"') {
       inString = !inString;
     } else if (!inString && line[i] == '\'') {

@@ -21,8 +21,8 @@ bool isTextMode(ScanMode m) { return m == ScanMode::FunctionText || m == ScanMod
 std::size_t findOutsideStrings(std::string_view s, char ch, std::size_t from) {
   bool inString = false;
   for (std::size_t i = from; i < s.size(); ++i) {
-    if (isSjisLead(s[i]) && i + 1 < s.size()) {
-      ++i;
+    if (std::size_t n = charLength(s, i); n > 1) {
+      i += n - 1;
       continue;
     }
     if (s[i] == '"')
@@ -270,7 +270,9 @@ bool isCReservedWord(std::string_view word) {
   return std::binary_search(C_RESERVED_WORDS.begin(), C_RESERVED_WORDS.end(), word);
 }
 
-bool isCNameChar(char c) { return isAsciiAlnum(c) || c == '_' || c == ':' || c == '~'; }
+bool isCNameChar(char c) {
+  return isAsciiAlnum(c) || c == '_' || c == ':' || c == '~' || isUtf8NameByte(c);
+}
 
 bool isValidCName(std::string_view name) {
   std::size_t i = 0;
@@ -286,17 +288,16 @@ int braceBalance(std::string_view s) {
   std::size_t n = s.size();
   for (std::size_t i = 0; i < n; ++i) {
     char ch = s[i];
-    if (isSjisLead(ch) && i + 1 < n) {
-      ++i;
+    if (std::size_t width = charLength(s, i); width > 1) {
+      i += width - 1;
     } else if (ch == '"') {
       // A backslash does not escape the closing quote here.
-      for (++i; i < n && s[i] != '"'; ++i)
-        if (isSjisLead(s[i]) && i + 1 < n) ++i;
+      for (++i; i < n && s[i] != '"'; ++i) i += charLength(s, i) - 1;
     } else if (ch == '\'') {
       // One character, an escape pair or a double-byte character, then an
       // optional closing quote.
       std::size_t k = i + 1;
-      if (k < n) k += (s[k] == '\\' || (isSjisLead(s[k]) && k + 1 < n)) ? 2 : 1;
+      if (k < n) k += s[k] == '\\' ? 2 : charLength(s, k);
       if (k < n && s[k] == '\'') ++k;
       i = k - 1;
     } else if (ch == '{') {
@@ -316,7 +317,8 @@ int addCalleeNames(std::string_view s, BodySlot& names, NameSet& seen) {
 namespace {
 
 // The bytes that can start something else than plain text outside a
-// comment: "/" (a comment mark) and the lead bytes of double-byte characters.
+// comment: "/" (a comment mark) and the Shift-JIS lead bytes (which include
+// the UTF-8 lead bytes of three- and four-byte characters).
 constexpr ByteSet kStripMarks = [] {
   ByteSet marks("/");
   for (int c = 0x81; c <= 0x9F; ++c) marks.add(static_cast<char>(c));
@@ -330,8 +332,8 @@ std::size_t skipCommentText(FunctionDatabase& db, std::string_view raw, std::siz
                             std::size_t i) {
   while (i < n) {
     char ch = raw[i];
-    if (isSjisLead(ch) && i + 1 < n) {
-      i += 2;
+    if (std::size_t width = charLength(raw.substr(0, n), i); width > 1) {
+      i += width;
     } else if (ch == '*' && i + 1 < n && raw[i + 1] == '/') {
       db.inBlockComment = false;
       return i + 2;
@@ -364,9 +366,9 @@ void cStripLine(Engine& e, std::string_view raw, std::string& out) {
     i = run;
     char ch = raw[i];
     char next = i + 1 < n ? raw[i + 1] : '\0';
-    if (isSjisLead(ch) && i + 1 < n) {
-      out.append(raw.data() + i, 2);
-      i += 2;
+    if (std::size_t width = charLength(raw.substr(0, n), i); width > 1) {
+      out.append(raw.data() + i, width);
+      i += width;
     } else if (ch == '/' && next == '*') {
       db.inBlockComment = db.lineHadComment = true;
       i += 2;

@@ -14,7 +14,9 @@ bool isOperatorChar(char c) {
   return c == '!' || c == '+' || c == '-' || c == '<' || c == '=' || c == '>';
 }
 bool isParenthesis(char c) { return c == '(' || c == ')'; }
-bool isNameStart(char c) { return isAsciiAlpha(c) || c == '_' || isSjisLead(c); }
+bool isNameStart(char c) {
+  return isAsciiAlpha(c) || c == '_' || isMultiByteStart(static_cast<unsigned char>(c));
+}
 
 using Binary = std::int32_t (*)(std::int32_t, std::int32_t);
 

@@ -31,8 +31,8 @@ std::size_t macroNameLength(std::string_view text, std::size_t pos) {
   std::size_t i = pos;
   while (i < text.size()) {
     char c = text[i];
-    if (isSjisLead(c) && i + 1 < text.size()) {
-      i += 2;
+    if (std::size_t n = charLength(text, i); n > 1) {
+      i += n;
     } else if (isAsciiAlnum(c) || c == '_') {
       ++i;
     } else {

@@ -84,8 +84,8 @@ int addPascalCallees(std::string_view s, RoutineScanState& state, BodySlot& name
     if (c == '\'' || c == '"') {
       std::size_t close = s.find(c, i + 1);
       i = close == std::string_view::npos ? s.size() : close + 1;
-    } else if (isSjisLead(c) && i + 1 < s.size()) {
-      i += 2;
+    } else if (std::size_t n = charLength(s, i); n > 1) {
+      i += n;
     } else if (!isPascalWordChar(c)) {
       ++i;
     } else {
@@ -108,8 +108,8 @@ bool stripPascalLine(std::string_view raw, bool& inComment, int& commentKind, st
   for (std::size_t i = 0; i < n; ++i) {
     char ch = raw[i];
     char next = i + 1 < n ? raw[i + 1] : '\0';
-    if (isSjisLead(ch) && i + 1 < n) {
-      ++i;  // both bytes of the character stay together, in a comment or not
+    if (std::size_t width = charLength(raw.substr(0, n), i); width > 1) {
+      i += width - 1;  // the bytes of the character stay together, in a comment or not
     } else if (inComment) {
       if (commentKind == 1 && ch == '*' && next == ')') {
         inComment = false;

@@ -56,8 +56,7 @@ std::optional<std::size_t> readItem(Engine& e, std::string_view s, bool inParens
     return start + end;
   }
   std::size_t end = 0;
-  while (end < t.size() && isPatternChar(t[end], inParens))
-    end += (isSjisLead(t[end]) && end + 1 < t.size()) ? 2 : 1;
+  while (end < t.size() && isPatternChar(t[end], inParens)) end += charLength(t, end);
   if (end == 0) {
     raiseMessage(e, "FIEU007");
     return std::nullopt;

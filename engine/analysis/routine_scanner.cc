@@ -16,8 +16,8 @@ constexpr std::size_t npos = std::string_view::npos;
 std::size_t findOpenParenthesis(std::string_view s, std::size_t from) {
   bool inString = false;
   for (std::size_t i = from; i < s.size(); ++i) {
-    if (isSjisLead(s[i]) && i + 1 < s.size()) {
-      ++i;
+    if (std::size_t n = charLength(s, i); n > 1) {
+      i += n - 1;
     } else if (s[i] == '"') {
       inString = !inString;
     } else if (!inString && s[i] == '(') {

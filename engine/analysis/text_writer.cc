@@ -43,6 +43,7 @@ void writeToOutput(Engine& e, const EntryList& entries, BodyTable& body,
   std::ostream& out = outputStream(e);
   bool html = e.settings.html;
   if (html) {
+    writeCharsetDeclaration(&out);
     writeOpenTag(&out, "PRE", true);
     writeOpenTag(&out, "HR", true);
   }

@@ -32,6 +32,19 @@ std::string workFileDirectory(Platform& platform, const std::string& programDire
   return platform.defaultTemporaryDirectory(programDirectory);
 }
 
+// The locale that decides how a terminal shows text: the first of LC_ALL,
+// LC_CTYPE and LANG that is set.
+std::string terminalLocale(Platform& platform) {
+  for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"})
+    if (auto value = platform.environment(name); value && !value->empty()) return *value;
+  return {};
+}
+
+void chooseEncodings(Platform& platform) {
+  bool utf8Terminal = platform.standardOutputIsTerminal() && localeIsUtf8(terminalLocale(platform));
+  configureEncoding(platform.environment("MORA_ENCODING").value_or(""), utf8Terminal);
+}
+
 }  // namespace
 
 Engine::Engine(Platform& p, std::istream& in, std::ostream& o, std::ostream& err,
@@ -99,6 +112,7 @@ int Engine::start(const std::vector<std::string>& args) {
   settings.cataloguePath = joinPath(settings.programDirectory, "mora.msg");
   settings.helpPath = joinPath(settings.programDirectory, "mora.hl");
   chooseWorkFile();
+  chooseEncodings(platform);
   definePredefinedVariables(*this);
 
   if (auto code = parseCommandLine(*this, args)) return *code;

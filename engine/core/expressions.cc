@@ -210,8 +210,8 @@ class Evaluator {
     bool inQuote = false;
     for (std::size_t i = pos_ + 1; i < text_.size(); ++i) {
       char c = text_[i];
-      if (isSjisLead(c) && i + 1 < text_.size()) {
-        ++i;
+      if (std::size_t n = charLength(text_, i); n > 1) {
+        i += n - 1;
       } else if (c == '"') {
         inQuote = !inQuote;
       } else if (c == '`' && !inQuote) {
@@ -256,8 +256,8 @@ class Evaluator {
 
   bool quoted(std::string& out) {
     for (std::size_t i = pos_ + 1; i < text_.size(); ++i) {
-      if (isSjisLead(text_[i]) && i + 1 < text_.size()) {
-        ++i;
+      if (std::size_t n = charLength(text_, i); n > 1) {
+        i += n - 1;
       } else if (text_[i] == '"') {
         out.assign(text_.substr(pos_ + 1, i - pos_ - 1));
         pos_ = i + 1;

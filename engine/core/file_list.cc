@@ -124,8 +124,8 @@ class FileListParser {
   // count as name characters.
   std::size_t nameRunEnd(std::size_t i) const {
     while (i < text_.size()) {
-      if (isSjisLead(text_[i]) && i + 1 < text_.size())
-        i += 2;
+      if (std::size_t n = charLength(text_, i); n > 1)
+        i += n;
       else if (isFileNameChar(text_[i]))
         ++i;
       else
@@ -207,8 +207,8 @@ bool isFileNameChar(char c) {
 std::string foldUpperSjis(std::string_view text) {
   std::string out(text);
   for (std::size_t i = 0; i < out.size(); ++i) {
-    if (isSjisLead(out[i]))
-      ++i;
+    if (std::size_t n = charLength(out, i); n > 1)
+      i += n - 1;
     else
       out[i] = asciiUpper(out[i]);
   }

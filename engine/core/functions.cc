@@ -37,8 +37,8 @@ std::vector<std::string_view> splitArguments(std::string_view list) {
   bool quoted = false;
   std::size_t start = 0;
   for (std::size_t i = 0; i < list.size(); ++i) {
-    if (isSjisLead(list[i]) && i + 1 < list.size()) {
-      ++i;
+    if (std::size_t n = charLength(list, i); n > 1) {
+      i += n - 1;
       continue;
     }
     char c = list[i];

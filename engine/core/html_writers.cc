@@ -4,10 +4,14 @@
 #include <string>
 
 #include "core/output.h"
+#include "core/text_encoding.h"
 
 namespace mora {
 
 namespace {
+
+constexpr std::string_view kUtf8CharsetDeclaration =
+    "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">";
 
 // A page name inside HREF: escaped like any attribute text, and a "#" in the
 // name itself encoded so that it does not start the fragment early.
@@ -53,6 +57,12 @@ bool writeOpenTag(std::ostream* stream, std::string_view tag, bool lineFeed) {
   *stream << '<' << tag << '>';
   if (lineFeed) *stream << '\n';
   stream->flush();
+  return true;
+}
+
+bool writeCharsetDeclaration(std::ostream* stream) {
+  if (!stream) return false;
+  if (outputEncoding() == TextEncoding::Utf8) *stream << kUtf8CharsetDeclaration << '\n';
   return true;
 }
 

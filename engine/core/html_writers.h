@@ -12,6 +12,10 @@ namespace mora {
 // Each writer returns false and writes nothing when `stream` is absent.
 // "<tag>", then a line feed if asked; flushed.
 bool writeOpenTag(std::ostream* stream, std::string_view tag, bool lineFeed);
+// In UTF-8 output, the declaration of the page's charset that a report
+// writes before its "<PRE>", so a browser never guesses the encoding of its
+// text; nothing in Shift-JIS output, whose pages stay as they always were.
+bool writeCharsetDeclaration(std::ostream* stream);
 // "</tag>", then a line feed if asked.
 bool writeCloseTag(std::ostream* stream, std::string_view tag, bool lineFeed);
 // A named anchor, underlined, showing its own name; flushed. The anchor's

@@ -27,6 +27,7 @@ bool LineReader::readPiece(std::string& out, std::size_t max) {
     in_.setstate(std::ios::eofbit);
     return false;
   }
+  encoding_.observe(out);
   return true;
 }
 

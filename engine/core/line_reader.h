@@ -7,6 +7,8 @@
 #include <istream>
 #include <string>
 
+#include "core/text_encoding.h"
+
 namespace mora {
 
 class LineReader {
@@ -21,8 +23,14 @@ class LineReader {
   // Whether reading stopped at a read error rather than the end.
   bool failed() const { return in_.bad(); }
 
+  // Interactive input decides its encoding line by line.
+  void forgetEncoding() { encoding_.reset(); }
+
  private:
   std::istream& in_;
+  // The encoding of what is read is decided piece by piece and current
+  // while this reader lives.
+  InputEncoding encoding_;
 };
 
 // Removes one trailing line feed.

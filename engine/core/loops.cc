@@ -46,8 +46,8 @@ bool announceLoop(Engine& e, std::string_view condition, std::string_view step) 
 std::optional<std::size_t> findOutsideQuotes(std::string_view s, char c, std::size_t from) {
   bool quoted = false;
   for (std::size_t i = from; i < s.size(); ++i) {
-    if (isSjisLead(s[i]) && i + 1 < s.size()) {
-      ++i;
+    if (std::size_t n = charLength(s, i); n > 1) {
+      i += n - 1;
       continue;
     }
     if (s[i] == kQuote) quoted = !quoted;

@@ -94,12 +94,15 @@ constexpr HtmlEntity kHtmlEntities[] = {
 std::string htmlEscape(std::string_view text) {
   std::string out;
   out.reserve(text.size());
+  // Text printed here may have been read long ago from a file of another
+  // encoding than the script's, so the text itself decides.
+  EncodingScope scope(encodingOfText(text));
   for (std::size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
-    // A double-byte character passes whole: its second byte may equal "<".
-    if (isSjisLead(c) && i + 1 < text.size()) {
-      out += c;
-      out += text[++i];
+    // A multi-byte character passes whole: a Shift-JIS second byte may equal "<".
+    if (std::size_t n = charLength(text, i); n > 1) {
+      out.append(text.substr(i, n));
+      i += n - 1;
       continue;
     }
     const HtmlEntity* entity = nullptr;

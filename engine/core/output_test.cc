@@ -9,6 +9,7 @@
 
 #include "core/engine.h"
 #include "core/limits.h"
+#include "core/text_encoding.h"
 #include "test_support.h"
 
 namespace mora {
@@ -28,6 +29,14 @@ TEST(HtmlEscape, SecondBytesOfDoubleByteCharactersPassUnchanged) {
   EXPECT_EQ(htmlEscape(sjis), sjis);
   // A lead byte at the very end has no second byte to protect.
   EXPECT_EQ(htmlEscape("<\x81"), "&lt;\x81");
+}
+
+TEST(HtmlEscape, Utf8TextIsEscapedByItsOwnCharacters) {
+  // "計" ends in 0x88, a Shift-JIS lead byte: read as Shift-JIS it would
+  // hide the "<" after it, whatever the encoding of the script.
+  EncodingScope scope(TextEncoding::ShiftJis);
+  EXPECT_EQ(htmlEscape("\xE8\xA8\x88<b>"), "\xE8\xA8\x88&lt;b&gt;");
+  EXPECT_EQ(currentEncoding(), TextEncoding::ShiftJis);
 }
 
 // Two streams that end in one text, as standard output and standard error

@@ -72,6 +72,7 @@ bool PieceReader::next(std::string_view& piece) {
       lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1 : window;
   piece = std::string_view(start, length);
   begin_ += length;
+  encoding_.observe(piece);
   return true;
 }
 

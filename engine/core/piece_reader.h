@@ -10,6 +10,8 @@
 #include <memory>
 #include <string_view>
 
+#include "core/text_encoding.h"
+
 namespace mora {
 
 class PieceReader {
@@ -32,6 +34,9 @@ class PieceReader {
   std::size_t end_ = 0;              // end of the bytes read
   bool heldCarriageReturn_ = false;  // a CR that ended the last block
   bool atEnd_ = false;
+  // The encoding of the text, decided piece by piece and current while this
+  // reader lives.
+  InputEncoding encoding_;
 };
 
 }  // namespace mora

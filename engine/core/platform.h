@@ -117,6 +117,9 @@ class Platform {
   // it cannot be resolved (or the platform cannot tell).
   virtual std::optional<std::string> realPath(const std::string&) { return std::nullopt; }
   virtual std::tm localTime() = 0;
+  // Whether the process's standard output is a terminal (which then shows
+  // text in the encoding of the user's locale).
+  virtual bool standardOutputIsTerminal() { return false; }
 };
 
 std::unique_ptr<Platform> makePosixPlatform();

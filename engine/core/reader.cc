@@ -76,6 +76,7 @@ bool readLine(Engine& e, LineReader& reader, std::string& line) {
     e.reader.pendingLine.reset();
     return true;
   }
+  if (e.reader.inputIsStdin) reader.forgetEncoding();
   return reader.readPiece(line, kInputPieceMax);
 }
 
@@ -110,8 +111,8 @@ std::string prepareLine(std::string_view raw) {
   bool inQuote = false;
   std::size_t cut = std::string_view::npos;
   for (std::size_t i = 0; i < s.size(); ++i) {
-    if (isSjisLead(s[i]) && i + 1 < s.size()) {
-      ++i;
+    if (std::size_t n = charLength(s, i); n > 1) {
+      i += n - 1;
       continue;
     }
     if (s[i] == kQuote) inQuote = !inQuote;
@@ -129,9 +130,9 @@ std::vector<std::string> splitStatements(std::string_view text) {
   std::string current;
   for (std::size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
-    if (isSjisLead(c) && i + 1 < text.size()) {
-      current += c;
-      current += text[++i];
+    if (std::size_t n = charLength(text, i); n > 1) {
+      current.append(text.substr(i, n));
+      i += n - 1;
     } else if (c == kQuote) {
       std::size_t end = text.find(kQuote, i + 1);
       if (end == std::string_view::npos) end = text.size() - 1;
@@ -306,8 +307,10 @@ int runStringList(Engine& e, const std::vector<std::string>& lines) {
   bool wasStdin = e.reader.inputIsStdin;
   e.reader.inputIsStdin = false;
   LogicalLine logical;
+  InputEncoding encoding;
   for (const std::string& raw : lines) {
     if (e.exec.breakFlag || isUnwinding(e)) break;
+    encoding.observe(raw);
     // A handler queued by `whenever` is the next line read, here as in a stream.
     while (e.reader.pendingLine && !logical.continued()) {
       std::string pending = prepareLine(*e.reader.pendingLine);

@@ -204,18 +204,19 @@ std::string processEscapes(std::string_view format) {
   std::string out;
   for (std::size_t i = 0; i < format.size(); ++i) {
     char c = format[i];
-    std::size_t width = (isSjisLead(c) && i + 1 < format.size()) ? 2 : 1;
+    std::size_t width = charLength(format, i);
     if (c == '\\' && i + 1 < format.size()) {
       char next = format[++i];
       c = next == 'n' ? '\n' : next == 't' ? '\t' : next == 'a' ? '\a' : next;
-      // An escaped lead byte still carries its second byte.
-      width = (isSjisLead(next) && i + 1 < format.size()) ? 2 : 1;
+      // An escaped lead byte still carries the rest of its character.
+      width = charLength(format, i);
     } else if (c == '\\') {
       break;  // a trailing backslash escapes nothing
     }
     if (out.size() + width > kFormatMax) break;
     out += c;
-    if (width == 2) out += format[++i];
+    out.append(format.substr(i + 1, width - 1));
+    i += width - 1;
   }
   return out;
 }

@@ -44,15 +44,9 @@ std::string_view skipBlanks(std::string_view s) {
 }
 
 bool isSecondByte(std::string_view s, std::size_t pos) {
-  bool second = false;
-  for (std::size_t i = 0; i < pos; ++i) {
-    if (second) {
-      second = false;
-    } else if (isSjisLead(s[i])) {
-      second = true;
-    }
-  }
-  return second;
+  std::size_t i = 0;
+  while (i < pos) i += charLength(s, i);
+  return i > pos;
 }
 
 std::string vformat(const char* fmt, va_list args) {
@@ -96,8 +90,8 @@ std::optional<std::size_t> matchingParenthesis(std::string_view s, std::size_t o
   int depth = 0;
   bool quoted = false;
   for (std::size_t i = open; i < s.size(); ++i) {
-    if (isSjisLead(s[i]) && i + 1 < s.size()) {
-      ++i;
+    if (std::size_t n = charLength(s, i); n > 1) {
+      i += n - 1;
       continue;
     }
     if (s[i] == '"') quoted = !quoted;

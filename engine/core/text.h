@@ -1,6 +1,7 @@
 // Byte-string helpers shared by the reader, the evaluators and the scanners.
-// All scanning is Shift-JIS aware: the second byte of a double-byte character
-// is never taken for a quote, comment mark, separator, brace or backslash.
+// All scanning is multi-byte aware (core/text_encoding.h): no byte of a
+// Shift-JIS or UTF-8 multi-byte character is ever taken for a quote, comment
+// mark, separator, brace or backslash.
 #pragma once
 
 #include <array>
@@ -9,11 +10,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/text_encoding.h"
+
 namespace mora {
 
-inline bool isSjisLead(unsigned char c) {
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
+inline bool isSjisLead(unsigned char c) { return isSjisLeadByte(c); }
 inline bool isSjisLead(char c) { return isSjisLead(static_cast<unsigned char>(c)); }
 
 inline bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
@@ -54,8 +55,8 @@ std::string_view trimLeft(std::string_view s);
 void trimInPlace(std::string& s);
 std::string_view skipBlanks(std::string_view s);  // blanks and tabs only
 
-// True when the byte at `pos` is the second byte of a double-byte character
-// that starts somewhere before it in `s`.
+// True when the byte at `pos` belongs to a multi-byte character that starts
+// somewhere before it in `s`.
 bool isSecondByte(std::string_view s, std::size_t pos);
 
 // The ")" that matches the "(" at `open`: nested parentheses are counted,

@@ -18,12 +18,14 @@ unsigned char readSetMember(std::string_view body, std::size_t& k) {
 }
 
 // Where the set that opens at `open` closes, or npos when no "]" follows.
-// The second byte of a double-byte character never closes or escapes.
+// No byte of a multi-byte character closes or escapes.
 std::size_t findSetClose(std::string_view pattern, std::size_t open) {
   std::size_t j = open + 1;
   while (j < pattern.size()) {
-    if ((isSjisLead(pattern[j]) || pattern[j] == '\\') && j + 1 < pattern.size()) {
+    if (pattern[j] == '\\' && j + 1 < pattern.size()) {
       j += 2;
+    } else if (std::size_t n = charLength(pattern, j); n > 1) {
+      j += n;
     } else if (pattern[j] == ']') {
       return j;
     } else {
@@ -36,10 +38,8 @@ std::size_t findSetClose(std::string_view pattern, std::size_t open) {
 std::bitset<256> parseSet(std::string_view body) {
   std::bitset<256> set;
   for (std::size_t k = 0; k < body.size();) {
-    if (isSjisLead(body[k]) && k + 1 < body.size()) {
-      set.set(static_cast<unsigned char>(body[k]));
-      set.set(static_cast<unsigned char>(body[k + 1]));
-      k += 2;
+    if (std::size_t n = charLength(body, k); n > 1) {
+      for (std::size_t end = k + n; k < end; ++k) set.set(static_cast<unsigned char>(body[k]));
       continue;
     }
     unsigned lo = readSetMember(body, k);
@@ -76,11 +76,9 @@ WildcardPattern::WildcardPattern(std::string_view pattern) {
       i = compileSet(pattern, i);
       continue;
     }
-    // A literal; a double-byte character is kept whole so that its second
-    // byte is never read as an escape or a set bracket.
-    literal(c);
-    ++i;
-    if (isSjisLead(c) && i < pattern.size()) literal(pattern[i++]);
+    // A literal; a multi-byte character is kept whole so that none of its
+    // bytes is ever read as an escape or a set bracket.
+    for (std::size_t end = i + charLength(pattern, i); i < end; ++i) literal(pattern[i]);
   }
 }
 

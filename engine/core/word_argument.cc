@@ -24,9 +24,9 @@ WordArgument readFileNameWord(std::string_view text) {
   std::size_t start = blanksAt(text);
   std::size_t i = start;
   while (i < text.size()) {
-    // A lead byte takes its second byte with it, whatever that byte is.
-    if (isSjisLead(text[i]) && i + 1 < text.size()) {
-      i += 2;
+    // A multi-byte character is a name character, whatever its bytes are.
+    if (std::size_t n = charLength(text, i); n > 1) {
+      i += n;
     } else if (isNameWordChar(text[i])) {
       ++i;
     } else {

@@ -15,6 +15,7 @@
 #include "core/engine.h"
 #include "core/text.h"
 #include "sandbox_platform.h"
+#include "utf8_mix.h"
 
 namespace {
 
@@ -35,6 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)inSandbox;
   std::string_view script(reinterpret_cast<const char*>(data), size);
   if (size > 1 << 16 || mentionsLoop(script)) return 0;
+  // A first byte 0xFF asks for the rest as mixed UTF-8 and stray bytes.
+  std::string mixed;
+  if (size > 0 && data[0] == 0xFF) script = mixed = mora::fuzz::mixUtf8(script.substr(1));
   mora::fuzz::SandboxPlatform platform;
   std::istringstream in{std::string(script)};
   std::ostringstream out, err;

@@ -3,7 +3,9 @@
 // scanned. Checks that every line is counted exactly once and that entries
 // and body slots stay paired. Basic and Pascal text is also walked by the
 // line-based action stage, whose records must read back with each nest
-// within the number of lines walked.
+// within the number of lines walked. With bit 0x40 of the first byte the text
+// is mixed UTF-8 (utf8_mix.h); when that is valid UTF-8, no recorded entry may
+// hold a multi-byte character cut in two.
 #include <unistd.h>
 
 #include <array>
@@ -20,6 +22,7 @@
 #include "reports/action_record.h"
 #include "reports/line_action_walker.h"
 #include "sandbox_platform.h"
+#include "utf8_mix.h"
 
 namespace {
 
@@ -40,6 +43,16 @@ constexpr std::array<mora::ScanLanguage, 3> kLanguages = {
 constexpr std::array<mora::ScanMode, 5> kModes = {
     mora::ScanMode::FunctionText, mora::ScanMode::NamesOnly, mora::ScanMode::CallLists,
     mora::ScanMode::PrototypeText, mora::ScanMode::StepCount};
+
+// Lines short enough that no piece limit cuts a character.
+bool linesAreShort(const std::string& text) {
+  std::size_t run = 0;
+  for (char c : text) {
+    run = c == '\n' ? 0 : run + 1;
+    if (run >= 255) return false;
+  }
+  return true;
+}
 
 long physicalLines(const std::string& text) {
   long lines = 0;
@@ -82,6 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   mora::ScanMode mode = kModes[(data[0] / kLanguages.size()) % kModes.size()];
   e.settings.withPosition = data[0] & 0x80;
   std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+  if (data[0] & 0x40) text = mora::fuzz::mixUtf8(text);
   {
     std::ofstream file("input.src", std::ios::binary | std::ios::trunc);
     file << text;
@@ -105,5 +119,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (mode == mora::ScanMode::CallLists && e.functions.recordedCount != entries.size())
     std::abort();
+  if (mora::fuzz::isValidUtf8(text) && linesAreShort(text))
+    for (const std::string& entry : entries)
+      if (!mora::fuzz::isValidUtf8(entry)) std::abort();
   return 0;
 }

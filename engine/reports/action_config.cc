@@ -106,9 +106,9 @@ struct Line {
 std::string decodeCarets(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (isSjisLead(text[i]) && i + 1 < text.size()) {
-      out += text[i];
-      out += text[++i];
+    if (std::size_t n = charLength(text, i); n > 1) {
+      out.append(text.substr(i, n));
+      i += n - 1;
     } else if (text[i] == '^') {
       if (++i < text.size()) out += static_cast<char>(static_cast<unsigned char>(text[i]) - 64);
     } else {
@@ -206,7 +206,8 @@ const ActionDefinition* ActionConfig::find(std::string_view kind) const {
 
 std::string builtinActionConfig(LineStyle style) {
   std::string text;
-  for (std::string_view line : style == LineStyle::Ascii ? kAsciiSet : kJisSet) text += line;
+  for (std::string_view line : style == LineStyle::Ascii ? kAsciiSet : kJisSet)
+    text += outputText(line);
   return text;
 }
 

@@ -97,6 +97,7 @@ ActionOutput engineOutput(Engine& e) {
     if (close) {
       writeCloseTag(&outputStream(e), tag, true);
     } else {
+      if (tag == "PRE") writeCharsetDeclaration(&outputStream(e));
       writeOpenTag(&outputStream(e), tag, true);
     }
   };

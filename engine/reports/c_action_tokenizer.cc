@@ -17,6 +17,7 @@ bool ActionByteSource::refill() {
   pos_ = 0;
   end_ = kept + static_cast<std::size_t>(
                     in_->sgetn(buffer_.data() + kept, static_cast<std::streamsize>(kBlock - kept)));
+  encoding_.observe(std::string_view(buffer_.data() + kept, end_ - kept));
   return end_ > 0;
 }
 
@@ -45,7 +46,7 @@ bool isWhiteSpace(int c) {
 bool isDigit(int c) { return c >= '0' && c <= '9'; }
 bool isLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
 bool isRunChar(int c) { return isLetter(c) || isDigit(c) || c == '.'; }
-bool isLead(int c) { return c >= 0 && isSjisLead(static_cast<unsigned char>(c)); }
+bool isLead(int c) { return c >= 0 && takesNextByte(static_cast<unsigned char>(c)); }
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/limits.h"
+#include "core/text_encoding.h"
 #include "reports/action_record.h"
 
 namespace mora {
@@ -58,6 +59,8 @@ class ActionByteSource {
   std::vector<char> buffer_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
+  // The encoding of the source, decided block by block as it is read.
+  InputEncoding encoding_;
 };
 
 class CActionTokenizer {

@@ -102,17 +102,18 @@ void stripComments(std::string_view line, bool& inComment, std::string& out) {
   for (std::size_t i = 0; i < n; ++i) {
     char c = line[i];
     char next = i + 1 < n ? line[i + 1] : '\0';
-    bool pair = isSjisLead(c) && i + 1 < n;
+    std::size_t width = charLength(line.substr(0, n), i);
+    bool pair = width > 1;
     if (inComment) {
       if (pair) {
-        ++i;
+        i += width - 1;
       } else if (c == '*' && next == '/') {
         inComment = false;
         ++i;
       }
     } else if (pair) {
-      out += c;
-      out += line[++i];
+      out.append(line.substr(i, width));
+      i += width - 1;
     } else if (c == '/' && next == '*') {
       inComment = true;
       ++i;

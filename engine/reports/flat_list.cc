@@ -61,6 +61,7 @@ int printFlatList(Engine& e, const FunctionPatternList& names,
   bool html = e.settings.html;
   if (html) {
     writeOpenTag(&outputStream(e), "HR", true);
+    writeCharsetDeclaration(&outputStream(e));
     writeOpenTag(&outputStream(e), "PRE", true);
   }
   auto body = std::make_unique<BodyTable>();

@@ -81,10 +81,9 @@ void lowerSjis(std::string_view text, std::string& out) {
   out.resize(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
-    if (isSjisLead(c) && i + 1 < text.size()) {
-      out[i] = c;
-      ++i;
-      out[i] = text[i];
+    if (std::size_t n = charLength(text, i); n > 1) {
+      text.copy(&out[i], n, i);
+      i += n - 1;
       continue;
     }
     out[i] = asciiLower(c);

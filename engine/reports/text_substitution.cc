@@ -17,7 +17,7 @@ namespace {
 std::size_t findText(const std::string& line, const std::string& text, std::size_t from) {
   for (std::size_t i = from; i + text.size() <= line.size();) {
     if (line.compare(i, text.size(), text) == 0) return i;
-    i += isSjisLead(line[i]) ? 2 : 1;
+    i += charLength(line, i);
   }
   return std::string::npos;
 }
@@ -32,8 +32,8 @@ std::size_t findWord(std::string_view s, std::string_view word, std::size_t from
   char quote = 0;
   for (std::size_t i = 0; i < s.size(); ++i) {
     char c = s[i];
-    if (isSjisLead(c)) {
-      ++i;
+    if (std::size_t n = charLength(s, i); n > 1) {
+      i += n - 1;
     } else if (quote) {
       if (c == quote) quote = 0;
     } else if (c == kQuote || c == kBackquote) {
@@ -52,8 +52,8 @@ std::vector<std::string_view> splitItems(std::string_view s) {
   char quote = 0;
   std::size_t start = 0;
   for (std::size_t i = 0; i < s.size(); ++i) {
-    if (isSjisLead(s[i]))
-      ++i;
+    if (std::size_t n = charLength(s, i); n > 1)
+      i += n - 1;
     else if (quote)
       quote = s[i] == quote ? 0 : quote;
     else if (s[i] == kQuote || s[i] == kBackquote)
@@ -153,8 +153,10 @@ bool substituteFile(Engine& e, const std::string& name, const std::vector<Substi
   auto out = rewriteWriteCopy(e, name);
   if (!in || !out) return false;
   std::string line;
+  InputEncoding encoding;  // the file's own, as every reader decides it
   while (std::getline(in, line)) {
     bool lineFeed = !in.eof();
+    encoding.observe(line);
     substituteLine(line, pairs);
     *out << line;
     if (lineFeed) *out << '\n';

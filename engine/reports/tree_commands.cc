@@ -101,6 +101,7 @@ void printTreeTable(Engine& e, const NodeTable& table, bool repeat, bool unreach
   bool html = e.settings.html;
   if (html) {
     writeOpenTag(&outputStream(e), "HR", true);
+    writeCharsetDeclaration(&outputStream(e));
     writeOpenTag(&outputStream(e), "PRE", true);
   }
   TreeOptions options{repeat, e.settings.line, e.settings.filepos, unreached};

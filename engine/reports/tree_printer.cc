@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/limits.h"
+#include "core/text_encoding.h"
 
 namespace mora {
 
@@ -15,7 +16,7 @@ const LinePieces& linePieces(LineStyle style) {
 }
 
 void appendAligned(std::string& line, std::string_view entry, int filepos) {
-  std::size_t column = line.size();
+  std::size_t column = displayWidth(line);
   std::size_t open = entry.find('[');
   if (filepos < kFileposMin || open == std::string_view::npos) {
     line.append(entry);
@@ -27,9 +28,9 @@ void appendAligned(std::string& line, std::string_view entry, int filepos) {
   std::size_t offset = target > column ? target - column : 0;
   // The line ends with the bracketed part; a name that reaches its column
   // is overwritten by it. Long entries make the line longer, never shorter.
-  std::size_t kept = std::min(name.size(), offset);
-  line.append(name.substr(0, kept));
-  line.append(offset - kept, ' ');
+  std::string_view kept = headWithinColumns(name, offset);
+  line.append(kept);
+  line.append(offset - displayWidth(kept), ' ');
   line.append(bracketed);
 }
 
@@ -41,13 +42,22 @@ std::string alignEntry(std::string_view entry, int filepos, std::size_t column) 
 
 namespace {
 
+// The line pieces as they are written: in the output encoding.
+struct OutputPieces {
+  std::string bar, middle, last;
+};
+
+OutputPieces outputPieces(const LinePieces& p) {
+  return {outputText(p.bar), outputText(p.middle), outputText(p.last)};
+}
+
 class TreeWriter {
  public:
   TreeWriter(const NodeTable& table, const TreeOptions& options, const TreeSink& sink)
       : table_(table),
         options_(options),
         sink_(sink),
-        pieces_(linePieces(options.line)),
+        pieces_(outputPieces(linePieces(options.line))),
         parents_(table.nodes.size()),
         childNodes_(table.nodes.size()),
         callsItself_(table.nodes.size()),
@@ -158,7 +168,7 @@ class TreeWriter {
   const NodeTable& table_;
   const TreeOptions& options_;
   const TreeSink& sink_;
-  const LinePieces& pieces_;
+  const OutputPieces pieces_;
   std::vector<int> parents_;                   // parent count of node k, up to 2
   std::vector<std::vector<long>> childNodes_;  // node index of each child, -1 for a leaf
   std::string line_;                           // the line being built, reused

@@ -40,8 +40,8 @@ help without a topic lists the topics, and begins with how to go on:
   MORA help. Type "help topic" for one of the topics below; begin with
   "help intro". Commands, settings ("set echo", "set with file", ...) and
   built-in functions each have their own topic.
-    intro, options, files, script, variables, set, set echo, set error,
-    set warning, set debug, set number, set trace, set case, set html,
+    intro, options, files, encoding, script, variables, set, set echo,
+    set error, set warning, set debug, set number, set trace, set case,
 
 A topic, a setting with its default and show line, a built-in:
 

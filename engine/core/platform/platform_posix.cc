@@ -253,6 +253,8 @@ class PosixPlatform final : public Platform {
     ::localtime_r(&t, &tm);
     return tm;
   }
+
+  bool standardOutputIsTerminal() override { return ::isatty(STDOUT_FILENO) == 1; }
 };
 
 }  // namespace
