@@ -14,6 +14,7 @@ root=$PWD
 declare -A skip=(
   [action_config]="runs POSIX commands (cp) through the shell escape, which is cmd.exe"
   [action_example]="expects the POSIX work-file name; GetTempFileName names it mor*.tmp"
+  [action_languages]="expects the POSIX work-file name; GetTempFileName names it mor*.tmp"
   [check_define]="sets the POSIX PATH, which wine does not pass to Windows programs"
   [commit_kill]="kills the engine with SIGKILL at random moments of a POSIX commit"
   [exit_codes]="interrupts on a 3 s timer, shorter than mora.exe's start under wine"
@@ -21,6 +22,8 @@ declare -A skip=(
   [files_selection]="expects POSIX paths: '/' joins and a backslash escaping in masks"
   [languages]="expects a named directory joined with '/' (src\\shapes.pas on Windows)"
   [library_commands]="runs POSIX commands (cat) through the shell escape, which is cmd.exe"
+  [output_order]="runs POSIX commands through the shell escape and system, which go to cmd.exe"
+  [utf8_sources]="passes UTF-8 text on the command line, which Windows converts to the ANSI code page"
   [output_echo]="prints the current directory, a drive path (Z:\\...) on Windows"
   [preproc_conditionals]="sets the POSIX PATH, which wine does not pass to Windows programs"
   [startup]="sets the POSIX PATH, which wine does not pass to Windows programs"
@@ -30,6 +33,7 @@ declare -A skip=(
   [staging_two_users]="runs a second POSIX user with setpriv"
   [workbench_analyse]="runs the Linux workbench"
   [workbench_compose]="runs the Linux workbench"
+  [workbench_tools]="runs the Linux workbench"
 )
 
 wine=$(command -v wine64 || true)
