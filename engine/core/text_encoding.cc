@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "core/text.h"
 
@@ -229,8 +231,22 @@ std::optional<TextEncoding> EncodingDetector::observe(std::string_view piece) {
       break;
   }
   if (state_ != State::ShiftJis) {
-    for (char c : piece) {
-      if (!feed(static_cast<unsigned char>(c))) {
+    const char* p = piece.data();
+    const std::size_t n = piece.size();
+    std::size_t i = 0;
+    while (i < n) {
+      if (pending_ == 0) {
+        // Source text is mostly ASCII: skip it eight bytes at a time, so the
+        // check costs little more than reading.
+        constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+        for (std::uint64_t word; i + 8 <= n; i += 8) {
+          std::memcpy(&word, p + i, 8);
+          if (word & kHighBits) break;
+        }
+        while (i < n && static_cast<unsigned char>(p[i]) < 0x80) ++i;
+        if (i == n) break;
+      }
+      if (!feed(static_cast<unsigned char>(p[i++]))) {
         state_ = State::ShiftJis;
         break;
       }

@@ -83,6 +83,21 @@ TEST_F(TextEncodingTest, DetectorDecidesPerTextAndFallsBackForGood) {
   EXPECT_EQ(cut.observe("\x88\n"), TextEncoding::ShiftJis);
 }
 
+TEST_F(TextEncodingTest, DetectorSeesEveryByteAfterLongAsciiRuns) {
+  // ASCII runs are skipped in blocks; a character at any offset of a block,
+  // or a character cut at the end of a piece, must still be seen.
+  const std::string run(37, 'x');
+  for (std::size_t lead = 0; lead < 9; ++lead) {
+    std::string prefix = run.substr(0, 16 + lead);
+    EXPECT_EQ(EncodingDetector().observe(prefix + kUtf8Total + run), TextEncoding::Utf8) << lead;
+    EXPECT_EQ(EncodingDetector().observe(prefix + kSjisTotal + run), TextEncoding::ShiftJis)
+        << lead;
+    EncodingDetector cut;
+    EXPECT_EQ(cut.observe(prefix + "\xE5"), TextEncoding::Utf8) << lead;
+    EXPECT_EQ(cut.observe(run), TextEncoding::ShiftJis) << lead;
+  }
+}
+
 TEST_F(TextEncodingTest, OverrideForcesEveryDecisionAndTheOutput) {
   configureEncoding("sjis", true);
   EXPECT_EQ(EncodingDetector().observe(kUtf8Total), TextEncoding::ShiftJis);
