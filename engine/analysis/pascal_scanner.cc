@@ -98,6 +98,18 @@ int addPascalCallees(std::string_view s, RoutineScanState& state, BodySlot& name
   return added + addParenthesisCallees(s, kRules, names, state.callees);
 }
 
+// The bytes where the strip loop has something to decide: the comment marks
+// of the current state, and every byte above 0x7F (the start of a multi-byte
+// character, whose later bytes may look like a mark).
+constexpr ByteSet withHighBytes(std::string_view marks) {
+  ByteSet set(marks);
+  for (int c = 0x80; c <= 0xFF; ++c) set.add(static_cast<char>(c));
+  return set;
+}
+constexpr ByteSet kOpenMarks = withHighBytes("({/");
+constexpr ByteSet kParenCloseMarks = withHighBytes("*");
+constexpr ByteSet kBraceCloseMarks = withHighBytes("}");
+
 bool stripPascalLine(std::string_view raw, bool& inComment, int& commentKind, std::string& out) {
   constexpr std::size_t none = std::string_view::npos;
   out.clear();
@@ -106,6 +118,13 @@ bool stripPascalLine(std::string_view raw, bool& inComment, int& commentKind, st
   // Text outside comments is copied in runs; `copyFrom` starts the open run.
   std::size_t copyFrom = inComment ? none : 0;
   for (std::size_t i = 0; i < n; ++i) {
+    // Only comment marks and multi-byte characters matter: pass over the
+    // bytes between them at once.
+    const ByteSet& marks = !inComment         ? kOpenMarks
+                           : commentKind == 1 ? kParenCloseMarks
+                                              : kBraceCloseMarks;
+    while (i < n && !marks.contains(raw[i])) ++i;
+    if (i >= n) break;
     char ch = raw[i];
     char next = i + 1 < n ? raw[i + 1] : '\0';
     if (std::size_t width = charLength(raw.substr(0, n), i); width > 1) {
