@@ -16,12 +16,12 @@ const LinePieces& linePieces(LineStyle style) {
 }
 
 void appendAligned(std::string& line, std::string_view entry, int filepos) {
-  std::size_t column = displayWidth(line);
   std::size_t open = entry.find('[');
   if (filepos < kFileposMin || open == std::string_view::npos) {
     line.append(entry);
     return;
   }
+  std::size_t column = displayWidth(line);
   std::string_view name = entry.substr(0, open);
   std::string_view bracketed = entry.substr(open);
   std::size_t target = static_cast<std::size_t>(filepos);

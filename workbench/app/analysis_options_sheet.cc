@@ -10,6 +10,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/dialog_buttons.h"
+
 namespace veldra {
 
 namespace {
@@ -42,14 +44,7 @@ AnalysisOptionsSheet::AnalysisOptionsSheet(const AnalysisOptions& options, int g
   if (options.lastPage >= 0 && options.lastPage < tabs_->count())
     tabs_->setCurrentIndex(options.lastPage);
   combo_->setCurrentIndex(options.individualSettings ? std::clamp(groupEntry, 0, 3) : 0);
-  tabs_->setUsesScrollButtons(false);  // every page title stays readable
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(tabs_);
-  layout->addWidget(buttons);
+  layOutSheet(this, tabs_);
 }
 
 void AnalysisOptionsSheet::setEditors(std::function<void()> macros,

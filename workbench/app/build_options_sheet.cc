@@ -10,6 +10,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/dialog_buttons.h"
+
 namespace veldra {
 
 namespace {
@@ -32,14 +34,7 @@ BuildOptionsSheet::BuildOptionsSheet(const BuildOptions& options,
   tabs_->addTab(buildPage(options), QStringLiteral("ﾋﾞﾙﾄﾞ"));
   tabs_->addTab(runPage(options), QStringLiteral("実行"));
   tabs_->addTab(environmentPage(environment), QStringLiteral("環境"));
-  tabs_->setUsesScrollButtons(false);  // every page title stays readable
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(tabs_);
-  layout->addWidget(buttons);
+  layOutSheet(this, tabs_);
   resize(560, sizeHint().height());
 }
 

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/dialog_buttons.h"
+
 namespace veldra {
 
 ExecDialog::ExecDialog(const QStringList& history, const ExecRequest& last, QWidget* parent)
@@ -34,10 +36,7 @@ ExecDialog::ExecDialog(const QStringList& history, const ExecRequest& last, QWid
         QStringLiteral("Executable Files(*.exe) (*.exe);;All Files(*.*) (*)"));
     if (!path.isEmpty()) line_->setCurrentText(path);
   });
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* buttons = okCancelButtons(this);
   auto* grid = new QGridLayout(this);
   grid->addWidget(label, 0, 0);
   grid->addWidget(line_, 0, 1);

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/dialog_buttons.h"
 #include "app/option_values.h"
 #include "core/constants.h"
 
@@ -63,14 +64,7 @@ OptionsSheet::OptionsSheet(const DisplayOptions& options, const QStringList& too
   tabs_->addTab(toolbarPage(toolbarNames), QStringLiteral("ﾂｰﾙﾊﾞｰ"));
   if (options.lastPage >= 0 && options.lastPage < tabs_->count())
     tabs_->setCurrentIndex(options.lastPage);
-  tabs_->setUsesScrollButtons(false);  // every page title stays readable
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(tabs_);
-  layout->addWidget(buttons);
+  layOutSheet(this, tabs_);
   updatePreviews();
 }
 

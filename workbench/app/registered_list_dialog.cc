@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/dialog_buttons.h"
 #include "core/constants.h"
 #include "core/messages.h"
 
@@ -70,10 +71,7 @@ RegisteredItemDialog::RegisteredItemDialog(const RegisteredListKind& kind,
     addRow(2, kind.optionsLabel, options_);
   }
   if (kind.hint != nullptr) grid->addWidget(new QLabel(QString::fromUtf8(kind.hint)), 3, 0, 1, 3);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* buttons = okCancelButtons(this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(buttons);
@@ -106,10 +104,7 @@ RegisteredListDialog::RegisteredListDialog(const RegisteredListKind& kind,
   add("上へ移動(&U)", [this] { moveSelected(-1); });
   add("下へ移動(&D)", [this] { moveSelected(1); });
   buttons->addStretch();
-  auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
-  connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* box = okCancelButtons(this);
   buttons->addWidget(box);
   box->setOrientation(Qt::Vertical);
   auto* layout = new QHBoxLayout(this);

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/dialog_buttons.h"
 #include "core/time_stamp.h"
 
 namespace veldra {
@@ -52,10 +53,7 @@ TouchDialog::TouchDialog(bool selectionAvailable, QWidget* parent)
   (selectionAvailable ? selected_ : all)->setChecked(true);
   whichLayout->addWidget(selected_);
   whichLayout->addWidget(all);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &TouchDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* buttons = okCancelButtons(this);  // OK reaches the overriding accept()
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(time);
   layout->addWidget(which);

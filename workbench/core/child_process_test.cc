@@ -18,7 +18,6 @@ namespace {
 struct Run {
   QStringList lines;
   int exitCode = -99;
-  int linesBeforeEnd = 0;  // lines seen when the child had printed its first half
 };
 
 Run capture(const ProcessCommand& command, int watchMs = 20) {

@@ -13,6 +13,7 @@
 
 #include "core/platform.h"
 #include "core/platform/paths.h"
+#include "core/platform/write_buffer.h"
 #include "core/text.h"
 
 namespace mora {
@@ -38,41 +39,21 @@ FileStatus toStatus(const struct stat& st) {
   return s;
 }
 
-// An output buffer over a file descriptor.
-class DescriptorBuffer final : public std::streambuf {
- public:
-  explicit DescriptorBuffer(int fd) : fd_(fd) { setp(buffer_, buffer_ + sizeof buffer_); }
-
- protected:
-  int_type overflow(int_type c) override {
-    if (!drain()) return traits_type::eof();
-    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
-    *pptr() = traits_type::to_char_type(c);
-    pbump(1);
-    return c;
+// Writes to a file descriptor, again when a signal interrupted the write.
+struct DescriptorSink {
+  int fd;
+  ssize_t operator()(const char* data, std::size_t size) const {
+    ssize_t n;
+    do n = ::write(fd, data, size);
+    while (n < 0 && errno == EINTR);
+    return n;
   }
-  int sync() override { return drain() ? 0 : -1; }
-
- private:
-  bool drain() {
-    const char* p = pbase();
-    while (p < pptr()) {
-      ssize_t n = ::write(fd_, p, static_cast<std::size_t>(pptr() - p));
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return false;
-      p += n;
-    }
-    setp(buffer_, buffer_ + sizeof buffer_);
-    return true;
-  }
-
-  int fd_;
-  char buffer_[1 << 16];
 };
+using DescriptorBuffer = WriteBuffer<DescriptorSink>;
 
 class DescriptorWriter final : public FileWriter {
  public:
-  explicit DescriptorWriter(int fd) : fd_(fd), buffer_(fd) { rdbuf(&buffer_); }
+  explicit DescriptorWriter(int fd) : fd_(fd), buffer_(DescriptorSink{fd}) { rdbuf(&buffer_); }
   ~DescriptorWriter() override {
     if (fd_ >= 0) {
       flush();

@@ -10,6 +10,7 @@
 
 #include "core/platform.h"
 #include "core/platform/paths.h"
+#include "core/platform/write_buffer.h"
 #include "core/text.h"
 
 namespace mora {
@@ -20,7 +21,6 @@ constexpr unsigned kReadOnlyMode = 0444;
 constexpr unsigned kWritableMode = 0666;
 constexpr unsigned kWriteBits = 0222;
 constexpr long long kNsPerFileTimeTick = 100;
-constexpr std::size_t kWriteBufferSize = 1 << 16;
 
 std::string foldUpper(std::string s) {
   for (char& c : s) c = asciiUpper(c);
@@ -73,41 +73,20 @@ bool setReadOnly(HANDLE h, bool readOnly) {
   return SetFileInformationByHandle(h, FileBasicInfo, &basic, sizeof basic) != 0;
 }
 
-// An output buffer over a file handle.
-class HandleBuffer final : public std::streambuf {
- public:
-  explicit HandleBuffer(HANDLE h) : handle_(h) { setp(buffer_, buffer_ + sizeof buffer_); }
-
- protected:
-  int_type overflow(int_type c) override {
-    if (!drain()) return traits_type::eof();
-    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
-    *pptr() = traits_type::to_char_type(c);
-    pbump(1);
-    return c;
+// Writes to a file handle.
+struct HandleSink {
+  HANDLE handle;
+  long long operator()(const char* data, std::size_t size) const {
+    DWORD written = 0;
+    if (!WriteFile(handle, data, static_cast<DWORD>(size), &written, nullptr)) return -1;
+    return written;
   }
-  int sync() override { return drain() ? 0 : -1; }
-
- private:
-  bool drain() {
-    const char* p = pbase();
-    while (p < pptr()) {
-      DWORD written = 0;
-      DWORD want = static_cast<DWORD>(pptr() - p);
-      if (!WriteFile(handle_, p, want, &written, nullptr) || written == 0) return false;
-      p += written;
-    }
-    setp(buffer_, buffer_ + sizeof buffer_);
-    return true;
-  }
-
-  HANDLE handle_;
-  char buffer_[kWriteBufferSize];
 };
+using HandleBuffer = WriteBuffer<HandleSink>;
 
 class HandleWriter final : public FileWriter {
  public:
-  explicit HandleWriter(HANDLE h) : handle_(h), buffer_(h) { rdbuf(&buffer_); }
+  explicit HandleWriter(HANDLE h) : handle_(h), buffer_(HandleSink{h}) { rdbuf(&buffer_); }
   ~HandleWriter() override {
     if (handle_ != INVALID_HANDLE_VALUE) {
       flush();
