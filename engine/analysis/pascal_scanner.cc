@@ -151,12 +151,7 @@ bool stripPascalLine(std::string_view raw, bool& inComment, int& commentKind, st
   }
   if (!inComment && copyFrom != none && copyFrom < n)
     out.append(raw.substr(copyFrom, n - copyFrom));
-  std::string_view t = trim(out);
-  if (t.size() != out.size()) {
-    std::size_t lead = static_cast<std::size_t>(t.data() - out.data());
-    out.resize(lead + t.size());
-    out.erase(0, lead);
-  }
+  trimInPlace(out);
   return hadComment;
 }
 

@@ -27,13 +27,6 @@ constexpr CommandEntry kOutputCommands[] = {
     {Token::Dir, cmdDir},   {Token::Ls, cmdLs},
 };
 
-bool expectEnd(Engine& e, std::string_view rest) {
-  std::string_view left = trim(rest);
-  if (left.empty()) return true;
-  raiseMessage(e, "FIEU005", left);
-  return false;
-}
-
 // Reads a file name (a word or a value expression) that must end the
 // statement; std::nullopt after FIEU007, FIEU005 or the evaluator's message.
 std::optional<std::string> readTargetName(Engine& e, std::string_view rest) {
@@ -43,7 +36,7 @@ std::optional<std::string> readTargetName(Engine& e, std::string_view rest) {
     raiseMessage(e, "FIEU007");
     return std::nullopt;
   }
-  if (!expectEnd(e, rest.substr(name->consumed))) return std::nullopt;
+  if (!nothingFollows(e, rest.substr(name->consumed))) return std::nullopt;
   return std::move(name->value);
 }
 
@@ -112,7 +105,7 @@ int cmdSpool(Engine& e, std::string_view rest) {
   }
   std::string_view after = rest.substr(word.consumed);
   if (equalsNoCase(word.value, keywordWord(Token::Off))) {
-    if (!expectEnd(e, after)) return 0;
+    if (!nothingFollows(e, after)) return 0;
     if (!e.out.spool) {
       raiseMessage(e, "FIES007");
       return 0;
@@ -124,7 +117,7 @@ int cmdSpool(Engine& e, std::string_view rest) {
     raiseMessage(e, "FIES006", e.out.spoolName);
     return 0;
   }
-  if (!expectEnd(e, after)) return 0;
+  if (!nothingFollows(e, after)) return 0;
   auto file = std::make_unique<std::ofstream>(e.platform.userFilePath(word.value),
                                               kTextWriteMode | std::ios::trunc);
   if (!file->is_open()) {
@@ -185,7 +178,7 @@ int cmdClose(Engine& e, std::string_view rest) {
     raiseMessage(e, left.empty() ? "FIEU001" : "FIEU009", left);
     return 0;
   }
-  if (!expectEnd(e, rest.substr(what.consumed))) return 0;
+  if (!nothingFollows(e, rest.substr(what.consumed))) return 0;
   e.out.index.reset();
   e.out.indexName.clear();
   return 1;

@@ -34,14 +34,6 @@ struct SettingEntry {
   SettingEffect effect = nullptr;
 };
 
-// Succeeds when only blanks are left; otherwise FIEU005 with the rest.
-bool expectEnd(Engine& e, std::string_view rest) {
-  std::string_view left = trim(rest);
-  if (left.empty()) return true;
-  raiseMessage(e, "FIEU005", left);
-  return false;
-}
-
 // Reads one of `choices` (as a keyword) and the end of the statement.
 std::optional<std::size_t> readChoice(Engine& e, std::string_view rest,
                                       std::span<const Token> choices) {
@@ -58,7 +50,7 @@ std::optional<std::size_t> readChoice(Engine& e, std::string_view rest,
   std::optional<Token> token = lookupKeyword(word.value);
   for (std::size_t i = 0; i < choices.size(); ++i) {
     if (token == choices[i]) {
-      if (!expectEnd(e, rest.substr(word.consumed))) return std::nullopt;
+      if (!nothingFollows(e, rest.substr(word.consumed))) return std::nullopt;
       return i;
     }
   }
@@ -151,7 +143,7 @@ int setFilepos(Engine& e, std::string_view rest, const SettingEntry&) {
     raiseMessage(e, "FIEU012", s);
     return 0;
   }
-  if (!expectEnd(e, s.substr(n))) return 0;
+  if (!nothingFollows(e, s.substr(n))) return 0;
   e.settings.filepos = static_cast<int>(value);
   return 1;
 }
@@ -160,7 +152,7 @@ int setLanguage(Engine& e, std::string_view rest, const SettingEntry&) {
   WordArgument word = readKeywordWord(rest);
   for (const LanguageInfo& info : kLanguages) {
     if (!equalsNoCase(word.value, info.word)) continue;
-    if (!expectEnd(e, rest.substr(word.consumed))) return 0;
+    if (!nothingFollows(e, rest.substr(word.consumed))) return 0;
     e.settings.language = info.kind;
     e.settings.dirmask = info.dirmask;
     return 1;
@@ -181,7 +173,7 @@ std::optional<std::string> readSettingWord(Engine& e, std::string_view rest, boo
     raiseMessage(e, emptyCode);
     return std::nullopt;
   }
-  if (!expectEnd(e, rest.substr(word->consumed))) return std::nullopt;
+  if (!nothingFollows(e, rest.substr(word->consumed))) return std::nullopt;
   return std::move(word->value);
 }
 
@@ -215,7 +207,7 @@ int setOutput(Engine& e, std::string_view rest, const SettingEntry&) {
     raiseMessage(e, "FIEU007");
     return 0;
   }
-  if (!expectEnd(e, rest.substr(name->consumed))) return 0;
+  if (!nothingFollows(e, rest.substr(name->consumed))) return 0;
   if (equalsNoCase(name->value, kConsole)) {
     e.out.output = e.out.stdOut;
     e.out.outputFile.reset();
