@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "analysis/routine_scanner.h"
-#include "core/engine.h"
 #include "core/text.h"
 
 namespace mora {
@@ -74,16 +73,13 @@ bool argumentsFollow(std::string_view s, std::size_t pos) {
 }
 
 // A procedure written on its header line ends there; its calls follow the header.
-int oneLineProcedure(Engine& e, std::string_view stripped, const FunctionPatternList& patterns,
-                     BodyTable& body, EntryList& entries) {
-  FunctionDatabase& db = e.functions;
+int oneLineProcedure(FunctionScan& s, std::string_view stripped) {
+  ScanState& db = s.state();
   if (db.mode == ScanMode::CallLists) {
-    BodySlot* slot = routineSlot(db, body);
-    if (!slot) return -1;
     std::size_t rest = statementBounds(stripped).first;
-    db.routine.collectedLines += addBasicCallees(stripped.substr(rest), db.routine, *slot);
+    db.routine.collectedLines += addBasicCallees(stripped.substr(rest), db.routine, db.candidate);
   }
-  return finishRoutine(e, patterns, body, entries);
+  return finishRoutine(s);
 }
 
 }  // namespace
@@ -173,39 +169,37 @@ bool stripBasicLine(std::string_view raw, std::string& out) {
   return cut < line.size();
 }
 
-void basicStripLine(Engine& e, std::string_view raw, std::string& out) {
-  if (stripBasicLine(raw, out)) e.functions.lineHadComment = true;
+void basicStripLine(FunctionScan& s, std::string_view raw, std::string& out) {
+  if (stripBasicLine(raw, out)) s.state().lineHadComment = true;
 }
 
-void basicBeginFile(Engine& e) { resetRoutine(e.functions); }
+void basicBeginFile(FunctionScan& s) { resetRoutine(s.state()); }
 
-int basicScanLine(Engine& e, std::string& raw, std::string_view stripped,
-                  const FunctionPatternList& patterns, BodyTable& body, EntryList& entries) {
-  FunctionDatabase& db = e.functions;
+int basicScanLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+  ScanState& db = s.state();
   countRoutineLine(db, stripped, db.lineHadComment);
   if (db.routine.inRoutine)
-    return routineBodyLine(e, raw, stripped, endsProcedure(stripped, false), addBasicCallees,
-                           patterns, body, entries);
+    return routineBodyLine(s, raw, stripped, endsProcedure(stripped, false), addBasicCallees);
   if (stripped.empty()) {
     if (!db.lineHadComment) {
-      abandonRoutine(db, body);
+      abandonRoutine(db);
     } else if (db.mode == ScanMode::FunctionText && !raw.empty()) {
       // Comments directly above a procedure become part of its text.
-      if (!collectRoutineLine(db, body, raw)) return -1;
+      collectRoutineLine(db, raw);
     }
     return 0;
   }
   std::string_view name = stripped.front() == '#' ? std::string_view{} : basicHeaderName(stripped);
   if (name.empty()) {
-    abandonRoutine(db, body);
+    abandonRoutine(db);
     return 0;
   }
   startRoutine(db, name);
-  if (isTextMode(db.mode) && !collectRoutineLine(db, body, raw)) return -1;
-  if (endsProcedure(stripped, true)) return oneLineProcedure(e, stripped, patterns, body, entries);
+  if (isTextMode(db.mode)) collectRoutineLine(db, raw);
+  if (endsProcedure(stripped, true)) return oneLineProcedure(s, stripped);
   return 0;
 }
 
-void basicEndFile(Engine&) {}
+void basicEndFile(FunctionScan&) {}
 
 }  // namespace mora

@@ -12,7 +12,7 @@
 
 namespace mora {
 
-class Engine;
+class FunctionScan;
 
 // Words that are never procedure or call names, compared without regard to case.
 inline constexpr std::array<std::string_view, 300> BASIC_RESERVED_WORDS = {
@@ -107,10 +107,9 @@ int addBasicCallees(std::string_view stripped, RoutineScanState& state, BodySlot
 bool stripBasicLine(std::string_view raw, std::string& out);
 
 // The four operations of the Basic row of the scanner table.
-void basicStripLine(Engine& e, std::string_view raw, std::string& stripped);
-void basicBeginFile(Engine& e);
-int basicScanLine(Engine& e, std::string& raw, std::string_view stripped,
-                  const FunctionPatternList& patterns, BodyTable& body, EntryList& entries);
-void basicEndFile(Engine& e);
+void basicStripLine(FunctionScan& s, std::string_view raw, std::string& stripped);
+void basicBeginFile(FunctionScan& s);
+int basicScanLine(FunctionScan& s, std::string& raw, std::string_view stripped);
+void basicEndFile(FunctionScan& s);
 
 }  // namespace mora

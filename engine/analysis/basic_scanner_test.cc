@@ -9,7 +9,9 @@
 #include <set>
 #include <sstream>
 
+#include "analysis/function_scan.h"
 #include "core/engine.h"
+#include "scan_transcript.h"
 #include "test_support.h"
 
 namespace mora {
@@ -24,35 +26,27 @@ using Names = std::vector<std::string>;
 class BasicScannerTest : public ::testing::Test {
  protected:
   void SetUp() override { e.settings.language = ScanLanguage::Basic; }
-  int scan(const std::string& source, ScanMode mode) {
+  int scan(const std::string& source, ScanMode mode,
+           testing::ScanTranscript::Form form = testing::ScanTranscript::Form::Entry) {
     dir.write("t.bas", source);
-    entries.clear();
-    body = BodyTable();
-    return scanFileInMode(e, mode, "t.bas", {FunctionPattern{"*"}}, body, entries);
+    scans.clear();
+    return scans.run({"t.bas"}, mode, form);
   }
-  std::string text(std::size_t k) const {
-    std::string all;
-    if (const BodySlot* s = body.find(k))
-      for (const auto& line : *s) all += line;
-    return all;
-  }
-  Names slot(std::size_t k) const {
-    const BodySlot* s = body.find(k);
-    return s ? *s : Names{};
-  }
+  std::string text(std::size_t k) const { return scans.text(k); }
+  Names slot(std::size_t k) const { return scans.lines(k); }
   // The stripped form of one line and whether it counted as a comment.
   std::pair<std::string, bool> strip(std::string_view raw) {
+    FunctionScan s(e, ScanMode::NamesOnly, {});
     std::string out;
-    e.functions.lineHadComment = false;
-    basicStripLine(e, raw, out);
-    return {out, e.functions.lineHadComment};
+    basicStripLine(s, raw, out);
+    return {out, s.state().lineHadComment};
   }
 
   ScratchDir dir;
   TestEngine t;
   Engine& e = t.engine;
-  BodyTable body;
-  EntryList entries;
+  testing::ScanTranscript scans{e};
+  std::vector<std::string>& entries = scans.entries;
 };
 
 TEST(BasicWords, ReservedWordsIgnoreCase) {
@@ -123,12 +117,9 @@ TEST_F(BasicScannerTest, ProceduresWithCommentsAboveAndEndsInAnyCase) {
   EXPECT_EQ(text(0), src.substr(16, src.find("' detached") - 16));
   EXPECT_EQ(text(1), "Function Twice(x)\n    Twice = x * 2\nEND FUNCTION\n");
 
-  e.functions.positions = true;
-  scan(src, ScanMode::NamesOnly);
+  scan(src, ScanMode::NamesOnly, testing::ScanTranscript::Form::Position);
   EXPECT_EQ(entries, (Names{"Greet 3 8", "Twice 11 13"}));
-  e.functions.positions = false;
 
-  startCommandScan(e);
   ASSERT_EQ(scan(src, ScanMode::CallLists), 0);
   EXPECT_EQ(slot(0), (Names{"Say"}));
   EXPECT_TRUE(slot(1).empty());
@@ -143,7 +134,6 @@ TEST_F(BasicScannerTest, ProcedureOnOneLineEndsThere) {
       "    Abbr \"x: End Sub\", 2: End Sub\n";
   ASSERT_EQ(scan(src, ScanMode::NamesOnly), 0);
   EXPECT_EQ(entries, (Names{"A_GotFocus", "Name", "B"}));
-  startCommandScan(e);
   ASSERT_EQ(scan(src, ScanMode::CallLists), 0);
   EXPECT_TRUE(slot(0).empty());
   EXPECT_EQ(slot(1), (Names{"Abbr"}));

@@ -2,7 +2,7 @@
 
 #include "analysis/routine_scanner.h"
 #include "analysis/source_line_reader.h"
-#include "core/engine.h"
+#include "core/settings.h"
 #include "core/text.h"
 
 namespace mora {
@@ -40,7 +40,7 @@ std::size_t backOverBlanks(std::string_view s, std::size_t pos, std::size_t floo
 }
 
 // Clears the candidate without touching its slot.
-void resetCandidate(FunctionDatabase& db) {
+void resetCandidate(ScanState& db) {
   CScanState& c = db.c;
   c.inBody = c.awaitingBody = c.headerSeen = false;
   c.collectedLines = 0;
@@ -49,26 +49,20 @@ void resetCandidate(FunctionDatabase& db) {
   db.functionCounters = {};
 }
 
-void abandonCandidate(FunctionDatabase& db, BodyTable& body) {
-  if (db.c.collectedLines > 0) body.clear(db.recordedCount);
+void abandonCandidate(ScanState& db) {
+  if (db.c.collectedLines > 0) db.candidate.clear();
   resetCandidate(db);
 }
 
-// Appends `raw` to the candidate's slot; false (error 5 set) on failure.
-bool collect(FunctionDatabase& db, BodyTable& body, const std::string& raw) {
-  BodySlot* slot = body.slot(db.recordedCount);
-  if (!slot) {
-    db.lastError = kScanOutOfMemory;
-    return false;
-  }
-  slot->push_back(raw);
+// Appends `raw` to the candidate's lines.
+void collect(ScanState& db, const std::string& raw) {
+  db.candidate.push_back(raw);
   ++db.c.collectedLines;
-  return true;
 }
 
 // A joined line counts as every line of the file it spans, so the lines
 // after it keep their physical numbers.
-void countLine(FunctionDatabase& db, std::string_view stripped) {
+void countLine(ScanState& db, std::string_view stripped) {
   std::int32_t lines = db.lineReader ? db.lineReader->physicalLines() : 1;
   LineCounters* sets[] = {&db.fileCounters, &db.functionCounters};
   for (LineCounters* c : sets) {
@@ -84,7 +78,7 @@ void countLine(FunctionDatabase& db, std::string_view stripped) {
 
 // Takes the trailing run of name characters of `text` as the candidate's
 // name; false when there is no acceptable name.
-bool acceptName(FunctionDatabase& db, std::string_view text) {
+bool acceptName(ScanState& db, std::string_view text) {
   text = trim(text);
   std::size_t i = text.size();
   while (i > 0 && isCNameChar(text[i - 1])) --i;
@@ -111,7 +105,7 @@ void endPrototype(std::string& raw, std::size_t cut) {
 }
 
 // Decides whether the header closes on this line, and how.
-void headerEndCheck(FunctionDatabase& db, std::string& raw, std::string_view stripped) {
+void headerEndCheck(ScanState& db, std::string& raw, std::string_view stripped) {
   CScanState& c = db.c;
   if (!c.headerSeen) return;
   bool prototype = db.mode == ScanMode::PrototypeText;
@@ -142,93 +136,83 @@ void headerEndCheck(FunctionDatabase& db, std::string& raw, std::string_view str
   }
 }
 
-int finishFunction(Engine& e, const FunctionPatternList& patterns, BodyTable& body,
-                   EntryList& entries) {
-  FunctionDatabase& db = e.functions;
-  int r = recordFunction(e, patterns, body, entries, db.c.currentName);
+int finishFunction(FunctionScan& s) {
+  ScanState& db = s.state();
+  int r = s.record(db.c.currentName);
   if (r == 0) {
     resetCandidate(db);
     return 0;
   }
-  abandonCandidate(db, body);
+  abandonCandidate(db);
   return r < 0 ? -1 : 0;
 }
 
-// Rule A: a line inside a body.
-int bodyLine(Engine& e, std::string& raw, std::string_view stripped,
-             const FunctionPatternList& patterns, BodyTable& body, EntryList& entries) {
-  FunctionDatabase& db = e.functions;
+// A line inside a body.
+int bodyLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+  ScanState& db = s.state();
   CScanState& c = db.c;
   if (db.mode == ScanMode::FunctionText) {
-    if (!collect(db, body, raw)) return -1;
+    collect(db, raw);
   } else if (db.mode == ScanMode::CallLists) {
-    BodySlot* slot = body.slot(db.recordedCount);
-    if (!slot) {
-      db.lastError = kScanOutOfMemory;
-      return -1;
-    }
-    c.collectedLines += addCalleeNames(stripped, *slot, c.callees);
+    c.collectedLines += addCalleeNames(stripped, db.candidate, c.callees);
   }
   bool ends;
-  if (!e.settings.braces) {
+  if (!s.settings().braces) {
     ends = startsWith(raw, '}') && startsWith(stripped, '}');
   } else {
     c.braceDepth += braceBalance(stripped);
     ends = c.braceDepth < 1;
     if (ends) c.braceDepth = 0;
   }
-  return ends ? finishFunction(e, patterns, body, entries) : 0;
+  return ends ? finishFunction(s) : 0;
 }
 
-// Rule B: the header closed with ")"; the body's "{" is expected.
-int awaitingLine(FunctionDatabase& db, std::string& raw, std::string_view stripped,
-                 BodyTable& body) {
-  if (db.mode == ScanMode::FunctionText && !collect(db, body, raw)) return -1;
+// The header closed with ")"; the body's "{" is expected.
+int awaitingLine(ScanState& db, std::string& raw, std::string_view stripped) {
+  if (db.mode == ScanMode::FunctionText) collect(db, raw);
   if (startsWith(raw, '{') && startsWith(stripped, '{')) {
     startBody(db.c);
   } else if (stripped.find(';') == npos && (!stripped.empty() || raw.empty())) {
     // Old-style parameter declarations (with ";") and blank lines may wait.
-    abandonCandidate(db, body);
+    abandonCandidate(db);
   }
   return 0;
 }
 
-// Rule D6: keep the line and close a body that ends on it.
-int finishLine(Engine& e, std::string& raw, std::string_view stripped,
-               const FunctionPatternList& patterns, BodyTable& body, EntryList& entries) {
-  FunctionDatabase& db = e.functions;
-  if (isTextMode(db.mode) && !collect(db, body, raw)) return -1;
-  if (e.settings.braces && db.c.inBody && endsWith(stripped, '}') && braceBalance(stripped) == 0)
-    return finishFunction(e, patterns, body, entries);
+// Keeps the line and close a body that ends on it.
+int finishLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+  ScanState& db = s.state();
+  if (isTextMode(db.mode)) collect(db, raw);
+  if (s.settings().braces && db.c.inBody && endsWith(stripped, '}') && braceBalance(stripped) == 0)
+    return finishFunction(s);
   return 0;
 }
 
-bool nextLineOpensParen(const FunctionDatabase& db) {
+bool nextLineOpensParen(const ScanState& db) {
   const std::string_view* next = db.lineReader ? db.lineReader->peek() : nullptr;
   return next && startsWith(skipBlanks(*next), '(');
 }
 
-// Rule D: idle, or a header in progress.
-int headerLine(Engine& e, std::string& raw, std::string_view stripped,
-               const FunctionPatternList& patterns, BodyTable& body, EntryList& entries) {
-  FunctionDatabase& db = e.functions;
+// Idle, or a header in progress.
+int headerLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+  ScanState& db = s.state();
   CScanState& c = db.c;
   if (stripped.empty()) {
     if (!db.lineHadComment) {
-      abandonCandidate(db, body);
+      abandonCandidate(db);
     } else if (db.mode == ScanMode::FunctionText && !raw.empty()) {
       // Comments directly above a function become part of its text.
-      if (!collect(db, body, raw)) return -1;
+      collect(db, raw);
     }
     return 0;
   }
   if (stripped.front() == '#') {
-    abandonCandidate(db, body);
+    abandonCandidate(db);
     return 0;
   }
   if (stripped.back() == '\\') {
     c.skipNextLine = true;
-    abandonCandidate(db, body);
+    abandonCandidate(db);
     return 0;
   }
   static constexpr ByteSet kDeclarationMarks(";\\+-/<>");
@@ -237,31 +221,31 @@ int headerLine(Engine& e, std::string& raw, std::string_view stripped,
     std::size_t paren = stripped.find('(');
     if (paren == npos) {
       if (declaration) {
-        abandonCandidate(db, body);
+        abandonCandidate(db);
         return 0;
       }
       // A name alone on its line, its "(" on the next.
       if (nextLineOpensParen(db)) {
         if (!acceptName(db, stripped)) {
-          abandonCandidate(db, body);
+          abandonCandidate(db);
           return 0;
         }
         headerEndCheck(db, raw, stripped);
       }
-      return finishLine(e, raw, stripped, patterns, body, entries);
+      return finishLine(s, raw, stripped);
     }
     if (!acceptName(db, stripped.substr(0, paren))) {
-      abandonCandidate(db, body);
+      abandonCandidate(db);
       return 0;
     }
   }
   headerEndCheck(db, raw, stripped);
   // A prototype, or a call statement outside any body.
   if (declaration && !c.inBody) {
-    abandonCandidate(db, body);
+    abandonCandidate(db);
     return 0;
   }
-  return finishLine(e, raw, stripped, patterns, body, entries);
+  return finishLine(s, raw, stripped);
 }
 
 }  // namespace
@@ -328,8 +312,7 @@ constexpr ByteSet kStripMarks = [] {
 
 // Passes over the text of a block comment from `i`; the position after it,
 // with the comment closed when its end was on the line.
-std::size_t skipCommentText(FunctionDatabase& db, std::string_view raw, std::size_t n,
-                            std::size_t i) {
+std::size_t skipCommentText(ScanState& db, std::string_view raw, std::size_t n, std::size_t i) {
   while (i < n) {
     char ch = raw[i];
     if (std::size_t width = charLength(raw.substr(0, n), i); width > 1) {
@@ -348,8 +331,8 @@ std::size_t skipCommentText(FunctionDatabase& db, std::string_view raw, std::siz
 
 // One pass over the line: plain text is copied in runs up to the next mark,
 // comments are dropped, and the result is trimmed where it lies.
-void cStripLine(Engine& e, std::string_view raw, std::string& out) {
-  FunctionDatabase& db = e.functions;
+void cStripLine(FunctionScan& s, std::string_view raw, std::string& out) {
+  ScanState& db = s.state();
   out.clear();
   if (db.inBlockComment) db.lineHadComment = true;
   std::size_t n = std::min(raw.find('\n'), raw.size());
@@ -383,34 +366,32 @@ void cStripLine(Engine& e, std::string_view raw, std::string& out) {
   trimInPlace(out);
 }
 
-void cBeginFile(Engine& e) {
-  FunctionDatabase& db = e.functions;
+void cBeginFile(FunctionScan& s) {
+  ScanState& db = s.state();
   resetCandidate(db);
   // A backslash or an open body at the end of one file must not reach into
   // the next.
   db.c.skipNextLine = false;
   db.c.braceDepth = 0;
-  if (e.settings.ifdef && db.preprocessor.beginFile) db.preprocessor.beginFile(e);
+  s.beginPreprocessing();
 }
 
-int cScanLine(Engine& e, std::string& raw, std::string_view stripped,
-              const FunctionPatternList& patterns, BodyTable& body, EntryList& entries) {
-  FunctionDatabase& db = e.functions;
+int cScanLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+  ScanState& db = s.state();
   countLine(db, stripped);
-  if (db.c.inBody) return bodyLine(e, raw, stripped, patterns, body, entries);
-  if (db.c.awaitingBody) return awaitingLine(db, raw, stripped, body);
+  if (db.c.inBody) return bodyLine(s, raw, stripped);
+  if (db.c.awaitingBody) return awaitingLine(db, raw, stripped);
   if (db.c.skipNextLine) {
     db.c.skipNextLine = false;
-    abandonCandidate(db, body);
+    abandonCandidate(db);
     return 0;
   }
-  return headerLine(e, raw, stripped, patterns, body, entries);
+  return headerLine(s, raw, stripped);
 }
 
-void cEndFile(Engine& e) {
-  FunctionDatabase& db = e.functions;
-  resetCandidate(db);
-  if (e.settings.ifdef && db.preprocessor.endFile) db.preprocessor.endFile(e);
+void cEndFile(FunctionScan& s) {
+  resetCandidate(s.state());
+  s.endPreprocessing();
 }
 
 }  // namespace mora

@@ -14,7 +14,7 @@
 
 namespace mora {
 
-class Engine;
+class FunctionScan;
 
 // Words that are never function or call names, in ascending byte order.
 inline constexpr std::array<std::string_view, 62> C_RESERVED_WORDS = {
@@ -55,10 +55,9 @@ int braceBalance(std::string_view text);
 int addCalleeNames(std::string_view stripped, BodySlot& names, NameSet& seen);
 
 // The four operations of the C/C++ row of the scanner table.
-void cStripLine(Engine& e, std::string_view raw, std::string& stripped);
-void cBeginFile(Engine& e);
-int cScanLine(Engine& e, std::string& raw, std::string_view stripped,
-              const FunctionPatternList& patterns, BodyTable& body, EntryList& entries);
-void cEndFile(Engine& e);
+void cStripLine(FunctionScan& s, std::string_view raw, std::string& stripped);
+void cBeginFile(FunctionScan& s);
+int cScanLine(FunctionScan& s, std::string& raw, std::string_view stripped);
+void cEndFile(FunctionScan& s);
 
 }  // namespace mora

@@ -4,7 +4,9 @@
 
 #include <filesystem>
 
+#include "analysis/function_scan.h"
 #include "core/engine.h"
+#include "scan_transcript.h"
 #include "test_support.h"
 
 namespace mora {
@@ -15,34 +17,26 @@ using testing::TestEngine;
 
 class CScannerTest : public ::testing::Test {
  protected:
-  // Scans `source`, written as `name`, in `mode` with the pattern "*".
+  // Scans `source`, written as `name`, in `mode` with the pattern "*"; what
+  // it returns is added to `entries` and the bodies.
   int scan(const std::string& source, ScanMode mode, const std::string& name = "t.c") {
     dir.write(name, source);
-    return scanFileInMode(e, mode, name, {FunctionPattern{"*"}}, body, entries);
+    return scans.run({name}, mode);
   }
   std::vector<std::string> positions(const std::string& source) {
-    e.functions.positions = true;
-    entries.clear();
-    scan(source, ScanMode::NamesOnly);
-    e.functions.positions = false;
+    scans.clear();
+    dir.write("t.c", source);
+    scans.run({"t.c"}, ScanMode::NamesOnly, testing::ScanTranscript::Form::Position);
     return entries;
   }
-  std::string text(std::size_t k) const {
-    std::string all;
-    if (const BodySlot* s = body.find(k))
-      for (const auto& line : *s) all += line;
-    return all;
-  }
-  std::vector<std::string> calls(std::size_t k) const {
-    const BodySlot* s = body.find(k);
-    return s ? *s : std::vector<std::string>{};
-  }
+  std::string text(std::size_t k) const { return scans.text(k); }
+  std::vector<std::string> calls(std::size_t k) const { return scans.lines(k); }
 
   ScratchDir dir;
   TestEngine t;
   Engine& e = t.engine;
-  BodyTable body;
-  EntryList entries;
+  testing::ScanTranscript scans{e};
+  std::vector<std::string>& entries = scans.entries;
 };
 
 using Names = std::vector<std::string>;
@@ -86,26 +80,28 @@ TEST(CCalleeNames, FindsEachNameOnceAndSkipsKeywordsAndPointers) {
 
 TEST(CStripLine, RemovesCommentsAcrossLinesAndMarksCommentLines) {
   TestEngine t;
+  FunctionScan s(t.engine, ScanMode::NamesOnly, {});
+  ScanState& state = s.state();
   std::string out;
-  cStripLine(t.engine, "  a = 1; /* one\n", out);
+  cStripLine(s, "  a = 1; /* one\n", out);
   EXPECT_EQ(out, "a = 1;");
-  EXPECT_TRUE(t.engine.functions.inBlockComment);
-  t.engine.functions.lineHadComment = false;
-  cStripLine(t.engine, " two */ b; // three\n", out);
+  EXPECT_TRUE(state.inBlockComment);
+  state.lineHadComment = false;
+  cStripLine(s, " two */ b; // three\n", out);
   EXPECT_EQ(out, "b;");
-  EXPECT_TRUE(t.engine.functions.lineHadComment);
-  EXPECT_FALSE(t.engine.functions.inBlockComment);
-  cStripLine(t.engine, "s = \"/* in string\"; \x81/ x\n", out);  // strings are not seen
+  EXPECT_TRUE(state.lineHadComment);
+  EXPECT_FALSE(state.inBlockComment);
+  cStripLine(s, "s = \"/* in string\"; \x81/ x\n", out);  // strings are not seen
   EXPECT_EQ(out, "s = \"");
-  t.engine.functions.inBlockComment = false;
-  cStripLine(t.engine, "p = \x81/x; \x81*y\n", out);  // second bytes start no comment
+  state.inBlockComment = false;
+  cStripLine(s, "p = \x81/x; \x81*y\n", out);  // second bytes start no comment
   EXPECT_EQ(out, "p = \x81/x; \x81*y");
   // Inside a comment a second byte "*" closes nothing; several comments on
   // one line; a lead byte at the very end is kept as it is.
-  cStripLine(t.engine, "a /* \x81*/ still */ b /**/c/* x */ \x81\n", out);
+  cStripLine(s, "a /* \x81*/ still */ b /**/c/* x */ \x81\n", out);
   EXPECT_EQ(out, "a  b c \x81");
-  EXPECT_FALSE(t.engine.functions.inBlockComment);
-  cStripLine(t.engine, "x/", out);  // a lone "/" at the end is text
+  EXPECT_FALSE(state.inBlockComment);
+  cStripLine(s, "x/", out);  // a lone "/" at the end is text
   EXPECT_EQ(out, "x/");
 }
 
@@ -169,14 +165,10 @@ TEST_F(CScannerTest, PrototypeModeTurnsHeadersIntoDeclarations) {
   EXPECT_EQ(text(1), "int g(void) {  // g();\n");  // cut after the last ")" of the line
 }
 
-TEST_F(CScannerTest, CallListsNumberSlotsAcrossFilesAndDropOpenCandidates) {
-  startCommandScan(e);
-  ASSERT_EQ(scan("void a(void)\n{\n  b(); c(); b();\n}\nvoid z(void)\n{\n  lost();\n",
-                 ScanMode::CallLists, "one.c"),
-            0);
-  ASSERT_EQ(scan("void d(void)\n{\n}\nvoid e2(void)\n{\n  f(\"x\",\n    1);\n}\n",
-                 ScanMode::CallLists, "two.c"),
-            0);
+TEST_F(CScannerTest, CallListsRunAcrossFilesAndDropOpenCandidates) {
+  dir.write("one.c", "void a(void)\n{\n  b(); c(); b();\n}\nvoid z(void)\n{\n  lost();\n");
+  dir.write("two.c", "void d(void)\n{\n}\nvoid e2(void)\n{\n  f(\"x\",\n    1);\n}\n");
+  ASSERT_EQ(scans.run({"one.c", "two.c"}, ScanMode::CallLists), 0);
   EXPECT_EQ(entries, (Names{"a", "d", "e2"}));
   EXPECT_EQ(calls(0), (Names{"b", "c"}));
   EXPECT_EQ(calls(1), Names{});
@@ -186,12 +178,10 @@ TEST_F(CScannerTest, CallListsNumberSlotsAcrossFilesAndDropOpenCandidates) {
 TEST_F(CScannerTest, ContinuedLinesAreJoinedInCallListBodies) {
   // Joined, the call lies inside the string; not joined, it is a call.
   const std::string src = "void a(void)\n{\n  x = \"\\\n  f(1)\";\n}\n";
-  startCommandScan(e);
   ASSERT_EQ(scan(src, ScanMode::CallLists), 0);
   EXPECT_EQ(calls(0), Names{});
   e.settings.continueLines = false;
-  startCommandScan(e);
-  entries.clear();
+  scans.clear();
   ASSERT_EQ(scan(src, ScanMode::CallLists), 0);
   EXPECT_EQ(calls(0), Names{"f"});
 }
@@ -211,29 +201,33 @@ TEST_F(CScannerTest, EntryFormsFollowTheSettings) {
   e.settings.fullpath = false;
   std::filesystem::create_directories(dir.path() + "/d");
   dir.write("d/t.c", src);
-  scanFileInMode(e, ScanMode::NamesOnly, "d/t.c", {FunctionPattern{"*"}}, body, entries);
+  scans.run({"d/t.c"}, ScanMode::NamesOnly);
   EXPECT_EQ(entries, (Names{"f [sub_t.c] (2)", "f [t.c] "}));
 }
 
 TEST_F(CScannerTest, OnlySelectedFunctionsAreRecorded) {
   dir.write("t.c", "int keep(void)\n{\n}\nint drop(void)\n{\n}\n");
-  ASSERT_EQ(
-      scanFileInMode(e, ScanMode::FunctionText, "t.c", {FunctionPattern{"k*"}}, body, entries), 0);
+  ASSERT_EQ(scans.run({"t.c"}, ScanMode::FunctionText, testing::ScanTranscript::Form::Entry,
+                      {FunctionPattern{"k*"}}),
+            0);
   EXPECT_EQ(entries, Names{"keep"});
   EXPECT_EQ(text(0), "int keep(void)\n{\n}\n");
   EXPECT_EQ(text(1), "");
 }
 
 TEST_F(CScannerTest, MissingFileAndFullTable) {
-  EXPECT_EQ(scanFileInMode(e, ScanMode::NamesOnly, "none.c", {FunctionPattern{"*"}}, body, entries),
-            -1);
-  EXPECT_EQ(e.functions.lastError, kScanCannotOpenSource);
+  EXPECT_EQ(scans.run({"none.c"}, ScanMode::NamesOnly), -1);
+  EXPECT_EQ(scans.error, kScanCannotOpenSource);
+  // Call lists are held for the whole command: the table of them is bounded.
   std::string many;
   for (int i = 0; i < 4100; ++i) many += "void f" + std::to_string(i) + "(void) { }\n";
-  startCommandScan(e);
   EXPECT_EQ(scan(many, ScanMode::CallLists), -1);
-  EXPECT_EQ(e.functions.lastError, kScanOutOfMemory);
-  EXPECT_EQ(entries.size(), kBodySlots);
+  EXPECT_EQ(scans.error, kScanOutOfMemory);
+  EXPECT_EQ(entries.size(), kBodySlots - 1);
+  // Names alone are not held that way.
+  scans.clear();
+  EXPECT_EQ(scan(many, ScanMode::NamesOnly), 0);
+  EXPECT_EQ(entries.size(), 4100u);
 }
 
 TEST_F(CScannerTest, HostileInputNeverStopsTheScan) {

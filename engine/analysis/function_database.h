@@ -1,8 +1,8 @@
 // The function database: what a scan of source files produces and every
-// report consumes. An ordered list of entry texts, one per recorded function,
-// and beside it a table of per-function string lists (source lines, prototype
-// lines or callee names, depending on the scan mode). It lives for one
-// command; its only file form is the library file (library_file.h).
+// report consumes. One record per recorded function (name, file, line,
+// counts and the lines the scan mode collects); the entry text forms are made
+// from the records where they are printed. It lives for one command; its only
+// file form is the library file (library_file.h).
 #pragma once
 
 #include <cstdint>
@@ -24,13 +24,13 @@ class WildcardPattern;
 // What a scan collects per function.
 enum class ScanMode {
   FunctionText = 0,   // every source line, with comments directly above
-  NamesOnly = 1,      // nothing; entries only
+  NamesOnly = 1,      // nothing; records only
   CallLists = 3,      // distinct callee names in order of first call
   PrototypeText = 4,  // the header lines turned into a prototype
-  StepCount = 5,      // nothing; entries carry line counts
+  StepCount = 5,      // nothing; records carry line counts
 };
 
-// Scan error codes, kept as the engine's last scan error.
+// Why a scan failed.
 enum ScanError : int {
   kScanOk = 0,
   kScanCannotOpenSource = 2,
@@ -56,29 +56,24 @@ struct FunctionPattern {
 };
 using FunctionPatternList = std::vector<FunctionPattern>;
 
-// One recorded function: its name first, then what the entry form adds.
-using FunctionEntry = std::string;
-using EntryList = std::vector<FunctionEntry>;
-
+// A function's collected lines: its source lines, prototype lines or callee
+// names, depending on the scan mode.
 using BodySlot = std::vector<std::string>;
 
-// kBodySlots per-function lists. Slot k belongs to the k-th recorded
-// function; the slot after the last one holds the candidate being collected.
-// Slots are created on first use.
-class BodyTable {
- public:
-  BodyTable() : slots_(kBodySlots) {}
-  // The slot's list, created when missing; nullptr past the table.
-  BodySlot* slot(std::size_t k);
-  // The slot's list or nullptr when it was never created.
-  const BodySlot* find(std::size_t k) const;
-  void clear(std::size_t k);    // empties the list, keeps the slot
-  void destroy(std::size_t k);  // frees the slot
-  std::size_t size() const { return slots_.size(); }
-
- private:
-  std::vector<std::unique_ptr<BodySlot>> slots_;
+// One recorded function, as every report consumes it.
+struct FunctionRecord {
+  std::string name;
+  std::string file;            // the file as the selection named it
+  std::int32_t line = 0;       // first line of the function (1-based, physical)
+  std::int32_t fileLines = 0;  // lines of the file read when the function ended
+  LineCounters counts;         // the function's lines by kind
+  BodySlot lines;              // what the mode collects
 };
+using RecordList = std::vector<FunctionRecord>;
+
+// The entry text of a list or tree: the name, then " [file] " with the file
+// setting or " [file] (line)" with the position setting; cut at kEntryTextMax.
+std::string entryText(const EngineSettings& settings, const FunctionRecord& record);
 
 // A lookup set of names that finds std::string keys by std::string_view.
 struct NameHash {
@@ -128,11 +123,12 @@ struct PreprocessorHooks {
   void (*endFile)(Engine&) = nullptr;
 };
 
-struct FunctionDatabase {
+// The state of a scan while it reads one file: what the scanners share.
+struct ScanState {
   ScanMode mode = ScanMode::NamesOnly;
-  bool positions = false;  // entries in position form (tags)
+  // Functions recorded with collected lines; runs on across the files of a
+  // call-list scan.
   std::size_t recordedCount = 0;
-  int lastError = kScanOk;
   std::string currentFile;
   LineCounters fileCounters;
   LineCounters functionCounters;
@@ -140,46 +136,19 @@ struct FunctionDatabase {
   bool lineHadComment = false;
   const SourceLineReader* lineReader = nullptr;  // the file being scanned
   std::int32_t startLine = 0;                    // first line of the candidate
+  BodySlot candidate;                            // the candidate's collected lines
   CScanState c;
   RoutineScanState routine;
-  PreprocessorHooks preprocessor;
 };
 
-// One row of the scanner table, chosen by the language setting.
-struct LanguageScanner {
-  ScanLanguage kind;
-  // 0 to go on, non-zero to stop the file. May rewrite `raw` (prototypes).
-  int (*scanLine)(Engine&, std::string& raw, std::string_view stripped, const FunctionPatternList&,
-                  BodyTable&, EntryList&);
-  void (*stripLine)(Engine&, std::string_view raw, std::string& stripped);
-  void (*beginFile)(Engine&);
-  void (*endFile)(Engine&);
-};
-
-const LanguageScanner& currentScanner(const Engine& e);
-
-// The scan mode that `import` and `type` use for a library mode.
-ScanMode textScanMode(LibraryMode mode);
-
-// Scans one file with the current scanner in the current mode. 0, or -1 with
-// e.functions.lastError set.
-int scanFile(Engine& e, const std::string& fileName, const FunctionPatternList& patterns,
-             BodyTable& body, EntryList& entries);
-
-// Records the candidate `name`: 0 recorded, 1 not selected, -1 failure.
-int recordFunction(Engine& e, const FunctionPatternList& patterns, BodyTable& body,
-                   EntryList& entries, std::string_view name);
+// The file name as entries show it (only the last component with fullpath off).
+std::string displayFileName(const EngineSettings& settings, std::string_view fileName);
+std::string displayFileName(const Engine& e, std::string_view fileName);
 
 // The first pattern that selects `name`, or nullptr.
 const FunctionPattern* findPattern(const FunctionPatternList& patterns, std::string_view name);
 
-// The file name as entries show it (only the last component with fullpath off).
-std::string displayFileName(const Engine& e, std::string_view fileName);
-
-// Runs scanFile in `mode` and restores the previous mode. CallLists scans
-// number their slots across files: call startCommandScan before the first.
-int scanFileInMode(Engine& e, ScanMode mode, const std::string& fileName,
-                   const FunctionPatternList& patterns, BodyTable& body, EntryList& entries);
-void startCommandScan(Engine& e);
+// The scan mode that `import` and `type` use for a library mode.
+ScanMode textScanMode(LibraryMode mode);
 
 }  // namespace mora

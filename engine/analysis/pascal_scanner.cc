@@ -1,7 +1,6 @@
 #include "analysis/pascal_scanner.h"
 
 #include "analysis/routine_scanner.h"
-#include "core/engine.h"
 #include "core/text.h"
 
 namespace mora {
@@ -155,15 +154,15 @@ bool stripPascalLine(std::string_view raw, bool& inComment, int& commentKind, st
   return hadComment;
 }
 
-void pascalStripLine(Engine& e, std::string_view raw, std::string& out) {
-  RoutineScanState& state = e.functions.routine;
+void pascalStripLine(FunctionScan& s, std::string_view raw, std::string& out) {
+  RoutineScanState& state = s.state().routine;
   if (stripPascalLine(raw, state.inComment, state.commentKind, out))
-    e.functions.lineHadComment = true;
+    s.state().lineHadComment = true;
 }
 
-void pascalBeginFile(Engine& e) {
-  RoutineScanState& state = e.functions.routine;
-  resetRoutine(e.functions);
+void pascalBeginFile(FunctionScan& s) {
+  RoutineScanState& state = s.state().routine;
+  resetRoutine(s.state());
   state.inComment = false;
   state.commentKind = 0;
   state.declared.clear();
@@ -171,32 +170,30 @@ void pascalBeginFile(Engine& e) {
   state.declaredSuffixes.clear();
 }
 
-int pascalScanLine(Engine& e, std::string& raw, std::string_view stripped,
-                   const FunctionPatternList& patterns, BodyTable& body, EntryList& entries) {
-  FunctionDatabase& db = e.functions;
+int pascalScanLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+  ScanState& db = s.state();
   countRoutineLine(db, stripped, db.lineHadComment);
   noteDeclaration(db.routine, stripped);
   if (db.routine.inRoutine)
-    return routineBodyLine(e, raw, stripped, endsRoutine(raw, stripped), addPascalCallees, patterns,
-                           body, entries);
+    return routineBodyLine(s, raw, stripped, endsRoutine(raw, stripped), addPascalCallees);
   if (stripped.empty()) {
     if (!db.lineHadComment) {
-      abandonRoutine(db, body);
+      abandonRoutine(db);
     } else if (db.mode == ScanMode::FunctionText && !raw.empty()) {
-      if (!collectRoutineLine(db, body, raw)) return -1;
+      collectRoutineLine(db, raw);
     }
     return 0;
   }
   std::string_view name = pascalHeaderName(raw, stripped);
   if (name.empty()) {
-    abandonRoutine(db, body);
+    abandonRoutine(db);
     return 0;
   }
   startRoutine(db, name);
-  if (isTextMode(db.mode) && !collectRoutineLine(db, body, raw)) return -1;
+  if (isTextMode(db.mode)) collectRoutineLine(db, raw);
   return 0;
 }
 
-void pascalEndFile(Engine& e) { pascalBeginFile(e); }
+void pascalEndFile(FunctionScan& s) { pascalBeginFile(s); }
 
 }  // namespace mora

@@ -12,7 +12,7 @@
 
 namespace mora {
 
-class Engine;
+class FunctionScan;
 
 // Words that are never routine or call names, compared without regard to case.
 inline constexpr std::array<std::string_view, 99> PASCAL_RESERVED_WORDS = {
@@ -134,10 +134,9 @@ int addPascalCallees(std::string_view stripped, RoutineScanState& state, BodySlo
 bool stripPascalLine(std::string_view raw, bool& inComment, int& commentKind, std::string& out);
 
 // The four operations of the Pascal row of the scanner table.
-void pascalStripLine(Engine& e, std::string_view raw, std::string& stripped);
-void pascalBeginFile(Engine& e);
-int pascalScanLine(Engine& e, std::string& raw, std::string_view stripped,
-                   const FunctionPatternList& patterns, BodyTable& body, EntryList& entries);
-void pascalEndFile(Engine& e);
+void pascalStripLine(FunctionScan& s, std::string_view raw, std::string& stripped);
+void pascalBeginFile(FunctionScan& s);
+int pascalScanLine(FunctionScan& s, std::string& raw, std::string_view stripped);
+void pascalEndFile(FunctionScan& s);
 
 }  // namespace mora

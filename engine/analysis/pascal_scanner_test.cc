@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/engine.h"
+#include "scan_transcript.h"
 #include "test_support.h"
 
 namespace mora {
@@ -17,25 +18,17 @@ class PascalScannerTest : public ::testing::Test {
   void SetUp() override { e.settings.language = ScanLanguage::Pascal; }
   int scan(const std::string& source, ScanMode mode) {
     dir.write("t.pas", source);
-    entries.clear();
-    body = BodyTable();
-    return scanFileInMode(e, mode, "t.pas", {FunctionPattern{"*"}}, body, entries);
+    scans.clear();
+    return scans.run({"t.pas"}, mode);
   }
-  Names slot(std::size_t k) const {
-    const BodySlot* s = body.find(k);
-    return s ? *s : Names{};
-  }
-  std::string text(std::size_t k) const {
-    std::string all;
-    for (const auto& line : slot(k)) all += line;
-    return all;
-  }
+  Names slot(std::size_t k) const { return scans.lines(k); }
+  std::string text(std::size_t k) const { return scans.text(k); }
 
   ScratchDir dir;
   TestEngine t;
   Engine& e = t.engine;
-  BodyTable body;
-  EntryList entries;
+  testing::ScanTranscript scans{e};
+  std::vector<std::string>& entries = scans.entries;
 };
 
 TEST(PascalHeaders, KeywordInColumnOneThenName) {
@@ -95,7 +88,6 @@ TEST_F(PascalScannerTest, CallsByDeclaredNameQualifiedNameAndParenthesis) {
       "procedure Later;\n"
       "begin\n"
       "end;\n";
-  startCommandScan(e);
   ASSERT_EQ(scan(src, ScanMode::CallLists), 0);
   EXPECT_EQ(entries, (Names{"Init", "TForm1.Reset", "Run", "Later"}));
   EXPECT_EQ(slot(2), (Names{"Init", "Self.Init", "Form1.Reset", "Writeln"}));

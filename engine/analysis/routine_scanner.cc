@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/engine.h"
 #include "core/text.h"
 
 namespace mora {
@@ -59,7 +58,7 @@ bool addCallee(RoutineScanState& state, BodySlot& names, std::string_view name) 
   return true;
 }
 
-void countRoutineLine(FunctionDatabase& db, std::string_view stripped, bool comment) {
+void countRoutineLine(ScanState& db, std::string_view stripped, bool comment) {
   for (LineCounters* c : {&db.fileCounters, &db.functionCounters}) {
     ++c->total;
     if (!stripped.empty())
@@ -71,21 +70,12 @@ void countRoutineLine(FunctionDatabase& db, std::string_view stripped, bool comm
   }
 }
 
-BodySlot* routineSlot(FunctionDatabase& db, BodyTable& body) {
-  BodySlot* slot = body.slot(db.recordedCount);
-  if (!slot) db.lastError = kScanOutOfMemory;
-  return slot;
-}
-
-bool collectRoutineLine(FunctionDatabase& db, BodyTable& body, const std::string& raw) {
-  BodySlot* slot = routineSlot(db, body);
-  if (!slot) return false;
-  slot->push_back(raw);
+void collectRoutineLine(ScanState& db, const std::string& raw) {
+  db.candidate.push_back(raw);
   ++db.routine.collectedLines;
-  return true;
 }
 
-void resetRoutine(FunctionDatabase& db) {
+void resetRoutine(ScanState& db) {
   RoutineScanState& r = db.routine;
   r.inRoutine = false;
   r.collectedLines = 0;
@@ -94,26 +84,25 @@ void resetRoutine(FunctionDatabase& db) {
   db.functionCounters = {};
 }
 
-void abandonRoutine(FunctionDatabase& db, BodyTable& body) {
-  if (db.routine.collectedLines > 0) body.clear(db.recordedCount);
+void abandonRoutine(ScanState& db) {
+  if (db.routine.collectedLines > 0) db.candidate.clear();
   resetRoutine(db);
 }
 
-void startRoutine(FunctionDatabase& db, std::string_view name) {
+void startRoutine(ScanState& db, std::string_view name) {
   db.routine.inRoutine = true;
   db.routine.currentName = name;
   db.startLine = db.fileCounters.total;
 }
 
-int finishRoutine(Engine& e, const FunctionPatternList& patterns, BodyTable& body,
-                  EntryList& entries) {
-  FunctionDatabase& db = e.functions;
-  int r = recordFunction(e, patterns, body, entries, db.routine.currentName);
+int finishRoutine(FunctionScan& s) {
+  ScanState& db = s.state();
+  int r = s.record(db.routine.currentName);
   if (r == 0) {
     resetRoutine(db);
     return 0;
   }
-  abandonRoutine(db, body);
+  abandonRoutine(db);
   return r < 0 ? -1 : 0;
 }
 
@@ -136,18 +125,15 @@ bool NoCaseWordSet::contains(std::string_view word) const {
   return std::binary_search(words_.begin(), words_.end(), word, lessNoCase);
 }
 
-int routineBodyLine(Engine& e, const std::string& raw, std::string_view stripped, bool ends,
-                    int (*addCallees)(std::string_view, RoutineScanState&, BodySlot&),
-                    const FunctionPatternList& patterns, BodyTable& body, EntryList& entries) {
-  FunctionDatabase& db = e.functions;
+int routineBodyLine(FunctionScan& s, const std::string& raw, std::string_view stripped, bool ends,
+                    int (*addCallees)(std::string_view, RoutineScanState&, BodySlot&)) {
+  ScanState& db = s.state();
   if (db.mode == ScanMode::FunctionText) {
-    if (!collectRoutineLine(db, body, raw)) return -1;
+    collectRoutineLine(db, raw);
   } else if (db.mode == ScanMode::CallLists) {
-    BodySlot* slot = routineSlot(db, body);
-    if (!slot) return -1;
-    db.routine.collectedLines += addCallees(stripped, db.routine, *slot);
+    db.routine.collectedLines += addCallees(stripped, db.routine, db.candidate);
   }
-  return ends ? finishRoutine(e, patterns, body, entries) : 0;
+  return ends ? finishRoutine(s) : 0;
 }
 
 std::size_t wordLength(std::string_view s, bool (*isWordChar)(char)) {

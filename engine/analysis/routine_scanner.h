@@ -12,10 +12,9 @@
 #include <vector>
 
 #include "analysis/function_database.h"
+#include "analysis/function_scan.h"
 
 namespace mora {
-
-class Engine;
 
 // How one language spells names, for the search of names before "(".
 struct CallNameRules {
@@ -35,30 +34,25 @@ bool addCallee(RoutineScanState& state, BodySlot& names, std::string_view name);
 
 // Counts one line into the file and function counters: code when `stripped`
 // holds text, else comment when `comment` is set, else blank.
-void countRoutineLine(FunctionDatabase& db, std::string_view stripped, bool comment);
+void countRoutineLine(ScanState& db, std::string_view stripped, bool comment);
 
-// Appends `raw` to the candidate's slot; false (error 5 set) on failure.
-bool collectRoutineLine(FunctionDatabase& db, BodyTable& body, const std::string& raw);
+// Appends `raw` to the candidate's lines.
+void collectRoutineLine(ScanState& db, const std::string& raw);
 
 // Clears the candidate; its collected lines are emptied only by abandon.
-void resetRoutine(FunctionDatabase& db);
-void abandonRoutine(FunctionDatabase& db, BodyTable& body);
+void resetRoutine(ScanState& db);
+void abandonRoutine(ScanState& db);
 
 // Starts a routine named `name` at the file's current line.
-void startRoutine(FunctionDatabase& db, std::string_view name);
+void startRoutine(ScanState& db, std::string_view name);
 
 // Records the finished routine; the scan result (0, or -1 on failure).
-int finishRoutine(Engine& e, const FunctionPatternList& patterns, BodyTable& body,
-                  EntryList& entries);
+int finishRoutine(FunctionScan& s);
 
 // A line inside a routine: collected in text mode, its callees (found by
 // `addCallees`) listed in call-list mode; the routine is recorded when `ends`.
-int routineBodyLine(Engine& e, const std::string& raw, std::string_view stripped, bool ends,
-                    int (*addCallees)(std::string_view, RoutineScanState&, BodySlot&),
-                    const FunctionPatternList& patterns, BodyTable& body, EntryList& entries);
-
-// The candidate's slot, or nullptr with error 5 set.
-BodySlot* routineSlot(FunctionDatabase& db, BodyTable& body);
+int routineBodyLine(FunctionScan& s, const std::string& raw, std::string_view stripped, bool ends,
+                    int (*addCallees)(std::string_view, RoutineScanState&, BodySlot&));
 
 // A fixed set of words compared without regard to (ASCII) case.
 class NoCaseWordSet {

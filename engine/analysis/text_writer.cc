@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "analysis/function_scan.h"
 #include "analysis/library_file.h"
 #include "core/engine.h"
 #include "core/html_writers.h"
@@ -23,23 +24,20 @@ bool replaceAll(std::string& line, std::string_view from, std::string_view to) {
 
 namespace {
 
-// The entry's name: its head up to the first blank.
-std::string entryName(const FunctionEntry& entry) { return entry.substr(0, entry.find(' ')); }
-
-// Applies the new name of the entry's pattern to its lines; the name to use.
-std::string rename(const FunctionPatternList& patterns, const std::string& name, BodySlot& lines) {
-  const FunctionPattern* p = findPattern(patterns, name);
-  if (!p || p->newName == kNoNewName) return name;
+// Applies the new name of the function's pattern to its lines; the name to use.
+std::string rename(const FunctionPatternList& patterns, FunctionRecord& record) {
+  const FunctionPattern* p = findPattern(patterns, record.name);
+  if (!p || p->newName == kNoNewName) return record.name;
   bool changed = false;
-  for (auto& line : lines) changed |= replaceAll(line, name, p->newName);
-  return changed ? p->newName : name;
+  for (auto& line : record.lines) changed |= replaceAll(line, record.name, p->newName);
+  return changed ? p->newName : record.name;
 }
 
 // Writes each function to the current output. In HTML mode the texts stand in
 // a preformatted block, each function behind an anchor (with its link in the
 // index file) and, for function texts, followed by a rule.
-void writeToOutput(Engine& e, const EntryList& entries, BodyTable& body,
-                   const FunctionPatternList& patterns, LibraryMode mode) {
+void writeToOutput(Engine& e, RecordList& records, const FunctionPatternList& patterns,
+                   LibraryMode mode) {
   std::ostream& out = outputStream(e);
   bool html = e.settings.html;
   if (html) {
@@ -47,18 +45,15 @@ void writeToOutput(Engine& e, const EntryList& entries, BodyTable& body,
     writeOpenTag(&out, "PRE", true);
     writeOpenTag(&out, "HR", true);
   }
-  for (std::size_t k = 0; k < entries.size(); ++k) {
-    BodySlot* slot = body.slot(k);  // every recorded function owns one
-    if (!slot) break;
-    BodySlot& lines = *slot;
-    std::string name = rename(patterns, entryName(entries[k]), lines);
+  for (FunctionRecord& record : records) {
+    std::string name = rename(patterns, record);
     if (html) {
       writeAnchor(&out, name);
       writeLink(e.out.index.get(), e.settings.output, name);
     }
-    for (const auto& line : lines) printOutput(e, out, line);
+    for (const auto& line : record.lines) printOutput(e, out, line);
     if (html && mode == LibraryMode::Function) writeOpenTag(&out, "HR", true);
-    body.destroy(k);
+    BodySlot().swap(record.lines);  // written: its memory goes back at once
   }
   if (html) writeCloseTag(&out, "PRE", true);
   out.flush();
@@ -66,18 +61,15 @@ void writeToOutput(Engine& e, const EntryList& entries, BodyTable& body,
 
 // Appends each function to `file`, between begin and end lines when
 // `markers` is set.
-void writeToFile(std::ostream& file, const EntryList& entries, BodyTable& body,
-                 const FunctionPatternList& patterns, LibraryMode mode, bool markers) {
+void writeToFile(std::ostream& file, RecordList& records, const FunctionPatternList& patterns,
+                 LibraryMode mode, bool markers) {
   const MarkerSet& set = markerSet(mode);
-  for (std::size_t k = 0; k < entries.size(); ++k) {
-    BodySlot* slot = body.slot(k);  // every recorded function owns one
-    if (!slot) break;
-    BodySlot& lines = *slot;
-    std::string name = rename(patterns, entryName(entries[k]), lines);
+  for (FunctionRecord& record : records) {
+    std::string name = rename(patterns, record);
     if (markers) file << set.begin << '[' << name << "]\n";
-    for (const auto& line : lines) file << line;
+    for (const auto& line : record.lines) file << line;
     if (markers) file << set.end << '\n';
-    body.destroy(k);
+    BodySlot().swap(record.lines);
   }
   file.flush();
 }
@@ -86,25 +78,18 @@ void writeToFile(std::ostream& file, const EntryList& entries, BodyTable& body,
 
 int writeFunctionTexts(Engine& e, const std::string& sourceFile, const std::string& outputFile,
                        const FunctionPatternList& patterns, LibraryMode mode, bool markers) {
-  BodyTable body;
-  EntryList entries;
-  if (scanFileInMode(e, textScanMode(mode), sourceFile, patterns, body, entries) != 0) return -1;
+  FunctionScan scan(e, textScanMode(mode), patterns);
+  if (!scan.scanFile(sourceFile)) return scan.error();
   if (outputFile.empty()) {
-    writeToOutput(e, entries, body, patterns, mode);
-    return 0;
+    writeToOutput(e, scan.records(), patterns, mode);
+    return kScanOk;
   }
   std::unique_ptr<std::ostream> file = openForAppending(e, outputFile);
-  if (!file) {
-    e.functions.lastError = kScanCannotOpenOutput;
-    return -1;
-  }
-  writeToFile(*file, entries, body, patterns, mode, markers);
+  if (!file) return kScanCannotOpenOutput;
+  writeToFile(*file, scan.records(), patterns, mode, markers);
   // A full file system shows only here: the texts did not all arrive.
-  if (file->fail()) {
-    e.functions.lastError = kScanCannotOpenOutput;
-    return -1;
-  }
-  return 0;
+  if (file->fail()) return kScanCannotOpenOutput;
+  return kScanOk;
 }
 
 }  // namespace mora

@@ -15,8 +15,8 @@ class Engine;
 // Scans `sourceFile` in the text scan mode of `mode` and writes each selected
 // function, renamed where its pattern says so. An empty `outputFile` means
 // the current output (lines alone); otherwise the file is appended to, with
-// begin and end lines unless `markers` is false. 0, or -1 with the scan
-// error set (2 source, 3 output, 5 memory).
+// begin and end lines unless `markers` is false. kScanOk, or the scan error
+// (source, output or memory).
 int writeFunctionTexts(Engine& e, const std::string& sourceFile, const std::string& outputFile,
                        const FunctionPatternList& patterns, LibraryMode mode, bool markers);
 

@@ -2,7 +2,6 @@
 // whole command table.
 #include <memory>
 
-#include "analysis/function_database.h"
 #include "analysis/preprocessor.h"
 #include "commands/command_table.h"
 #include "core/engine.h"
@@ -15,9 +14,6 @@ namespace {
 
 class AssembledLayers final : public EngineLayers {
  public:
-  AssembledLayers() { functions_.preprocessor = preprocessorHooks(); }
-
-  FunctionDatabase& functions() override { return functions_; }
   PreprocessorState& preprocessing() override { return preprocessing_; }
   ActionState& action() override { return action_; }
   CommandHandler commandFor(Token token) const override { return handlerFor(token); }
@@ -28,7 +24,6 @@ class AssembledLayers final : public EngineLayers {
   void release() override { preprocessing_.defines.clear(); }
 
  private:
-  FunctionDatabase functions_;
   PreprocessorState preprocessing_;
   ActionState action_;
 };

@@ -4,7 +4,6 @@
 
 #include <sstream>
 
-#include "analysis/function_database.h"
 #include "analysis/preprocessor.h"
 #include "commands/command_table.h"
 #include "core/dispatch.h"
@@ -28,7 +27,6 @@ int countingEcho(Engine&, std::string_view rest) {
 // hand it, and nothing else.
 class OneCommandLayers final : public EngineLayers {
  public:
-  FunctionDatabase& functions() override { return functions_; }
   PreprocessorState& preprocessing() override { return preprocessing_; }
   ActionState& action() override { return action_; }
   CommandHandler commandFor(Token token) const override {
@@ -40,7 +38,6 @@ class OneCommandLayers final : public EngineLayers {
   void release() override {}
 
  private:
-  FunctionDatabase functions_;
   PreprocessorState preprocessing_;
   ActionState action_;
 };

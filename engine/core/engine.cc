@@ -53,7 +53,6 @@ Engine::Engine(Platform& p, std::istream& in, std::ostream& o, std::ostream& err
       stdIn(in),
       layers_(std::move(l)),
       layers(*layers_),
-      functions(layers_->functions()),
       action(layers_->action()),
       preprocessing(layers_->preprocessing()) {
   out.stdOut = &o;

@@ -120,7 +120,6 @@ class Engine {
   StagingState staging;
   TemporaryFiles temporaries;
   // The run state of the layers above, held by `layers`.
-  FunctionDatabase& functions;
   ActionState& action;
   PreprocessorState& preprocessing;
 

@@ -16,7 +16,6 @@
 namespace mora {
 
 class Engine;
-struct FunctionDatabase;   // analysis/function_database.h
 struct PreprocessorState;  // analysis/preprocessor.h
 struct ActionState;        // reports/action_diagram.h
 
@@ -24,7 +23,6 @@ class EngineLayers {
  public:
   virtual ~EngineLayers() = default;
 
-  virtual FunctionDatabase& functions() = 0;
   virtual PreprocessorState& preprocessing() = 0;
   virtual ActionState& action() = 0;
 

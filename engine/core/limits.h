@@ -99,10 +99,12 @@ inline constexpr std::size_t kFileNameMax = 255;
 inline constexpr std::size_t kWildcardSetMax = 1022;
 
 // Function database and scanners.
-inline constexpr std::size_t kBodySlots = 4096;          // BodyTable slots per scan
-inline constexpr std::size_t kSourcePieceMax = 4095;     // source line piece (4096-byte buffer)
-inline constexpr std::size_t kJoinedLineMax = 4084;      // backslash-joined line
-inline constexpr std::size_t kEntryTextMax = 4095;       // FunctionEntry text (4096-byte buffer)
+inline constexpr std::size_t kBodySlots =
+    4096;  // functions with collected lines per scan, plus the candidate
+inline constexpr std::size_t kSourcePieceMax = 4095;  // source line piece (4096-byte buffer)
+inline constexpr std::size_t kJoinedLineMax = 4084;   // backslash-joined line
+inline constexpr std::size_t kEntryTextMax =
+    4095;  // entry text and function name (4096-byte buffer)
 inline constexpr std::size_t kLibraryPieceMax = 255;     // library and delete lines
 inline constexpr std::size_t kCommentMarkerPrefix = 17;  // "/* (C) function :"
 

@@ -1,8 +1,8 @@
 // libFuzzer target for the language scanners. The first byte chooses the
 // language and the scan mode; the rest is written to a source file and
-// scanned. Checks that every line is counted exactly once and that entries
-// and body slots stay paired. Basic and Pascal text is also walked by the
-// line-based action stage, whose records must read back with each nest
+// scanned. Checks that every line is counted exactly once, that every
+// function lies within the lines read and that call lists name each callee once. Basic and Pascal
+// text is also walked by the line-based action stage, whose records must read back with each nest
 // within the number of lines walked. With bit 0x40 of the first byte the text
 // is mixed UTF-8 (utf8_mix.h); when that is valid UTF-8, no recorded entry may
 // hold a multi-byte character cut in two.
@@ -15,8 +15,12 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
 
 #include "analysis/function_database.h"
+#include "analysis/function_scan.h"
 #include "core/engine.h"
 #include "core/limits.h"
 #include "reports/action_record.h"
@@ -51,6 +55,13 @@ bool linesAreShort(const std::string& text) {
     run = c == '\n' ? 0 : run + 1;
     if (run >= 255) return false;
   }
+  return true;
+}
+
+bool distinct(const std::vector<std::string>& names) {
+  std::unordered_set<std::string_view> seen;
+  for (const std::string& name : names)
+    if (!seen.insert(name).second) return false;
   return true;
 }
 
@@ -101,26 +112,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     file << text;
   }
   if (e.settings.language != mora::ScanLanguage::C) walkLineActions(e.settings.language, text);
-  mora::BodyTable body;
-  mora::EntryList entries;
-  mora::startCommandScan(e);
-  int r = mora::scanFileInMode(e, mode, "input.src", {{"*"}}, body, entries);
-  if (r != 0) return 0;
+  mora::FunctionScan scan(e, mode, {{"*"}});
+  if (!scan.scanFile("input.src")) return 0;
   if (mode == mora::ScanMode::StepCount) {
-    // The file's own entry comes last: "> total code comment blank".
-    if (entries.empty()) std::abort();
-    long total = 0, code = 0, comment = 0, blank = 0;
-    if (std::sscanf(entries.back().c_str(), "> %ld %ld %ld %ld", &total, &code, &comment, &blank) !=
-            4 ||
-        total != code + comment + blank)
-      std::abort();
+    const mora::LineCounters& c = scan.fileCounts();
+    if (c.total != c.code + c.comment + c.blank) std::abort();
     // Lines longer than the reader's piece are counted once per piece.
-    if (total < physicalLines(text)) std::abort();
+    if (c.total < physicalLines(text)) std::abort();
   }
-  if (mode == mora::ScanMode::CallLists && e.functions.recordedCount != entries.size())
-    std::abort();
+  for (const mora::FunctionRecord& r : scan.records()) {
+    // A function starts on a line of the file and ends at or after it.
+    if (r.line < 1 || r.line > r.fileLines) std::abort();
+    if (mode == mora::ScanMode::CallLists && !distinct(r.lines)) std::abort();
+  }
   if (mora::fuzz::isValidUtf8(text) && linesAreShort(text))
-    for (const std::string& entry : entries)
-      if (!mora::fuzz::isValidUtf8(entry)) std::abort();
+    for (const mora::FunctionRecord& r : scan.records())
+      if (!mora::fuzz::isValidUtf8(mora::entryText(e.settings, r))) std::abort();
   return 0;
 }

@@ -52,8 +52,8 @@ bool freshWorkFile(Engine& e) {
   return std::fclose(file) == 0;
 }
 
-void raiseScanError(Engine& e, const std::string& file) {
-  switch (e.functions.lastError) {
+void raiseScanError(Engine& e, int error, const std::string& file) {
+  switch (error) {
     case kScanCannotOpenSource:
       raiseMessage(e, "FIEC001", file);
       break;
@@ -75,9 +75,9 @@ bool drawFile(Engine& e, const FunctionPatternList& names, const std::string& fi
     raiseMessage(e, "FIES001", e.settings.workFile);
     return false;
   }
-  e.functions.lastError = kScanOk;
-  if (writeFunctionTexts(e, file, e.settings.workFile, names, LibraryMode::Function, false) != 0) {
-    raiseScanError(e, file);
+  int error = writeFunctionTexts(e, file, e.settings.workFile, names, LibraryMode::Function, false);
+  if (error != kScanOk) {
+    raiseScanError(e, error, file);
     return false;
   }
   return drawActionDiagram(e, e.settings.workFile) == 0;

@@ -1,5 +1,6 @@
 #include "reports/flat_list.h"
 
+#include "analysis/function_scan.h"
 #include "analysis/scan_failure.h"
 #include "core/engine.h"
 #include "core/file_list.h"
@@ -14,14 +15,12 @@ namespace mora {
 namespace {
 
 // Scans one file for its function names; false when the command must stop.
-bool listFile(Engine& e, const FunctionPatternList& names, const std::string& file,
-              const PatternSet& without, BodyTable& body) {
-  EntryList entries;
-  e.functions.lastError = kScanOk;
-  if (scanFileInMode(e, ScanMode::NamesOnly, file, names, body, entries) != 0) {
-    raiseScanFailure(e, e.functions.lastError, kReportScanFailures, file);
+bool listFile(Engine& e, FunctionScan& scan, const std::string& file, const PatternSet& without) {
+  scan.records().clear();
+  if (!scan.scanFile(file)) {
+    raiseScanFailure(e, scan.error(), kReportScanFailures, file);
     // Out of memory ends the list; a file that cannot be read is only named.
-    return e.functions.lastError != kScanOutOfMemory;
+    return scan.error() != kScanOutOfMemory;
   }
   if (e.settings.html) {
     writeAnchor(&outputStream(e), file);
@@ -29,14 +28,14 @@ bool listFile(Engine& e, const FunctionPatternList& names, const std::string& fi
   }
   std::string shown = displayFileName(e, file);
   int number = 0;
-  for (const FunctionEntry& entry : entries) {
+  for (const FunctionRecord& record : scan.records()) {
     // The patterns name functions: they are matched against the name alone,
-    // since with the file or position form the entry text also carries
-    // " [file]" and a plain name would then never match it.
-    if (!without.empty() && without.matches(nameHead(entry))) continue;
+    // never against the file or position the entry text adds.
+    if (!without.empty() && without.matches(nameHead(record.name))) continue;
     ++number;
     printOutput(e, outputStream(e),
-                formatListLine(entry, shown, e.settings.number ? number : 0, e.settings.filepos));
+                formatListLine(entryText(e.settings, record), shown, e.settings.number ? number : 0,
+                               e.settings.filepos));
   }
   return true;
 }
@@ -64,9 +63,9 @@ int printFlatList(Engine& e, const FunctionPatternList& names,
     writeCharsetDeclaration(&outputStream(e));
     writeOpenTag(&outputStream(e), "PRE", true);
   }
-  auto body = std::make_unique<BodyTable>();
+  FunctionScan scan(e, ScanMode::NamesOnly, names);
   for (const std::string& file : files)
-    if (!listFile(e, names, file, without, *body)) return 0;
+    if (!listFile(e, scan, file, without)) return 0;
   if (html) writeCloseTag(&outputStream(e), "PRE", true);
   return 1;
 }

@@ -1,8 +1,8 @@
 #include "reports/function_table.h"
 
 #include <algorithm>
-#include <memory>
 
+#include "analysis/function_scan.h"
 #include "analysis/scan_failure.h"
 #include "core/engine.h"
 #include "core/messages.h"
@@ -14,10 +14,6 @@ namespace {
 // A tree stops at the first file it cannot scan.
 constexpr ScanFailureMessages kTreeScanFailures{{"FIEC001"}, {"FIEC017"}, {"FIES004"}, {"FIEC017"}};
 
-void reportScanFailure(Engine& e, const std::string& file) {
-  raiseScanFailure(e, e.functions.lastError, kTreeScanFailures, file);
-}
-
 template <typename T, typename Drop>
 void eraseIf(std::vector<T>& items, Drop drop) {
   items.erase(std::remove_if(items.begin(), items.end(), drop), items.end());
@@ -27,20 +23,23 @@ void eraseIf(std::vector<T>& items, Drop drop) {
 
 std::optional<NodeTable> scanFunctionTable(Engine& e, const FunctionPatternList& names,
                                            const std::vector<std::string>& files) {
-  // The body table is large; it lives on the heap for this one command.
-  auto body = std::make_unique<BodyTable>();
-  NodeTable table;
-  startCommandScan(e);
+  FunctionScan scan(e, ScanMode::CallLists, names);
   for (const std::string& file : files) {
-    if (scanFileInMode(e, ScanMode::CallLists, file, names, *body, table.nodes) != 0) {
-      reportScanFailure(e, file);
+    if (!scan.scanFile(file)) {
+      raiseScanFailure(e, scan.error(), kTreeScanFailures, file);
       return std::nullopt;
     }
   }
-  // Call-list slots run on across files: slot k belongs to entry k.
-  table.children.resize(table.nodes.size());
-  for (std::size_t k = 0; k < table.nodes.size(); ++k)
-    if (BodySlot* slot = body->slot(k)) table.children[k] = std::move(*slot);
+  // The trees print and compare entry texts; each node's children are the
+  // names its function calls.
+  NodeTable table;
+  RecordList& records = scan.records();
+  table.nodes.reserve(records.size());
+  table.children.reserve(records.size());
+  for (FunctionRecord& record : records) {
+    table.nodes.push_back(entryText(e.settings, record));
+    table.children.push_back(std::move(record.lines));
+  }
   return table;
 }
 

@@ -88,9 +88,9 @@ int writeTexts(Engine& e, std::string_view rest, bool toLibrary,
   if (toLibrary) createLibraryIfMissing(e);
   std::string output = toLibrary ? e.settings.sysdt : std::string();
   for (const auto& file : ops->files) {
-    e.functions.lastError = kScanOk;
-    if (writeFunctionTexts(e, file, output, ops->patterns, mode, true) == 0) continue;
-    raiseScanFailure(e, e.functions.lastError, failures, file, output);
+    int error = writeFunctionTexts(e, file, output, ops->patterns, mode, true);
+    if (error == kScanOk) continue;
+    raiseScanFailure(e, error, failures, file, output);
     return 0;
   }
   return 1;

@@ -1,7 +1,6 @@
 #include "reports/step_count.h"
 
-#include <charconv>
-
+#include "analysis/function_scan.h"
 #include "analysis/scan_failure.h"
 #include "core/engine.h"
 #include "core/messages.h"
@@ -17,21 +16,12 @@ struct Sums {
   long long steps = 0;
   long long comments = 0;
 
-  void add(const CountEntry& c) {
-    lines += c.lines;
-    steps += c.steps;
-    comments += c.comments;
+  void add(const LineCounters& c) {
+    lines += c.total;
+    steps += c.code;
+    comments += c.comment;
   }
 };
-
-// Reads one blank-separated decimal number and moves past it.
-bool readNumber(std::string_view& text, long long& value) {
-  text = skipBlanks(text);
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc()) return false;
-  text.remove_prefix(static_cast<std::size_t>(end - text.data()));
-  return true;
-}
 
 // Every table line starts with one blank.
 void printRow(Engine& e, const std::string& row) { printOutput(e, outputStream(e), " " + row); }
@@ -48,7 +38,7 @@ std::string totalRow(std::string_view label, const Sums& s) {
                 s.comments);
 }
 
-Sums sumsOf(const CountEntry& c) {
+Sums sumsOf(const LineCounters& c) {
   Sums s;
   s.add(c);
   return s;
@@ -59,23 +49,19 @@ class StepCountTable {
   explicit StepCountTable(Engine& e)
       : e_(e), byFunction_(e.settings.count == CountUnit::Function) {}
 
-  // One scanned file's entries: its functions, then the whole-file entry.
-  void printFile(const std::string& fileName, const EntryList& entries) {
+  // One scanned file: its functions, then the whole file.
+  void printFile(const std::string& fileName, const RecordList& records,
+                 const LineCounters& whole) {
     printHeadingOnce();
     std::string shown = displayFileName(e_, fileName);
     Sums functions;
     int number = 0;
-    for (const FunctionEntry& text : entries) {
-      auto entry = parseCountEntry(text);
-      if (!entry) continue;
-      if (entry->name == kWholeFileEntry) {
-        printFileTotal(*entry, functions, shown);
-        continue;
-      }
-      functions.add(*entry);
+    for (const FunctionRecord& record : records) {
+      functions.add(record.counts);
       ++number;
-      if (byFunction_) printFunction(*entry, number, shown);
+      if (byFunction_) printFunction(record, number, shown);
     }
+    printFileTotal(whole, functions, shown);
   }
 
   // The grand total over every file printed so far.
@@ -92,13 +78,13 @@ class StepCountTable {
                         "Step", "Comment"));
   }
 
-  void printFunction(const CountEntry& entry, int number, const std::string& shown) {
+  void printFunction(const FunctionRecord& record, int number, const std::string& shown) {
     std::string prefix = e_.settings.number ? format("%03d: ", number) : std::string();
-    printRow(e_, prefix + namedRow(entry.name, sumsOf(entry), shown));
+    printRow(e_, prefix + namedRow(record.name, sumsOf(record.counts), shown));
   }
 
   // The lines outside the counted functions, then the file's own line.
-  void printFileTotal(const CountEntry& file, const Sums& functions, const std::string& shown) {
+  void printFileTotal(const LineCounters& file, const Sums& functions, const std::string& shown) {
     grand_.add(file);
     anyFile_ = true;
     Sums whole = sumsOf(file);
@@ -123,34 +109,20 @@ class StepCountTable {
 
 }  // namespace
 
-std::optional<CountEntry> parseCountEntry(std::string_view text) {
-  std::size_t blank = text.find(' ');
-  if (blank == std::string_view::npos || blank == 0) return std::nullopt;
-  CountEntry entry;
-  entry.name = text.substr(0, blank);
-  std::string_view rest = text.substr(blank);
-  if (!readNumber(rest, entry.lines) || !readNumber(rest, entry.steps) ||
-      !readNumber(rest, entry.comments) || !readNumber(rest, entry.blanks))
-    return std::nullopt;
-  return entry;
-}
-
 void printStepCount(Engine& e, const FunctionPatternList& patterns,
                     const std::vector<std::string>& files) {
   StepCountTable table(e);
-  BodyTable body;
-  EntryList entries;
+  FunctionScan scan(e, ScanMode::StepCount, patterns);
   bool lastScanned = false;
   for (const std::string& file : files) {
-    // Entries live for one file only, so memory follows the largest file.
-    entries.clear();
-    e.functions.lastError = kScanOk;
-    lastScanned = scanFileInMode(e, ScanMode::StepCount, file, patterns, body, entries) == 0;
+    // Records live for one file only, so memory follows the largest file.
+    scan.records().clear();
+    lastScanned = scan.scanFile(file);
     if (!lastScanned) {
-      raiseScanFailure(e, e.functions.lastError, kReportScanFailures, file);
+      raiseScanFailure(e, scan.error(), kReportScanFailures, file);
       continue;
     }
-    table.printFile(file, entries);
+    table.printFile(file, scan.records(), scan.fileCounts());
   }
   // A failed last file leaves the grand total out: the table stays visibly
   // incomplete next to the message.

@@ -4,9 +4,7 @@
 // the table.
 #pragma once
 
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "analysis/function_database.h"
@@ -14,21 +12,6 @@
 namespace mora {
 
 class Engine;
-
-// The counts a count entry carries ("%s %d %d %d %d").
-struct CountEntry {
-  std::string_view name;
-  long long lines = 0;
-  long long steps = 0;
-  long long comments = 0;
-  long long blanks = 0;
-};
-
-// Name of the whole-file entry that ends each file's entries.
-inline constexpr std::string_view kWholeFileEntry = ">";
-
-// Reads a count entry back; std::nullopt when the text is not one.
-std::optional<CountEntry> parseCountEntry(std::string_view text);
 
 // Scans `files` one after another and prints the table in the unit of the
 // count setting. The files are known to exist; a file whose scan fails is

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "analysis/function_scan.h"
 #include "core/engine.h"
 #include "test_support.h"
 
@@ -24,19 +25,6 @@ std::string layoutSource() {
   return text.str();
 }
 
-TEST(ParseCountEntry, ReadsNameAndFourCounts) {
-  auto entry = parseCountEntry("main 12 8 3 1");
-  ASSERT_TRUE(entry);
-  EXPECT_EQ(entry->name, "main");
-  EXPECT_EQ(entry->lines, 12);
-  EXPECT_EQ(entry->steps, 8);
-  EXPECT_EQ(entry->comments, 3);
-  EXPECT_EQ(entry->blanks, 1);
-  EXPECT_FALSE(parseCountEntry("main"));
-  EXPECT_FALSE(parseCountEntry("main 1 2 3"));
-  EXPECT_FALSE(parseCountEntry("main [a.c] (3)"));
-}
-
 class StepCountTest : public ::testing::Test {
  protected:
   std::string count(const std::vector<std::string>& files, const std::string& pattern = "*") {
@@ -48,22 +36,24 @@ class StepCountTest : public ::testing::Test {
   TestEngine t;
 };
 
-// The scanner's entries satisfy lines = steps + comments + blanks for every
+// The scanner's counts satisfy lines = steps + comments + blanks for every
 // function and file, and the table shows the first three.
-TEST_F(StepCountTest, EntriesAddUpToTheirLines) {
+TEST_F(StepCountTest, CountsAddUpToTheirLines) {
   dir.write("a.c", layoutSource());
-  BodyTable body;
-  EntryList entries;
-  ASSERT_EQ(scanFileInMode(t.engine, ScanMode::StepCount, "a.c", {{"*"}}, body, entries), 0);
-  ASSERT_EQ(entries.size(), 3u);
-  for (const auto& text : entries) {
-    auto c = parseCountEntry(text);
-    ASSERT_TRUE(c) << text;
-    EXPECT_EQ(c->lines, c->steps + c->comments + c->blanks) << text;
-  }
-  EXPECT_EQ(entries[0], "f 10 7 2 1");
-  EXPECT_EQ(entries[1], "g 5 4 0 1");
-  EXPECT_EQ(entries[2], "> 20 13 4 3");
+  FunctionScan scan(t.engine, ScanMode::StepCount, {{"*"}});
+  ASSERT_TRUE(scan.scanFile("a.c"));
+  const RecordList& records = scan.records();
+  ASSERT_EQ(records.size(), 2u);
+  for (const LineCounters& c : {records[0].counts, records[1].counts, scan.fileCounts()})
+    EXPECT_EQ(c.total, c.code + c.comment + c.blank);
+  auto counts = [](const LineCounters& c) {
+    return std::vector<int>{c.total, c.code, c.comment, c.blank};
+  };
+  EXPECT_EQ(records[0].name, "f");
+  EXPECT_EQ(counts(records[0].counts), (std::vector<int>{10, 7, 2, 1}));
+  EXPECT_EQ(records[1].name, "g");
+  EXPECT_EQ(counts(records[1].counts), (std::vector<int>{5, 4, 0, 1}));
+  EXPECT_EQ(counts(scan.fileCounts()), (std::vector<int>{20, 13, 4, 3}));
 }
 
 TEST_F(StepCountTest, NumbersRestartPerFileAndUnmatchedFilesHaveNoOthersLine) {
@@ -123,27 +113,24 @@ TEST(RealSources, EveryCountEntryAddsUpAndFileTotalsAreLineCounts) {
   auto files = realSources();
   if (files.empty()) GTEST_SKIP() << "MORA_REAL_SOURCES not set";
   TestEngine t;
-  BodyTable body;
-  EntryList entries;
+  FunctionScan scan(t.engine, ScanMode::StepCount, {{"*"}});
   long long functions = 0, longLineFiles = 0;
   for (const auto& file : files) {
-    entries.clear();
-    ASSERT_EQ(scanFileInMode(t.engine, ScanMode::StepCount, file, {{"*"}}, body, entries), 0);
+    scan.records().clear();
+    ASSERT_TRUE(scan.scanFile(file)) << file;
     long long sum = 0;
-    for (const auto& text : entries) {
-      auto c = parseCountEntry(text);
-      ASSERT_TRUE(c) << file << ": " << text;
-      ASSERT_EQ(c->lines, c->steps + c->comments + c->blanks) << file << ": " << text;
-      if (c->name != kWholeFileEntry) {
-        sum += c->lines;
-        ++functions;
-        continue;
-      }
-      EXPECT_LE(sum, c->lines) << file;
-      bool longLine = false;
-      EXPECT_EQ(c->lines, physicalPieces(file, longLine)) << file;
-      longLineFiles += longLine;
+    for (const FunctionRecord& r : scan.records()) {
+      const LineCounters& c = r.counts;
+      ASSERT_EQ(c.total, c.code + c.comment + c.blank) << file << ": " << r.name;
+      sum += c.total;
+      ++functions;
     }
+    const LineCounters& whole = scan.fileCounts();
+    ASSERT_EQ(whole.total, whole.code + whole.comment + whole.blank) << file;
+    EXPECT_LE(sum, whole.total) << file;
+    bool longLine = false;
+    EXPECT_EQ(whole.total, physicalPieces(file, longLine)) << file;
+    longLineFiles += longLine;
   }
   std::printf("%zu files, %lld functions, %lld files with lines over %zu bytes\n", files.size(),
               functions, longLineFiles, kSourcePieceMax);

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "analysis/function_scan.h"
 #include "core/engine.h"
 #include "test_support.h"
 
@@ -41,7 +42,6 @@ class TagsTest : public ::testing::Test {
 TEST_F(TagsTest, ListsEachFunctionAtTheLineOfItsName) {
   dir.write("a.c", kTwoFunctions);
   EXPECT_EQ(tags({"a.c"}), "a.c(3): first\na.c(8): second\n");
-  EXPECT_FALSE(t.engine.functions.positions);
 }
 
 TEST_F(TagsTest, NumbersRestartPerFileAndFilesWithoutMatchesPrintNothing) {
@@ -74,9 +74,10 @@ TEST(RealSources, TagsListEveryRecordedFunctionAtALineWithItsName) {
   std::string tagLine;
   long long tags = 0;
   for (const auto& file : files) {
-    BodyTable body;
-    EntryList names;
-    ASSERT_EQ(scanFileInMode(t.engine, ScanMode::NamesOnly, file, {{"*"}}, body, names), 0);
+    FunctionScan scan(t.engine, ScanMode::NamesOnly, {{"*"}});
+    ASSERT_TRUE(scan.scanFile(file)) << file;
+    std::vector<std::string> names;
+    for (const FunctionRecord& r : scan.records()) names.push_back(r.name);
     std::vector<std::string> source;
     std::ifstream in(file, std::ios::binary);
     for (std::string line; std::getline(in, line);) source.push_back(line);

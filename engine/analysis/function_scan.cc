@@ -1,0 +1,134 @@
+#include "analysis/function_scan.h"
+
+#include <array>
+#include <memory>
+
+#include "analysis/basic_scanner.h"
+#include "analysis/c_scanner.h"
+#include "analysis/pascal_scanner.h"
+#include "analysis/preprocessor.h"
+#include "analysis/source_line_reader.h"
+#include "core/engine.h"
+#include "core/source_files.h"
+
+namespace mora {
+
+namespace {
+
+// The scanner table: one row per language of the language setting.
+constexpr std::array<LanguageScanner, 3> kScanners = {{
+    {ScanLanguage::C, cScanLine, cStripLine, cBeginFile, cEndFile},
+    {ScanLanguage::Basic, basicScanLine, basicStripLine, basicBeginFile, basicEndFile},
+    {ScanLanguage::Pascal, pascalScanLine, pascalStripLine, pascalBeginFile, pascalEndFile},
+}};
+
+bool modeUsesSlots(ScanMode mode) {
+  return mode == ScanMode::FunctionText || mode == ScanMode::CallLists ||
+         mode == ScanMode::PrototypeText;
+}
+
+}  // namespace
+
+const LanguageScanner& scannerFor(ScanLanguage language) {
+  for (const auto& row : kScanners)
+    if (row.kind == language) return row;
+  return kScanners[0];
+}
+
+FunctionScan::FunctionScan(Engine& e, ScanMode mode, const FunctionPatternList& patterns)
+    : e_(e), patterns_(patterns), preprocessor_(preprocessorHooks()) {
+  state_.mode = mode;
+}
+
+const EngineSettings& FunctionScan::settings() const { return e_.settings; }
+
+void FunctionScan::beginPreprocessing() {
+  if (e_.settings.ifdef && preprocessor_.beginFile) preprocessor_.beginFile(e_);
+}
+
+void FunctionScan::endPreprocessing() {
+  if (e_.settings.ifdef && preprocessor_.endFile) preprocessor_.endFile(e_);
+}
+
+// Reads every line of one open file through the scanner; the result of the
+// last scanLine.
+int FunctionScan::scanLines(std::istream& in, const LanguageScanner& scanner) {
+  ScanState& db = state_;
+  SourceLineReader reader(in);
+  db.lineReader = &reader;
+  std::string raw;
+  std::string stripped;
+  int result = 0;
+  bool ifdef = e_.settings.ifdef && preprocessor_.skipsLine;
+  auto joins = [&] {
+    return e_.settings.continueLines && scanner.kind == ScanLanguage::C && db.c.inBody &&
+           !db.inBlockComment && db.mode == ScanMode::CallLists;
+  };
+  while (reader.next(raw, joins())) {
+    e_.checkInterrupt();  // a file without end (a device) is read line by line
+    scanner.stripLine(*this, raw, stripped);
+    bool skipped = ifdef && preprocessor_.skipsLine(e_, stripped);
+    if (!skipped) result = scanner.scanLine(*this, raw, stripped);
+    db.lineHadComment = false;
+    if (result != 0) break;
+  }
+  db.lineReader = nullptr;
+  return result;
+}
+
+bool FunctionScan::scanFile(const std::string& fileName) {
+  ScanState& db = state_;
+  error_ = kScanOk;
+  std::unique_ptr<std::istream> in = openForReading(e_, fileName);
+  if (!in) {
+    error_ = kScanCannotOpenSource;
+    return false;
+  }
+  // Call-list records run on across files; the others count per file.
+  if (db.mode != ScanMode::CallLists) db.recordedCount = 0;
+  db.currentFile = fileName;
+  db.fileCounters = {};
+  db.functionCounters = {};
+  db.inBlockComment = false;
+  db.lineHadComment = false;
+  db.candidate.clear();
+  const LanguageScanner& scanner = scannerFor(e_.settings.language);
+  scanner.beginFile(*this);
+  int result = scanLines(*in, scanner);
+  // A candidate still open at the end is dropped with what it collected.
+  db.candidate.clear();
+  scanner.endFile(*this);
+  if (result != 0) return false;
+  // A read error is no end of file: the file could not be read, and the
+  // command fails naming it as it does for a file that cannot be opened.
+  if (in->bad()) {
+    error_ = kScanCannotOpenSource;
+    return false;
+  }
+  return true;
+}
+
+int FunctionScan::record(std::string_view name) {
+  ScanState& db = state_;
+  if (!findPattern(patterns_, name)) return 1;
+  if (modeUsesSlots(db.mode)) {
+    // The collected lines of every recorded function are held until the
+    // command ends: their number is bounded.
+    if (db.recordedCount + 1 >= kBodySlots) {
+      error_ = kScanOutOfMemory;
+      return -1;
+    }
+    ++db.recordedCount;
+  }
+  FunctionRecord& r = records_.emplace_back();
+  r.name = name.substr(0, kEntryTextMax);
+  r.file = db.currentFile;
+  r.line = db.startLine;
+  r.fileLines = db.fileCounters.total;
+  r.counts = db.functionCounters;
+  r.lines = std::move(db.candidate);
+  db.candidate.clear();  // a moved-from vector is valid but unspecified
+  return 0;
+}
+
+}  // namespace mora
