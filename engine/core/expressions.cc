@@ -108,8 +108,10 @@ class Evaluator {
     if (c == '"' || wordAt("true") || wordAt("false")) return stringValue(out, terms);
     if (isAsciiDigit(c)) return integerValue(out, terms);
     if (c == '`') {
-      e_.vars.lastValueWasInteger = false;
-      return substitution(out, terms);
+      // A command's output is text, whatever the command evaluated itself.
+      if (!substitution(out, terms)) return false;
+      lastWasInteger_ = false;
+      return true;
     }
     return fail("FIEU012", rest());
   }
@@ -194,13 +196,13 @@ class Evaluator {
     std::int32_t n = 0;
     if (!integer(n, terms)) return false;
     out = std::to_string(n);
-    e_.vars.lastValueWasInteger = true;
+    lastWasInteger_ = true;
     return true;
   }
 
   bool stringValue(std::string& out, std::string_view terms) {
     if (!string(out, terms)) return false;
-    e_.vars.lastValueWasInteger = false;
+    lastWasInteger_ = false;
     return true;
   }
 
@@ -407,7 +409,7 @@ class Evaluator {
     }
     std::string left;
     if (!value(left, kComparisonEnd)) return false;
-    bool leftIsInteger = e_.vars.lastValueWasInteger;
+    bool leftIsInteger = lastWasInteger_;
     skip();
     std::string_view op = runOf(rest(), kComparisonOperatorChars);
     const ComparisonOperator* found = nullptr;
@@ -440,6 +442,9 @@ class Evaluator {
   Engine& e_;
   std::string_view text_;
   std::size_t pos_ = 0;
+  // The kind of the value read last: a comparison compares numbers when its
+  // left operand is an integer.
+  bool lastWasInteger_ = false;
 };
 
 }  // namespace

@@ -123,11 +123,12 @@ TEST_F(ExpressionsTest, StringErrors) {
 TEST_F(ExpressionsTest, ValueChoosesTheEvaluatorByItsFirstCharacter) {
   set("$%i", "0042");
   EXPECT_EQ(value("$%i"), "42");
-  EXPECT_TRUE(e.vars.lastValueWasInteger);
   EXPECT_EQ(value("12 + 3"), "15");
-  EXPECT_TRUE(e.vars.lastValueWasInteger);
   EXPECT_EQ(value("true"), "1");
-  EXPECT_FALSE(e.vars.lastValueWasInteger);
+  // The kind shows in comparisons: an integer on the left compares numbers.
+  EXPECT_EQ(condition("($%i == 042)"), "true");
+  EXPECT_EQ(condition("(12 + 3 == 015)"), "true");
+  EXPECT_EQ(condition("(\"0042\" == 42)"), "false");
   EXPECT_EQ(value("false"), "");
   EXPECT_EQ(value("  \"x\""), "x");
   EXPECT_EQ(value("$"), "error");

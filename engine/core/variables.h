@@ -46,7 +46,6 @@ struct VariableStore {
   std::unordered_map<std::string, std::array<int, kVariableLevels>, VariableNameHash,
                      std::equal_to<>>
       localLevels;
-  bool lastValueWasInteger = false;  // the kind of the last value evaluated
 };
 
 // Defines the predefined variables at level 0.
