@@ -44,6 +44,29 @@ std::size_t pieceEnd(std::string_view run, std::size_t start, std::size_t max) {
                   : limit;
 }
 
+// Line feeds are counted in stretches of this many bytes. A line longer
+// than a piece holds a stretch without any line feed, so when every stretch
+// holds one, each line is one piece.
+constexpr std::size_t kCountStride = 256;
+static_assert(2 * kCountStride - 1 <= kSearchPieceMax);
+
+// The line feeds in p[0..n) when every stretch holds one; npos otherwise.
+std::size_t countShortLines(const char* p, std::size_t n) {
+  std::size_t total = 0;
+  for (std::size_t at = 0; at < n; at += kCountStride) {
+    std::size_t feeds = 0;
+    if (n - at >= kCountStride) {
+      // A fixed count the compiler turns into wide compares.
+      for (std::size_t i = 0; i < kCountStride; ++i) feeds += p[at + i] == '\n';
+    } else {
+      feeds = static_cast<std::size_t>(std::count(p + at, p + n, '\n'));
+    }
+    if (feeds == 0) return std::string_view::npos;
+    total += feeds;
+  }
+  return total;
+}
+
 // Searches a file a run of whole pieces at a time: the strings are looked
 // for in the whole run, and pieces are counted and checked only up to each
 // hit, so a file without hits costs one search over its bytes. A piece
@@ -120,22 +143,42 @@ class Search {
     while (start < run.size()) {
       std::size_t hit = nextHit(compared, start);
       if (hit >= run.size()) break;
+      start = passPieces(run, start, hit);
       std::size_t end = pieceEnd(run, start, kSearchPieceMax);
-      while (end <= hit) {
-        ++number_;
-        start = end;
-        end = pieceEnd(run, start, kSearchPieceMax);
-      }
       ++number_;
       if (containsAny(compared.substr(start, end - start), strings_))
         printMatch(file, run.substr(start, end - start));
       start = end;
     }
     // The pieces after the last hit are counted for the runs to come.
-    while (start < run.size()) {
+    if (start < run.size()) {
+      passPieces(run, start, run.size() - 1);
       ++number_;
-      start = pieceEnd(run, start, kSearchPieceMax);
     }
+  }
+
+  // From `start`, the start of a piece, to the start of the piece that
+  // holds `target`, counting the pieces passed: the whole lines before the
+  // target's line by their line feeds, then the pieces cut from its head.
+  std::size_t passPieces(std::string_view run, std::size_t start, std::size_t target) {
+    std::size_t lastFeed = run.substr(start, target - start).rfind('\n');
+    if (lastFeed != std::string_view::npos) {
+      std::size_t lineStart = start + lastFeed + 1;
+      std::size_t lines = countShortLines(run.data() + start, lineStart - start);
+      if (lines != std::string_view::npos) {
+        number_ += static_cast<long long>(lines);
+        start = lineStart;
+      } else {
+        // A long line among them: its pieces are cut one by one.
+        while (start < lineStart) {
+          ++number_;
+          start = pieceEnd(run, start, kSearchPieceMax);
+        }
+      }
+    }
+    std::size_t cut = (target - start) / kSearchPieceMax;
+    number_ += static_cast<long long>(cut);
+    return start + cut * kSearchPieceMax;
   }
 
   // One output line per piece: a piece cut off at the size limit, or a last

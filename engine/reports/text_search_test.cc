@@ -100,7 +100,10 @@ std::string randomSource(std::mt19937& random, std::size_t size) {
                                     "a"};
   std::string text;
   while (text.size() < size) {
-    if (random() % 500 == 0) text.append(700 + random() % 400, 'a');
+    // Lines longer than a piece, and lines shorter than a piece yet without
+    // a line feed for longer than the stretch the counting works in.
+    if (random() % 500 == 0)
+      text.append(random() % 2 ? 200 + random() % 300 : 700 + random() % 400, 'a');
     text += atoms[random() % std::size(atoms)];
   }
   return text;
