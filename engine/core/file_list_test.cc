@@ -131,8 +131,9 @@ TEST_F(ExpandTest, TellsWhichNamesWereSeenToExist) {
   std::vector<bool> seen;
   Names names =
       expandFileNames(t.engine, {"x.c", "missing.c", "src/*.h", "src/*.xyz", "src/sub"}, seen);
-  EXPECT_EQ(names, (Names{"x.c", "missing.c", "src/c.h", "src/*.xyz"}));
-  EXPECT_EQ(seen, (std::vector<bool>{true, false, true, false}));
+  // The empty directory matches nothing and stays as written.
+  EXPECT_EQ(names, (Names{"x.c", "missing.c", "src/c.h", "src/*.xyz", "src/sub"}));
+  EXPECT_EQ(seen, (std::vector<bool>{true, false, true, false, false}));
   EXPECT_TRUE(allFilesExist(t.engine, {"x.c", "src/c.h"}, {true, true}));
   // A name not seen is looked up; one marked seen is trusted.
   EXPECT_FALSE(allFilesExist(t.engine, {"x.c", "gone.c"}, {true, false}));

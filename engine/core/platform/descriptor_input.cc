@@ -16,7 +16,7 @@ constexpr std::size_t kDescriptorBlock = 8192;
 
 class DescriptorBuffer final : public std::streambuf {
  public:
-  explicit DescriptorBuffer(int fd) : fd_(fd) {}
+  DescriptorBuffer(int fd, long long size) : fd_(fd), left_(size) {}
   ~DescriptorBuffer() override { ::close(fd_); }
   DescriptorBuffer(const DescriptorBuffer&) = delete;
   DescriptorBuffer& operator=(const DescriptorBuffer&) = delete;
@@ -57,21 +57,32 @@ class DescriptorBuffer final : public std::streambuf {
 
  private:
   // Bytes read, 0 at the end; a failed read throws, so the stream is bad.
+  // Once the known size has been read the end is taken as reached, which
+  // saves each file the empty read that would only confirm it.
   std::size_t readSome(char* into, std::size_t room) {
+    if (left_ == 0) return 0;
+    if (left_ > 0)
+      room = static_cast<std::size_t>(std::min<long long>(left_, static_cast<long long>(room)));
     for (;;) {
       ssize_t got = ::read(fd_, into, room);
-      if (got >= 0) return static_cast<std::size_t>(got);
+      if (got >= 0) {
+        if (left_ > 0) left_ = std::max(0LL, left_ - static_cast<long long>(got));
+        return static_cast<std::size_t>(got);
+      }
       if (errno != EINTR) throw std::ios_base::failure("read error");
     }
   }
 
   int fd_;
+  long long left_;  // bytes still to come; negative when not known
   std::unique_ptr<char[]> block_;
 };
 
 class DescriptorInput final : public std::istream {
  public:
-  explicit DescriptorInput(int fd) : std::istream(nullptr), buffer_(fd) { rdbuf(&buffer_); }
+  DescriptorInput(int fd, long long size) : std::istream(nullptr), buffer_(fd, size) {
+    rdbuf(&buffer_);
+  }
 
  private:
   DescriptorBuffer buffer_;
@@ -79,8 +90,8 @@ class DescriptorInput final : public std::istream {
 
 }  // namespace
 
-std::unique_ptr<std::istream> makeDescriptorInput(int fd) {
-  return std::make_unique<DescriptorInput>(fd);
+std::unique_ptr<std::istream> makeDescriptorInput(int fd, long long size) {
+  return std::make_unique<DescriptorInput>(fd, size);
 }
 
 }  // namespace mora

@@ -10,6 +10,9 @@
 
 namespace mora {
 
-std::unique_ptr<std::istream> makeDescriptorInput(int fd);
+// `size` is the size of a regular file as it was opened, after which the
+// stream ends; -1 when the size tells nothing (a file of the proc file
+// system shows 0), so only an empty read ends it.
+std::unique_ptr<std::istream> makeDescriptorInput(int fd, long long size = -1);
 
 }  // namespace mora

@@ -42,6 +42,21 @@ TEST(DescriptorInput, ReadsEveryByteInSmallAndLargeReads) {
   EXPECT_EQ(readAll(*in, 20000), text.substr(1));
 }
 
+// With the size known at the open the stream ends there, even when the
+// file has grown since; without it, at the first empty read.
+TEST(DescriptorInput, EndsAtTheSizeKnownAtTheOpen) {
+  ScratchDir dir;
+  dir.write("f.txt", "0123456789");
+  auto sized = makeDescriptorInput(::open("f.txt", O_RDONLY), 4);
+  auto unsized = makeDescriptorInput(::open("f.txt", O_RDONLY));
+  EXPECT_EQ(readAll(*sized, 100), "0123");
+  EXPECT_EQ(readAll(*unsized, 3), "0123456789");
+  auto platform = makePosixPlatform();
+  auto in = platform->openInput("f.txt");
+  dir.write("f.txt", "0123456789 and more");
+  EXPECT_EQ(readAll(*in, 100), "0123456789");
+}
+
 TEST(DescriptorInput, PlatformRefusesDirectoriesAndMissingFiles) {
   ScratchDir dir;
   dir.write("f.txt", "x");

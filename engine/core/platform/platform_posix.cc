@@ -129,7 +129,8 @@ class PosixPlatform final : public Platform {
       ::close(fd);
       return nullptr;
     }
-    return makeDescriptorInput(fd);
+    bool sized = S_ISREG(st.st_mode) && st.st_size > 0;
+    return makeDescriptorInput(fd, sized ? static_cast<long long>(st.st_size) : -1);
   }
 
   bool changeDirectory(const std::string& dir) override { return ::chdir(dir.c_str()) == 0; }
