@@ -344,6 +344,10 @@ void cStripLine(FunctionScan& s, std::string_view raw, std::string& out) {
     }
     std::size_t run = i;
     while (run < n && !kStripMarks.contains(raw[run])) ++run;
+    // Blanks before the first kept byte are trimmed anyway: never copied,
+    // they need not be moved out again.
+    if (out.empty())
+      while (i < run && isBlank(raw[i])) ++i;
     out.append(raw.data() + i, run - i);
     if (run >= n) break;
     i = run;

@@ -161,9 +161,13 @@ struct WalkPlan {
   std::string mask;
 };
 
-std::optional<WalkPlan> planWalk(Engine& e, const std::string& name) {
+std::optional<WalkPlan> planWalk(Engine& e, const std::string& name, bool& regular) {
   WalkPlan plan;
-  if (e.platform.isDirectory(name)) {
+  // One look-up for the usual case, a plain file; the directory test only
+  // for what is not one.
+  auto status = e.platform.fileStatus(name, true);
+  regular = status && status->regular;
+  if (!regular && e.platform.isDirectory(name)) {
     plan.directory = withTrailingSeparator(name);
     plan.prefix = plan.directory;
     plan.mask = "*";
@@ -181,21 +185,29 @@ std::optional<WalkPlan> planWalk(Engine& e, const std::string& name) {
   return plan;
 }
 
-void expandName(Engine& e, const std::string& name, std::vector<std::string>& out) {
-  auto plan = planWalk(e, name);
+void expandName(Engine& e, const std::string& name, std::vector<std::string>& out,
+                std::vector<bool>& seen) {
+  bool regular = false;
+  auto plan = planWalk(e, name, regular);
   DirectoryWalker walker(e.platform);
   if (!plan || !walker.open(plan->directory)) {
     out.push_back(name);
+    seen.push_back(regular);
     return;
   }
   // File masks match without regard to case: both sides are folded.
   WildcardPattern mask(foldUpperSjis(plan->mask));
   std::size_t before = out.size();
   while (auto entry = walker.next()) {
-    if (mask.matches(foldUpperSjis(*entry))) out.push_back(plan->prefix + *entry);
+    if (!mask.matches(foldUpperSjis(*entry))) continue;
+    out.push_back(plan->prefix + *entry);
+    seen.push_back(true);
   }
   walker.close();
-  if (out.size() == before) out.push_back(name);
+  if (out.size() == before) {
+    out.push_back(name);
+    seen.push_back(false);
+  }
 }
 
 }  // namespace
@@ -224,16 +236,29 @@ std::optional<ParsedList> parseFileList(Engine& e, std::string_view text) {
   }
 }
 
-std::vector<std::string> expandFileNames(Engine& e, const std::vector<std::string>& names) {
+std::vector<std::string> expandFileNames(Engine& e, const std::vector<std::string>& names,
+                                         std::vector<bool>& seen) {
   std::vector<std::string> out;
-  for (const auto& name : names) expandName(e, name, out);
+  seen.clear();
+  for (const auto& name : names) expandName(e, name, out, seen);
   return out;
 }
 
+std::vector<std::string> expandFileNames(Engine& e, const std::vector<std::string>& names) {
+  std::vector<bool> seen;
+  return expandFileNames(e, names, seen);
+}
+
 bool allFilesExist(Engine& e, const std::vector<std::string>& files) {
+  return allFilesExist(e, files, {});
+}
+
+bool allFilesExist(Engine& e, const std::vector<std::string>& files,
+                   const std::vector<bool>& seen) {
   bool all = true;
-  for (const std::string& file : files) {
-    if (e.platform.exists(file)) continue;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const std::string& file = files[i];
+    if ((i < seen.size() && seen[i]) || e.platform.exists(file)) continue;
     raiseMessage(e, "FIEC013", file);
     all = false;
   }

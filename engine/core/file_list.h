@@ -37,10 +37,17 @@ bool readListFile(Engine& e, const std::string& name, std::vector<std::string>& 
 // Whether every file exists; each missing one is named (FIEC013) before the
 // caller fails, so one run shows the user all of them.
 bool allFilesExist(Engine& e, const std::vector<std::string>& files);
+// The same, asking only about the files not already `seen` to exist.
+bool allFilesExist(Engine& e, const std::vector<std::string>& files, const std::vector<bool>& seen);
 
 // Expands wildcards and directories (one level, in the platform's order).
 // A name that matches nothing, or names no directory, stays as written.
 std::vector<std::string> expandFileNames(Engine& e, const std::vector<std::string>& names);
+// The same; `seen` gets, beside each name, whether the look-up that decided
+// its expansion found it existing (a regular file, or an entry listed by a
+// walk), so that a check right after need not look it up again.
+std::vector<std::string> expandFileNames(Engine& e, const std::vector<std::string>& names,
+                                         std::vector<bool>& seen);
 
 // True for the characters that may make up an unquoted file name.
 bool isFileNameChar(char c);

@@ -125,6 +125,22 @@ TEST_F(ExpandTest, KeepsTheOrderOfTheList) {
   EXPECT_EQ(expand({"x.c", "src/*.h", "x.c"}), (Names{"x.c", "src/c.h", "x.c"}));
 }
 
+// Beside each name: whether expanding it already showed that it exists, so
+// the existence check after it asks only about the rest.
+TEST_F(ExpandTest, TellsWhichNamesWereSeenToExist) {
+  std::vector<bool> seen;
+  Names names =
+      expandFileNames(t.engine, {"x.c", "missing.c", "src/*.h", "src/*.xyz", "src/sub"}, seen);
+  // The empty directory matches nothing and stays as written.
+  EXPECT_EQ(names, (Names{"x.c", "missing.c", "src/c.h", "src/*.xyz", "src/sub"}));
+  EXPECT_EQ(seen, (std::vector<bool>{true, false, true, false, false}));
+  EXPECT_TRUE(allFilesExist(t.engine, {"x.c", "src/c.h"}, {true, true}));
+  // A name not seen is looked up; one marked seen is trusted.
+  EXPECT_FALSE(allFilesExist(t.engine, {"x.c", "gone.c"}, {true, false}));
+  EXPECT_NE(t.err().find("FIEC013"), std::string::npos);
+  EXPECT_TRUE(allFilesExist(t.engine, {"gone.c"}, {true}));
+}
+
 TEST(ExpandFileNames, TenThousandFilesExpandQuickly) {
   ScratchDir dir;
   ::mkdir("big", 0777);

@@ -62,6 +62,32 @@ void PieceReader::refill() {
   while (!atEnd_ && end_ - begin_ < max_) end_ += readBlock(buffer_.get() + end_, size_ - end_);
 }
 
+// Moves the unread rest to the front and reads until the buffer is full or
+// the text ends. One byte of room is kept so that a held CR never takes the
+// whole room and an empty read is not taken for the end.
+void PieceReader::fill() {
+  std::size_t rest = end_ - begin_;
+  std::memmove(buffer_.get(), buffer_.get() + begin_, rest);
+  begin_ = 0;
+  end_ = rest;
+  while (!atEnd_ && size_ - end_ > 1) end_ += readBlock(buffer_.get() + end_, size_ - end_);
+}
+
+bool PieceReader::nextRun(std::string_view& run) {
+  fill();
+  if (begin_ == end_) return false;
+  std::string_view available(buffer_.get() + begin_, end_ - begin_);
+  std::size_t length = available.size();
+  if (!atEnd_) {
+    // The buffer is full here, so it holds at least two whole pieces.
+    std::size_t lineFeed = available.rfind('\n');
+    length = lineFeed != std::string_view::npos ? lineFeed + 1 : length / max_ * max_;
+  }
+  run = available.substr(0, length);
+  begin_ += length;
+  return true;
+}
+
 bool PieceReader::next(std::string_view& piece) {
   if (end_ - begin_ < max_ && !atEnd_) refill();
   if (begin_ == end_) return false;

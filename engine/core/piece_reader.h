@@ -21,8 +21,18 @@ class PieceReader {
   // The next piece, valid until the following call; false at the end.
   bool next(std::string_view& piece);
 
+  // The longest run of whole pieces the buffer holds, valid until the
+  // following call; false at the end. A run ends after the last line feed
+  // read so far (or, inside a line longer than the buffer, after its last
+  // whole piece), so the pieces inside it are exactly those next() would
+  // hand out, and a pass over a whole file costs one call per block. The
+  // encoding is not observed here: a caller that needs it observes the run.
+  // Not to be mixed with next() on the same reader.
+  bool nextRun(std::string_view& run);
+
  private:
   void refill();
+  void fill();
   std::size_t readBlock(char* into, std::size_t room);
 
   std::istream& in_;

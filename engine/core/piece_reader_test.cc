@@ -58,5 +58,38 @@ TEST(PieceReader, HandlesACrLfSplitExactlyAtTheBlockEnd) {
   EXPECT_EQ(blockPieces(text, 511), linePieces(text, 511));
 }
 
+// Each run, cut into pieces as next() cuts them, must give exactly the
+// pieces next() gives, in order: runs end only where a piece ends.
+std::vector<std::string> runPieces(const std::string& text, std::size_t max) {
+  std::istringstream in(text);
+  PieceReader reader(in, max);
+  std::vector<std::string> pieces;
+  std::string_view run;
+  while (reader.nextRun(run)) {
+    EXPECT_FALSE(run.empty());
+    std::istringstream inRun{std::string(run)};
+    PieceReader alone(inRun, max);
+    std::string_view piece;
+    while (alone.next(piece)) pieces.emplace_back(piece);
+  }
+  return pieces;
+}
+
+TEST(PieceReader, RunsEndWherePiecesEnd) {
+  std::mt19937 random(5);
+  for (std::size_t size : {0u, 10u, 65536u, 200000u}) {
+    std::string text;
+    while (text.size() < size) {
+      // Lines from empty to longer than the block, some in CR LF.
+      std::size_t length = random() % 50 == 0 ? 70000 : random() % 600;
+      text.append(length, 'a');
+      text += random() % 3 == 0 ? "\r\n" : "\n";
+    }
+    text += "tail";
+    for (std::size_t max : {1u, 511u})
+      EXPECT_EQ(runPieces(text, max), blockPieces(text, max)) << size << " " << max;
+  }
+}
+
 }  // namespace
 }  // namespace mora

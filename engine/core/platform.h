@@ -7,7 +7,9 @@
 
 #include <csignal>
 #include <ctime>
+#include <fstream>
 #include <ios>
+#include <istream>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -90,6 +92,16 @@ class Platform {
   // A name for a new temporary file in `dir`, made from `prefix`; empty when
   // none can be made. The file is created, private to the user.
   virtual std::string temporaryName(const std::string& dir, const std::string& prefix) = 0;
+  // `path` opened for reading byte for byte; nullptr when it cannot be
+  // opened or is a directory (reading one would fail at the first byte).
+  // A platform that can ask the opened file itself saves a second look-up
+  // of the name.
+  virtual std::unique_ptr<std::istream> openInput(const std::string& path) {
+    if (isDirectory(path)) return nullptr;
+    auto in = std::make_unique<std::ifstream>(path, std::ios::binary);
+    if (!in->is_open()) return nullptr;
+    return in;
+  }
   // The status of `path`, of the link itself unless `followLinks`.
   virtual std::optional<FileStatus> fileStatus(const std::string& path, bool followLinks) = 0;
   // Creates `path` anew with `mode`: never through an existing file, link or

@@ -38,10 +38,8 @@ std::unique_ptr<std::ostream> openOutput(Engine& e, const std::string& name,
 
 std::unique_ptr<std::istream> openForReading(Engine& e, const std::string& name) {
   flushOutputIfDue(e);  // each scanned file: a long scan still shows its progress
-  if (e.platform.isDirectory(name)) return nullptr;  // reading one throws from the stream buffer
-  auto in = std::make_unique<std::ifstream>(openPathForRead(e, name), std::ios::binary);
-  if (!in->is_open()) return nullptr;
-  return in;
+  // A directory is refused: reading one throws from the stream buffer.
+  return e.platform.openInput(openPathForRead(e, name));
 }
 
 std::unique_ptr<std::ostream> openForAppending(Engine& e, const std::string& name) {

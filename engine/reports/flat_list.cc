@@ -55,8 +55,9 @@ std::string formatListLine(std::string_view entry, std::string_view fileName, in
 }
 
 int printFlatList(Engine& e, const FunctionPatternList& names,
-                  const std::vector<std::string>& files, const PatternSet& without) {
-  if (!allFilesExist(e, files)) return 0;
+                  const std::vector<std::string>& files, const PatternSet& without,
+                  const std::vector<bool>& seen) {
+  if (!allFilesExist(e, files, seen)) return 0;
   bool html = e.settings.html;
   if (html) {
     writeOpenTag(&outputStream(e), "HR", true);

@@ -20,7 +20,7 @@ namespace {
 // items [from files], every file there
 std::optional<ReportOperands> readCheckedOperands(Engine& e, std::string_view rest) {
   auto ops = readReportOperands(e, rest);
-  if (!ops || !allFilesExist(e, ops->files)) return std::nullopt;
+  if (!ops || !allFilesExist(e, ops->files, ops->filesSeen)) return std::nullopt;
   return ops;
 }
 

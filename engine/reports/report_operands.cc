@@ -37,7 +37,7 @@ std::optional<ReportOperands> readReportOperands(Engine& e, std::string_view res
   if (takeKeyword(rest, rules.filesKeyword)) {
     auto files = takeList(e, rest);
     if (!files) return std::nullopt;
-    ops.files = expandFileNames(e, *files);
+    ops.files = expandFileNames(e, *files, ops.filesSeen);
   } else if (rules.filesRequired) {
     raiseMessage(e, "FIEU003", rules.filesKeyword);
     return std::nullopt;

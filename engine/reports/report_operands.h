@@ -25,6 +25,7 @@ struct OperandRules {
 struct ReportOperands {
   FunctionPatternList patterns;
   std::vector<std::string> files;  // expanded
+  std::vector<bool> filesSeen;     // beside each file: found existing while expanded
   PatternSet without;
 };
 

@@ -15,10 +15,12 @@ class Engine;
 // ASCII letters lowered into `out` (its buffer reused); the second byte of a
 // double-byte character is copied unchanged, so no character is altered.
 void lowerSjis(std::string_view text, std::string& out);
+// The same into out[0..text.size()).
+void lowerSjis(std::string_view text, char* out);
 
 // Searches `files` one after another; a file that cannot be opened is
 // skipped in silence. Lines are read in pieces of kSearchPieceMax bytes and
-// numbered by piece.
+// numbered by piece; a string is found only whole inside one piece.
 void searchFiles(Engine& e, std::vector<std::string> strings,
                  const std::vector<std::string>& files);
 

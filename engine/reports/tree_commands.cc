@@ -69,7 +69,7 @@ int cmdList(Engine& e, std::string_view rest) {
   if (trim(rest).empty()) return listLibrary(e);
   auto ops = readReportOperands(e, rest, kTreeOperands);
   if (!ops) return 0;
-  return printFlatList(e, ops->patterns, ops->files, ops->without);
+  return printFlatList(e, ops->patterns, ops->files, ops->without, ops->filesSeen);
 }
 
 constexpr CommandEntry kTreeCommands[] = {
