@@ -114,7 +114,9 @@ inline constexpr std::size_t kSearchPieceMax = 511;  // `find` reads lines in pi
 // Function lists and trees.
 inline constexpr int kTreeMarks = 24;                 // continuation marks: depths with bars
 inline constexpr std::size_t kAlignLineWidth = 1023;  // the blank line entries are aligned on
-inline constexpr int kFileposMin = 10;  // tree file positions below this: no alignment
+inline constexpr int kFileposMin = 10;               // tree file positions below this: no alignment
+inline constexpr std::size_t kListNameColumns = 38;  // `list`: the entry's column
+inline constexpr std::size_t kListFileColumns = 24;  // and the file name's after 3 blanks
 
 // Action diagrams: the intermediate file's records.
 inline constexpr char kActionFieldSeparator = '\x01';  // what the writer puts between fields

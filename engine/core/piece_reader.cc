@@ -32,7 +32,8 @@ PieceReader::PieceReader(std::istream& in, std::size_t max)
     : in_(in),
       max_(max),
       size_(std::max(kBlockSize, 2 * max + 1)),
-      buffer_(std::make_unique_for_overwrite<char[]>(size_)) {}
+      buffer_(std::make_unique_for_overwrite<char[]>(size_)),
+      asciiEnd_(encoding_.settled() ? kSettled : 0) {}
 
 // Reads into `into`, CR LF already folded. A CR at the very end is held
 // back until the next block shows whether a LF follows it.
@@ -56,10 +57,28 @@ std::size_t PieceReader::readBlock(char* into, std::size_t room) {
 // Moves the unread rest to the front and reads until a whole piece fits.
 void PieceReader::refill() {
   std::size_t rest = end_ - begin_;
+  bool watching = asciiEnd_ != kSettled;
+  bool allAscii = watching && asciiEnd_ == end_;
   std::memmove(buffer_.get(), buffer_.get() + begin_, rest);
+  if (watching) asciiEnd_ -= begin_;
   begin_ = 0;
   end_ = rest;
   while (!atEnd_ && end_ - begin_ < max_) end_ += readBlock(buffer_.get() + end_, size_ - end_);
+  if (allAscii) asciiEnd_ += asciiPrefixLength(buffer_.get() + asciiEnd_, end_ - asciiEnd_);
+}
+
+// Shows the detector a piece that reaches past the known ASCII run, and
+// finds the next run; a piece that ends inside a multi-byte sequence makes
+// the next piece be shown whatever it holds.
+void PieceReader::followEncoding(std::string_view piece) {
+  encoding_.observe(piece);
+  if (encoding_.settled()) {
+    asciiEnd_ = kSettled;
+  } else if (encoding_.asciiChangesNothing()) {
+    asciiEnd_ = begin_ + asciiPrefixLength(buffer_.get() + begin_, end_ - begin_);
+  } else {
+    asciiEnd_ = begin_;
+  }
 }
 
 // Moves the unread rest to the front and reads until the buffer is full or
@@ -98,7 +117,7 @@ bool PieceReader::next(std::string_view& piece) {
       lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1 : window;
   piece = std::string_view(start, length);
   begin_ += length;
-  encoding_.observe(piece);
+  if (begin_ > asciiEnd_) followEncoding(piece);
   return true;
 }
 

@@ -34,6 +34,7 @@ class PieceReader {
   void refill();
   void fill();
   std::size_t readBlock(char* into, std::size_t room);
+  void followEncoding(std::string_view piece);
 
   std::istream& in_;
   std::size_t max_;
@@ -45,8 +46,12 @@ class PieceReader {
   bool heldCarriageReturn_ = false;  // a CR that ended the last block
   bool atEnd_ = false;
   // The encoding of the text, decided piece by piece and current while this
-  // reader lives.
+  // reader lives. The bytes from begin_ up to asciiEnd_ are known to be
+  // ASCII (found in bulk as they are read), so the pieces among them are
+  // not looked at again; kSettled once nothing can change the decision.
   InputEncoding encoding_;
+  static constexpr std::size_t kSettled = static_cast<std::size_t>(-1);
+  std::size_t asciiEnd_;
 };
 
 }  // namespace mora

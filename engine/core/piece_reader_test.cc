@@ -91,5 +91,47 @@ TEST(PieceReader, RunsEndWherePiecesEnd) {
   }
 }
 
+// The encoding current after each piece, as the block reader and as the
+// line reader (which shows every piece to its detector) decide it.
+std::vector<TextEncoding> blockEncodings(const std::string& text, std::size_t max) {
+  std::istringstream in(text);
+  PieceReader reader(in, max);
+  std::vector<TextEncoding> seen;
+  for (std::string_view piece; reader.next(piece);) seen.push_back(currentEncoding());
+  return seen;
+}
+
+std::vector<TextEncoding> lineEncodings(const std::string& text, std::size_t max) {
+  std::istringstream in(text);
+  LineReader reader(in);
+  std::vector<TextEncoding> seen;
+  for (std::string piece; reader.readPiece(piece, max);) seen.push_back(currentEncoding());
+  return seen;
+}
+
+// The block reader skips ASCII it has checked in bulk; its decisions must
+// still fall on exactly the piece where the line reader makes them, with
+// characters at any offset, cut between pieces, or beyond the first block.
+TEST(PieceReader, DecidesTheEncodingOnTheSamePieceAsTheLineReader) {
+  const std::string utf8 = "\xE5\x90\x88", sjis = "\x8D\x87", cut = "\xE5\x90";
+  std::mt19937 random(11);
+  // Rounds: UTF-8 only; UTF-8 with a rare Shift-JIS character; with a rare
+  // cut sequence; ASCII beyond the first block before any of them.
+  for (std::size_t size : {40u, 70000u, 140000u}) {
+    for (int round = 0; round < 4; ++round) {
+      std::string text;
+      while (text.size() < size) {
+        bool plain = round == 3 && text.size() < 66000;
+        unsigned r = random() % 1000;
+        bool rare = round > 0 && random() % 40000 == 0;
+        text += rare ? (round == 2 ? cut : sjis) : plain || r > 30 ? "x" : r > 1 ? "\n" : utf8;
+      }
+      for (std::size_t max : {2u, 33u, 511u})
+        EXPECT_EQ(blockEncodings(text, max), lineEncodings(text, max))
+            << size << " " << round << " " << max;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace mora

@@ -64,7 +64,13 @@ bool isSecondByte(std::string_view s, std::size_t pos);
 std::optional<std::size_t> matchingParenthesis(std::string_view s, std::size_t open);
 
 // printf-style formatting into a std::string.
+// gnu_printf checks the C99 forms also where the C library's own printf is
+// another (MinGW); clang (the fuzz build) knows only printf.
+#if defined(__clang__)
+std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+#else
 std::string format(const char* fmt, ...) __attribute__((format(gnu_printf, 1, 2)));
+#endif
 std::string vformat(const char* fmt, va_list args);
 
 // Leading decimal integer as the integer evaluator and `exit` read it:

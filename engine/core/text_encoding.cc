@@ -131,6 +131,12 @@ std::string_view headWithinColumns(std::string_view s, std::size_t columns) {
   return s.substr(0, i);
 }
 
+void appendPadded(std::string& out, std::string_view s, std::size_t columns) {
+  out.append(s);
+  std::size_t width = displayWidth(s);
+  if (width < columns) out.append(columns - width, ' ');
+}
+
 std::string outputText(std::string_view sjis) {
   if (outputEncoding() == TextEncoding::ShiftJis) return std::string(sjis);
   std::string out;
@@ -202,6 +208,26 @@ void configureEncoding(std::string_view value, bool utf8Terminal) {
   encoding_state::output = utf8Out ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
 }
 
+std::size_t asciiPrefixLength(const char* p, std::size_t n) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+  std::size_t i = 0;
+  for (; i + 32 <= n; i += 32) {
+    std::uint64_t w[4];
+    std::memcpy(w, p + i, sizeof w);
+    if ((w[0] | w[1] | w[2] | w[3]) & kHighBits) break;
+  }
+  for (std::uint64_t a; i + 8 <= n; i += 8) {
+    std::memcpy(&a, p + i, 8);
+    if (a & kHighBits) break;
+  }
+  while (i < n && static_cast<unsigned char>(p[i]) < 0x80) ++i;
+  return i;
+}
+
+bool EncodingDetector::settled() const {
+  return encodingChoice() != EncodingChoice::Auto || state_ == State::ShiftJis;
+}
+
 // One byte of the running validation; false at the first malformed byte.
 bool EncodingDetector::feed(unsigned char c) {
   if (pending_ > 0) {
@@ -236,14 +262,7 @@ std::optional<TextEncoding> EncodingDetector::observe(std::string_view piece) {
     std::size_t i = 0;
     while (i < n) {
       if (pending_ == 0) {
-        // Source text is mostly ASCII: skip it eight bytes at a time, so the
-        // check costs little more than reading.
-        constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-        for (std::uint64_t word; i + 8 <= n; i += 8) {
-          std::memcpy(&word, p + i, 8);
-          if (word & kHighBits) break;
-        }
-        while (i < n && static_cast<unsigned char>(p[i]) < 0x80) ++i;
+        i += asciiPrefixLength(p + i, n - i);
         if (i == n) break;
       }
       if (!feed(static_cast<unsigned char>(p[i++]))) {

@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace mora {
@@ -109,6 +110,12 @@ class EncodingDetector {
   std::optional<TextEncoding> observe(std::string_view piece);
   // Forgets everything seen (interactive input decides line by line).
   void reset() { *this = EncodingDetector(); }
+  // Whether nothing read from now on can change the decision (a forced
+  // encoding, or Shift-JIS for good).
+  bool settled() const;
+  // Whether the last piece ended inside a multi-byte sequence, so that even
+  // an ASCII byte next would change the decision.
+  bool midCharacter() const { return pending_ != 0; }
 
  private:
   enum class State : unsigned char { Undecided, Utf8, ShiftJis };
@@ -119,6 +126,10 @@ class EncodingDetector {
   unsigned char low_ = 0x80;   // range of the next continuation byte
   unsigned char high_ = 0xBF;
 };
+
+// The number of leading bytes of p[0..n) below 0x80, found 32 bytes
+// at a time: source text is mostly ASCII, and ASCII never changes a decision.
+std::size_t asciiPrefixLength(const char* p, std::size_t n);
 
 // Columns a text takes on screen. Text that is valid UTF-8 with multi-byte
 // characters counts East Asian wide and full-width characters as two columns
@@ -131,6 +142,10 @@ std::size_t displayWidth(std::string_view s);
 // a character boundary (a byte boundary for text that is not multi-byte
 // UTF-8, as `displayWidth` counts).
 std::string_view headWithinColumns(std::string_view s, std::size_t columns);
+
+// Appends `s` and then blanks up to `columns` display columns, as "%-*s"
+// does with bytes: a longer text is appended whole.
+void appendPadded(std::string& out, std::string_view s, std::size_t columns);
 
 // An engine-made text (the JIS line pieces of trees and action diagrams,
 // written in Shift-JIS) in the output encoding: unchanged for Shift-JIS
@@ -160,6 +175,10 @@ class InputEncoding {
     if (std::optional<TextEncoding> e = detector_.observe(piece)) setCurrentEncoding(*e);
   }
   void reset() { detector_.reset(); }
+  // Whether observing is still needed, and for an ASCII piece at all: a
+  // reader that knows its pieces are ASCII passes them by unobserved.
+  bool settled() const { return detector_.settled(); }
+  bool asciiChangesNothing() const { return !detector_.midCharacter(); }
 
  private:
   EncodingScope scope_;

@@ -86,9 +86,9 @@ TEST_F(TextEncodingTest, DetectorDecidesPerTextAndFallsBackForGood) {
 TEST_F(TextEncodingTest, DetectorSeesEveryByteAfterLongAsciiRuns) {
   // ASCII runs are skipped in blocks; a character at any offset of a block,
   // or a character cut at the end of a piece, must still be seen.
-  const std::string run(37, 'x');
-  for (std::size_t lead = 0; lead < 9; ++lead) {
-    std::string prefix = run.substr(0, 16 + lead);
+  const std::string run(70, 'x');
+  for (std::size_t lead = 0; lead < 34; ++lead) {
+    std::string prefix = run.substr(0, 32 + lead);
     EXPECT_EQ(EncodingDetector().observe(prefix + kUtf8Total + run), TextEncoding::Utf8) << lead;
     EXPECT_EQ(EncodingDetector().observe(prefix + kSjisTotal + run), TextEncoding::ShiftJis)
         << lead;

@@ -5,7 +5,7 @@
 // text is also walked by the line-based action stage, whose records must read back with each nest
 // within the number of lines walked. With bit 0x40 of the first byte the text
 // is mixed UTF-8 (utf8_mix.h); when that is valid UTF-8, no recorded entry may
-// hold a multi-byte character cut in two.
+// hold a multi-byte character cut in two, nor may an action record.
 #include <unistd.h>
 
 #include <array>
@@ -94,6 +94,9 @@ void walkLineActions(mora::ScanLanguage language, const std::string& text) {
   }
   // One record per line, two for a one-line "If": never more.
   if (count > 2 * pieces) std::abort();
+  // Records of valid UTF-8 text keep its characters whole.
+  if (mora::fuzz::isValidUtf8(text) && linesAreShort(text) && !mora::fuzz::isValidUtf8(records))
+    std::abort();
 }
 
 }  // namespace

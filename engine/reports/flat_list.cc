@@ -5,6 +5,7 @@
 #include "core/engine.h"
 #include "core/file_list.h"
 #include "core/html_writers.h"
+#include "core/limits.h"
 #include "core/messages.h"
 #include "core/output.h"
 #include "core/text.h"
@@ -47,8 +48,14 @@ std::string formatListLine(std::string_view entry, std::string_view fileName, in
   std::string line = " ";
   if (number > 0) line += format("%03d: ", number);
   if (filepos < kFileposMin || entry.find('[') == std::string_view::npos) {
-    line += format("%-38s   %-24s\n", std::string(entry).c_str(), std::string(fileName).c_str());
-    return line;
+    // Padded by display columns, so that UTF-8 names align as their
+    // Shift-JIS forms do (where a byte is a column).
+    // A text ends at a NUL byte, as it always has in this line.
+    auto text = [](std::string_view s) { return s.substr(0, s.find('\0')); };
+    appendPadded(line, text(entry), kListNameColumns);
+    line += "   ";
+    appendPadded(line, text(fileName), kListFileColumns);
+    return line + "\n";
   }
   // Aligned at filepos from the end of the number: the file is in the entry.
   return line + alignEntry(entry, filepos, 0) + "\n";

@@ -21,8 +21,8 @@ the Shift-JIS side runs.
 The comment "/* 合計*/" closes, so all three functions are found:
 
   $ cd u && run "list * from jp.c"; cd ..
-   \xe8\xa8\x88\xe7\xae\x97                                   jp.c                     (esc)
-   \xe5\x90\x88\xe8\xa8\x88                                   jp.c                     (esc)
+   \xe8\xa8\x88\xe7\xae\x97                                     jp.c                     (esc)
+   \xe5\x90\x88\xe8\xa8\x88                                     jp.c                     (esc)
    main                                     jp.c                    
   $ same "list * from jp.c"
   same
@@ -87,12 +87,25 @@ A list file and a script in UTF-8, naming a file with a Japanese name:
 
   $ cp u/jp.c u/合計.c && printf '合計.c\n' > u/names.lst
   $ cd u && run "list * from <names.lst>"; cd ..
-   \xe8\xa8\x88\xe7\xae\x97                                   \xe5\x90\x88\xe8\xa8\x88.c                 (esc)
-   \xe5\x90\x88\xe8\xa8\x88                                   \xe5\x90\x88\xe8\xa8\x88.c                 (esc)
-   main                                     \xe5\x90\x88\xe8\xa8\x88.c                 (esc)
+   \xe8\xa8\x88\xe7\xae\x97                                     \xe5\x90\x88\xe8\xa8\x88.c                   (esc)
+   \xe5\x90\x88\xe8\xa8\x88                                     \xe5\x90\x88\xe8\xa8\x88.c                   (esc)
+   main                                     \xe5\x90\x88\xe8\xa8\x88.c                   (esc)
   $ printf '$f = "合計.c"  # 合計\nlist 合* from $f\n' > u/script.mora
   $ cd u && run -f script.mora; cd ..
-   \xe5\x90\x88\xe8\xa8\x88                                   \xe5\x90\x88\xe8\xa8\x88.c                 (esc)
+   \xe5\x90\x88\xe8\xa8\x88                                     \xe5\x90\x88\xe8\xa8\x88.c                   (esc)
+
+`list` pads names by display columns, so the file names stand in one column
+whatever the names' encoding (display columns before "jp.c" on each line):
+
+  $ cols() { sed 's/jp\.c.*//' | while IFS= read -r l; do printf '%s' "$l" | LC_ALL=C.UTF-8 wc -L; done; }
+  $ cd u && run "list * from jp.c" | cols; cd ..
+  42
+  42
+  42
+  $ cd s && run "list * from jp.c" | iconv -f CP932 -t UTF-8 | cols; cd ..
+  42
+  42
+  42
 
 Forcing Shift-JIS reads the UTF-8 file as before detection existed: the last
 byte of 計 swallows the "*" and the comment never closes.

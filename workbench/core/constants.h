@@ -13,6 +13,12 @@ inline constexpr int kTerminateGraceMs = 500;  // SIGTERM first, SIGKILL after t
 inline constexpr int kVersionLineMax = 255;
 inline constexpr char kEngineProgram[] = "mora";
 inline constexpr char kEngineOptions[] = " -vd1 -nd -nh -f ";
+// The engine decides the encoding of each source itself and writes every
+// line as its source gave it; the result reader decodes line by line with the
+// same rule. A value inherited from the user's environment that forces one
+// encoding for every source would break that agreement, so it is replaced.
+inline constexpr char kEngineEncodingVariable[] = "MORA_ENCODING";
+inline constexpr char kEngineEncoding[] = "auto";
 inline constexpr char kVersionOptions[] = " -vd1 -nd -nh ";
 inline constexpr char kVersionCommand[] = "echo $version";
 

@@ -41,6 +41,9 @@ void configureProcess(QProcess* p, const QString& output, const QString& working
   p->setStandardOutputFile(output, QIODevice::Truncate);
   p->setStandardInputFile(QProcess::nullDevice());
   if (!workingDirectory.isEmpty()) p->setWorkingDirectory(workingDirectory);
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QLatin1String(kEngineEncodingVariable), QLatin1String(kEngineEncoding));
+  p->setProcessEnvironment(environment);
 }
 
 }  // namespace

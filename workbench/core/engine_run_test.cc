@@ -11,6 +11,7 @@
 #include <csignal>
 
 #include "core/analysis_kind.h"
+#include "core/result_reader.h"
 
 using namespace veldra;
 
@@ -80,6 +81,42 @@ class EngineRunTest : public QObject {
     const QByteArray expected = byHand.readAll();
     QVERIFY(expected.contains("[main.c]"));
     QCOMPARE(read(result), expected);
+    QVERIFY(removeTempFile(result));
+  }
+
+  // A UTF-8 source listed beside a Shift-JIS one: the Japanese function
+  // names reach the document whole, even when the user's environment would
+  // force one encoding on every source (the comment "/* 合計*/" read as
+  // Shift-JIS never closes, and the functions after it are lost).
+  void utf8NamesArriveWholeInTheDocument() {
+    const QString programDir = QStringLiteral(VELDRA_PROGRAM_DIR);
+    if (!QFile::exists(enginePath(programDir))) QSKIP("mora is not built");
+    QTemporaryDir sources;
+    QVERIFY(QFile::copy(QStringLiteral(VELDRA_SOURCE_DIR "/tests/golden/inputs/jp_utf8.c"),
+                        sources.filePath(QStringLiteral("jp.c"))));
+    QFile sjis(sources.filePath(QStringLiteral("sj.c")));
+    QVERIFY(sjis.open(QIODevice::WriteOnly));
+    sjis.write("/* \x8d\x87\x8c\x76*/\nint sjisTotal(void)\n{\n    return 0;\n}\n");
+    sjis.close();
+    qputenv("MORA_ENCODING", "sjis");
+    AnalysisRun run;
+    QSignalSpy finished(&run, &AnalysisRun::finished);
+    AnalysisRequest r = request(kKindFunctionList, programDir);
+    r.files = {"jp.c", "sj.c"};
+    r.workingDirectory = sources.path();
+    QCOMPARE(run.start(r), QString());
+    qunsetenv("MORA_ENCODING");
+    QVERIFY(finished.wait(20000));
+    const QString result = run.takeResultFile();
+    ResultReader reader;
+    QVERIFY(reader.open(result, nullptr));
+    QString document;
+    while (!reader.atEnd()) document += reader.next(1 << 16);
+    QVERIFY2(document.contains(QStringLiteral("合計")), qPrintable(document));
+    QVERIFY(document.contains(QStringLiteral("計算")));
+    QVERIFY(document.contains(QStringLiteral("sjisTotal")));
+    QVERIFY(!document.contains(QChar::ReplacementCharacter));
+    QVERIFY(reader.isUtf8());
     QVERIFY(removeTempFile(result));
   }
 

@@ -13,15 +13,12 @@ bool hasHighByte(QByteArrayView bytes) {
                      [](char c) { return static_cast<unsigned char>(c) > 0x7F; });
 }
 
-// The number of bytes at the end of `piece` that start a UTF-8 sequence running
-// past it (0 when none do).
-qsizetype cutSequenceLength(QByteArrayView piece) {
-  for (qsizetype back = 1; back <= 3 && back <= piece.size(); ++back) {
-    const auto c = static_cast<unsigned char>(piece[piece.size() - back]);
-    if ((c & 0xC0) == 0x80) continue;  // a continuation byte: look further back
-    const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-    return length > back ? back : 0;
-  }
+// Where a piece without a line end can be cut: after its last byte below
+// 0x40 (no Shift-JIS second byte and no UTF-8 byte is below it); 0 when it
+// has none, and the whole piece waits for more.
+qsizetype safeCut(QByteArrayView piece) {
+  for (qsizetype i = piece.size(); i > 0; --i)
+    if (static_cast<unsigned char>(piece[i - 1]) < 0x40) return i;
   return 0;
 }
 
@@ -48,7 +45,9 @@ QString ResultReader::next(qint64 bytes) {
   if (ended_) return {};
   QByteArray piece = carry_;
   carry_.clear();
-  const qint64 wanted = std::max<qint64>(1, bytes - piece.size());
+  // At least as much again as is carried, so that a long line without a
+  // place to cut costs linear time however small the pieces.
+  const qint64 wanted = std::max<qint64>({1, bytes - piece.size(), piece.size()});
   const QByteArray read = file_.read(wanted);
   piece += read;
   const bool last = read.size() < wanted || file_.atEnd();
@@ -58,11 +57,11 @@ QString ResultReader::next(qint64 bytes) {
     if (lineEnd >= 0) {
       carry_ = piece.mid(lineEnd + 1);
       piece.truncate(lineEnd + 1);
-    } else if (decided_ == Decided::No) {
-      // The piece that decides the encoding must not end inside a character.
-      const qsizetype cut = cutSequenceLength(piece);
-      carry_ = piece.right(cut);
-      piece.chop(cut);
+    } else {
+      // A line longer than the piece: never cut inside a character.
+      const qsizetype cut = safeCut(piece);
+      carry_ = piece.mid(cut);
+      piece.truncate(cut);
     }
   }
   consumed_ += piece.size();
@@ -74,15 +73,32 @@ QString ResultReader::next(qint64 bytes) {
   return text;
 }
 
-QString ResultReader::decode(const QByteArray& piece) {
-  if (decided_ == Decided::No && hasHighByte(piece)) {
-    decided_ = isMultiByteUtf8(piece) ? Decided::Utf8 : Decided::ShiftJis;
-    decoder_ = decided_ == Decided::Utf8 ? QStringDecoder(QStringDecoder::Utf8)
-                                         : QStringDecoder("Shift_JIS");
+// Runs of lines of one encoding are decoded together; ASCII lines join the
+// run they stand in (both decoders read ASCII alike).
+QString ResultReader::decode(QByteArrayView piece) {
+  QString text;
+  Decided run = Decided::No;
+  qsizetype runStart = 0;
+  for (qsizetype begin = 0; begin < piece.size();) {
+    qsizetype end = piece.indexOf('\n', begin);
+    end = end < 0 ? piece.size() : end + 1;
+    const QByteArrayView line = piece.sliced(begin, end - begin);
+    if (hasHighByte(line)) {
+      const Decided as = isMultiByteUtf8(line) ? Decided::Utf8 : Decided::ShiftJis;
+      if (decided_ == Decided::No) decided_ = as;
+      if (run != Decided::No && as != run) {
+        text += decodeRun(piece.sliced(runStart, begin - runStart), run);
+        runStart = begin;
+      }
+      run = as;
+    }
+    begin = end;
   }
-  // Until the first byte above 0x7F the text is read as decodeText reads ASCII.
-  if (decided_ == Decided::No) return decodeShiftJis(piece);
-  return decoder_.decode(piece);
+  return text + decodeRun(piece.sliced(runStart), run);
+}
+
+QString ResultReader::decodeRun(QByteArrayView run, Decided as) {
+  return as == Decided::Utf8 ? utf8_.decode(run) : shiftJis_.decode(run);
 }
 
 }  // namespace veldra

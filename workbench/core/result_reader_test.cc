@@ -72,6 +72,25 @@ class ResultReaderTest : public QObject {
     }
   }
 
+  // The engine writes each line as its source gave it: UTF-8 lines beside
+  // Shift-JIS ones are each decoded by their own bytes, in any piece size,
+  // and the document takes the encoding of its first non-ASCII line.
+  void mixedLinesAreDecodedEachByItsOwnEncoding() {
+    const QByteArray utf8Line = "jp.c(5) : static int \xe8\xa8\x88\xe7\xae\x97(int a)\n";
+    const QByteArray sjisLine = "sj.c(1) : /* \x8d\x87\x8c\x76 \x95\x5c*/\n";
+    const QString expected = QStringLiteral("jp.c(5) : static int 計算(int a)\n") +
+                             QStringLiteral("sj.c(1) : /* 合計 表*/\n");
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, ("head\n" + utf8Line + sjisLine).repeated(20));
+    for (qint64 size : {1, 7, 64, 1 << 20}) {
+      ResultReader reader;
+      int pieces = 0;
+      QCOMPARE(readAll(path, size, &reader, &pieces),
+               (QStringLiteral("head\n") + expected).repeated(20));
+      QVERIFY(reader.isUtf8());
+    }
+  }
+
   void emptyAndMissingFiles() {
     QTemporaryDir dir;
     ResultReader empty;
