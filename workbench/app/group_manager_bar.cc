@@ -92,6 +92,7 @@ GroupManagerBar::GroupManagerBar(QWidget* parent)
 
   QSettings settings = openProfile();
   recent_.load(settings);
+  fullPath_ = DisplayOptions::load(settings).fullPath;
   connect(&model_, &GroupModel::changed, this, [this] { setWindowTitle(model_.caption()); });
   setWindowTitle(model_.caption());
 }
@@ -121,12 +122,7 @@ int GroupManagerBar::ask(const QString& text, int buttons) {
 
 // ----- state shown
 
-void GroupManagerBar::refreshList() {
-  QSettings settings = openProfile();
-  const QList<qint64> flags = readPackedNumbers(settings, QStringLiteral("GroupOpt"),
-                                                QStringLiteral("GroupFlags"), {1, 1, 0, 100, 1, 0});
-  listModel_->refresh(flags.value(0, 1) != 0);
-}
+void GroupManagerBar::refreshList() { listModel_->refresh(fullPath_); }
 
 bool GroupManagerBar::searchFor(const QString& text) {
   const int row = listModel_->findContaining(text);
@@ -339,6 +335,7 @@ void GroupManagerBar::applyDisplayOptions(const DisplayOptions& options) {
   p.setColor(QPalette::Base, colourFromValue(options.groupBackground));
   list_->setPalette(p);
   list_->setFont(fontFromRecord(options.groupFont, options.groupFontSize, kGroupFontUnits));
+  fullPath_ = options.fullPath;
   if (isFloating()) {
     setWindowFlag(Qt::WindowStaysOnTopHint, options.alwaysOnTop);
     show();

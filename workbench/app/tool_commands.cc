@@ -22,7 +22,6 @@
 #include "app/touch_dialog.h"
 #include "core/constants.h"
 #include "core/profile_values.h"
-#include "core/temp_file.h"
 #include "core/text_codec.h"
 #include "core/time_stamp.h"
 
@@ -32,23 +31,11 @@ namespace {
 
 const QString kLauncherName = QStringLiteral("TLaunchWP");
 
-// Writes the result lines into a new temporary file and reads them back: the
-// document shows exactly what the file held, the file is gone afterwards.
-QByteArray throughTempFile(const QStringList& lines) {
+// The result lines as the document holds them: UTF-8, each ended by CR LF.
+QByteArray resultBytes(const QStringList& lines) {
   QByteArray bytes;
   for (const QString& line : lines) bytes += line.toUtf8() + "\r\n";
-  const QString path = createTempFile(QLatin1String(kPrefixFind));
-  if (path.isEmpty()) return bytes;
-  QFile file(path);
-  QByteArray back = bytes;
-  if (file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly) &&
-      file.write(bytes) == bytes.size()) {
-    file.close();
-    if (file.open(QIODevice::ReadOnly)) back = file.readAll();
-  }
-  file.close();
-  removeTempFile(path);
-  return back;
+  return bytes;
 }
 
 }  // namespace
@@ -220,7 +207,7 @@ DocumentWindow* ToolCommands::find(const FindOptions& options, bool selectedOnly
     return nullptr;
   }
   DocumentWindow* document = frame_->newDocument();
-  document->setResultBytes(throughTempFile(progress.lines()));
+  document->setResultBytes(resultBytes(progress.lines()));
   return document;
 }
 
