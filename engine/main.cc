@@ -5,12 +5,6 @@
 #include <string>
 #include <vector>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 #include "core/engine.h"
 #include "core/limits.h"
 #include "core/platform.h"
@@ -23,21 +17,17 @@ volatile std::sig_atomic_t gInterrupted = 0;
 // in large blocks and flushed where a reader could tell (before messages, the
 // prompt, input and shell commands, and at the end). std::cout passes
 // through C stdio, so this buffer is the only one.
-void bufferStandardOutput() {
-#ifdef _WIN32
-  bool terminal = _isatty(_fileno(stdout));
-#else
-  bool terminal = isatty(fileno(stdout));
-#endif
-  if (!terminal) std::setvbuf(stdout, nullptr, _IOFBF, mora::kStdoutBufferSize);
+void bufferStandardOutput(mora::Platform& platform) {
+  if (!platform.standardOutputIsTerminal())
+    std::setvbuf(stdout, nullptr, _IOFBF, mora::kStdoutBufferSize);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   mora::installInterruptHandler(&gInterrupted);
-  bufferStandardOutput();
   auto platform = mora::makeHostPlatform();
+  bufferStandardOutput(*platform);
   mora::Engine engine(*platform, std::cin, std::cout, std::cerr);
   engine.setInterruptFlag(&gInterrupted);
   std::vector<std::string> args(argv, argv + argc);

@@ -33,12 +33,20 @@ time span of the commit, in which the kills fall:
   >   ls ../wtmp | grep -Ev '^morawrk[A-Za-z0-9]{6}$'
   >   rm -f sbt* ../wtmp/*
   > }
+
+Rounds go on until eight kills have landed while the engine ran (a kill that
+comes after the engine ended proves nothing), at most forty rounds:
+
   $ cd ..; reset_files; cd src
-  $ for round in $(seq 1 8); do
+  $ landed=0; rounds=0
+  $ while [ $landed -lt 8 ] && [ $rounds -lt 40 ]; do
   >   TMP=$PWD/../wtmp "$MORA" -vd1 -nd -nh 'define "alpha" as "omega" on f*.c' done &
   >   pid=$!
   >   sleep "$(awk -v r=$RANDOM -v a=$staged -v s=$span 'BEGIN { printf "%.6f", (a + r / 32768 * s) / 1000000 }')"
   >   kill -KILL $pid 2>/dev/null; wait $pid 2>/dev/null
+  >   [ $? -eq 137 ] && landed=$((landed + 1)); rounds=$((rounds + 1))
   >   check
   >   cd ..; reset_files; cd src
   > done
+  $ echo "$landed kills landed"
+  8 kills landed

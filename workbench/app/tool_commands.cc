@@ -115,15 +115,7 @@ bool ToolCommands::run() {
   }
   const ExecRequest request{runCommandLine(o), o.runFlags[1] != 0, o.runFlags[0] != 0,
                             o.runFlags[2] != 0};
-  const ProcessCommand direct = programCommand(o.runCommand, o.runOptions);
-  if (!request.capture) {
-    ProcessCommand c = request.shell ? shellCommand(request.commandLine) : direct;
-    c.workingDirectory = workingDirectory();
-    if (startDetached(c)) return true;
-    frame_->warn(msg::kCommandFailed.str().arg(request.commandLine));
-    return false;
-  }
-  return execute(request, direct, QLatin1String(kPrefixRun)) != nullptr;
+  return launch(request, programCommand(o.runCommand, o.runOptions), QLatin1String(kPrefixRun));
 }
 
 void ToolCommands::editBuildOptions() {
@@ -145,20 +137,27 @@ void ToolCommands::execWithDialog() {
   lastExec_ = dialog.request();
   if (lastExec_.commandLine.isEmpty()) return;
   execHistory_.add(lastExec_.commandLine);
-  const ProcessCommand direct = splitCommand(lastExec_.commandLine);
-  if (!lastExec_.capture) {
-    ProcessCommand c = lastExec_.shell ? shellCommand(lastExec_.commandLine) : direct;
-    c.workingDirectory = workingDirectory();
-    if (!startDetached(c)) frame_->warn(msg::kCommandFailed.str().arg(lastExec_.commandLine));
-    return;
-  }
-  execute(lastExec_, direct, QLatin1String(kPrefixExec));
+  launch(lastExec_, splitCommand(lastExec_.commandLine), QLatin1String(kPrefixExec));
+}
+
+ProcessCommand ToolCommands::commandFor(const ExecRequest& request,
+                                        const ProcessCommand& direct) const {
+  ProcessCommand command = request.shell ? shellCommand(request.commandLine) : direct;
+  command.workingDirectory = workingDirectory();
+  return command;
+}
+
+bool ToolCommands::launch(const ExecRequest& request, const ProcessCommand& direct,
+                          const QString& prefix) {
+  if (request.capture) return execute(request, direct, prefix) != nullptr;
+  if (startDetached(commandFor(request, direct))) return true;
+  frame_->warn(msg::kCommandFailed.str().arg(request.commandLine));
+  return false;
 }
 
 DocumentWindow* ToolCommands::execute(const ExecRequest& request, const ProcessCommand& direct,
                                       const QString& prefix) {
-  ProcessCommand command = request.shell ? shellCommand(request.commandLine) : direct;
-  command.workingDirectory = workingDirectory();
+  const ProcessCommand command = commandFor(request, direct);
   // The child belongs to its document: closing the document ends the child and
   // deletes the output file.
   auto* child = new CapturedProcess;

@@ -1,6 +1,7 @@
 // The engine's platform on Windows. File names go through the ANSI ("A")
 // functions, so they are bytes in the system code page exactly as the
 // engine's scanners see them (Shift-JIS on a Japanese system).
+#include <io.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -292,6 +293,8 @@ class Win32Platform final : public Platform {
     localtime_s(&tm, &t);
     return tm;
   }
+
+  bool standardOutputIsTerminal() override { return _isatty(_fileno(stdout)) != 0; }
 };
 
 volatile std::sig_atomic_t* gInterruptFlag = nullptr;
