@@ -1,50 +1,42 @@
 #include "commands/command_table.h"
 
 #include <array>
-#include <span>
 
-#include "core/command_tables.h"
+#include "analysis/preprocessor.h"
+#include "core/conditionals.h"
+#include "core/control_commands.h"
+#include "core/directory_commands.h"
 #include "core/exit.h"
+#include "core/functions.h"
+#include "core/help.h"
+#include "core/labels.h"
+#include "core/loops.h"
+#include "core/output_commands.h"
 #include "core/reader.h"
+#include "core/script_files.h"
+#include "core/set_command.h"
+#include "core/variables.h"
+#include "reports/action_command.h"
+#include "reports/define_check.h"
+#include "reports/include_tree.h"
+#include "reports/report_commands.h"
+#include "reports/text_substitution.h"
 
 namespace mora {
 
 namespace {
 
-constexpr CommandEntry kReaderCommands[] = {
-    {Token::Exit, cmdExit},       {Token::Bye, cmdExit},  {Token::Alias, cmdAlias},
-    {Token::History, cmdHistory}, {Token::H, cmdHistory}, {Token::Create, cmdCreate},
+// The handler column of the keyword table, indexed by token.
+constexpr std::array<CommandHandler, kKeywordCount> kHandlers = {
+#define MORA_COMMAND_HANDLER(name, word, handler, topic) handler,
+#define MORA_WORD_HANDLER(name, word) nullptr,
+    MORA_KEYWORDS(MORA_COMMAND_HANDLER, MORA_WORD_HANDLER)
+#undef MORA_COMMAND_HANDLER
+#undef MORA_WORD_HANDLER
 };
-
-// Each module registers its own commands.
-using ModuleTable = std::span<const CommandEntry> (*)();
-constexpr ModuleTable kModuleTables[] = {
-    [] { return std::span<const CommandEntry>(kReaderCommands); },
-    variableCommands,
-    controlCommands,
-    outputCommands,
-    stagingCommands,
-    libraryCommands,
-    treeCommands,
-    lineReportCommands,
-    reportCommands,
-    preprocessorCommands,
-};
-
-using DispatchTable = std::array<CommandHandler, kKeywordCount>;
-
-DispatchTable makeDispatchTable() {
-  DispatchTable table{};
-  for (ModuleTable module : kModuleTables)
-    for (const auto& entry : module()) table[static_cast<std::size_t>(entry.token)] = entry.handler;
-  return table;
-}
 
 }  // namespace
 
-CommandHandler handlerFor(Token token) {
-  static const DispatchTable table = makeDispatchTable();
-  return table[static_cast<std::size_t>(token)];
-}
+CommandHandler handlerFor(Token token) { return kHandlers[static_cast<std::size_t>(token)]; }
 
 }  // namespace mora

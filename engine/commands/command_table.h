@@ -1,5 +1,5 @@
-// The command table of the whole program: every command word's handler,
-// joined from the tables of the modules that implement them.
+// The command table of the whole program: the handler column of the keyword
+// table (core/keywords.h), filled with the handlers of every layer.
 #pragma once
 
 #include "core/dispatch.h"

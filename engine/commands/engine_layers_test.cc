@@ -64,5 +64,24 @@ TEST(EngineLayers, TheProgramHoldsEveryModulesCommands) {
     EXPECT_EQ(handlerFor(token), nullptr) << keywordWord(token);
 }
 
+// A row is a command (handler and help topic) or a plain word (neither).
+TEST(CommandTable, EveryCommandRowHasAHandlerAndATopicAndNoWordRowHas) {
+  for (std::size_t i = 0; i < kKeywordCount; ++i) {
+    auto token = static_cast<Token>(i);
+    EXPECT_EQ(handlerFor(token) != nullptr, !commandTopic(token).empty()) << keywordWord(token);
+  }
+}
+
+TEST(CommandTable, SynonymsShareTheirCommandsHandler) {
+  std::pair<Token, Token> synonyms[] = {{Token::Bye, Token::Exit},
+                                        {Token::H, Token::History},
+                                        {Token::Func, Token::Function},
+                                        {Token::Cd, Token::Chdir},
+                                        {Token::On, Token::Event}};
+  for (auto [synonym, command] : synonyms)
+    EXPECT_EQ(handlerFor(synonym), handlerFor(command)) << keywordWord(synonym);
+  EXPECT_NE(handlerFor(Token::Ftree), handlerFor(Token::Rtree));
+}
+
 }  // namespace
 }  // namespace mora

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "core/command_tables.h"
 #include "core/conditionals.h"
 #include "core/engine.h"
 #include "core/functions.h"
@@ -51,6 +50,8 @@ std::optional<Token> keywordArgument(Engine& e, std::string_view word,
   return std::nullopt;
 }
 
+}  // namespace
+
 // whenever error|exit statement
 int cmdWhenever(Engine& e, std::string_view rest) {
   Word w = firstWord(rest);
@@ -71,6 +72,8 @@ int cmdWhenever(Engine& e, std::string_view rest) {
   }
   return nested ? 0 : 1;
 }
+
+namespace {
 
 void printLines(Engine& e, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) printIfEcho(e, line + "\n");
@@ -107,6 +110,8 @@ int debugLabels(Engine& e) {
   return 1;
 }
 
+}  // namespace
+
 // debug function [name] | var | history | label | code
 int cmdDebug(Engine& e, std::string_view rest) {
   Word w = firstWord(rest);
@@ -129,18 +134,5 @@ int cmdDebug(Engine& e, std::string_view rest) {
       return 1;
   }
 }
-
-constexpr CommandEntry kControlCommands[] = {
-    {Token::If, cmdIf},       {Token::Elsif, cmdElsif},       {Token::Else, cmdElse},
-    {Token::While, cmdWhile}, {Token::For, cmdFor},           {Token::Break, cmdBreak},
-    {Token::Goto, cmdGoto},   {Token::Function, cmdFunction}, {Token::Func, cmdFunction},
-    {Token::Call, cmdCall},   {Token::Return, cmdReturn},     {Token::Include, cmdInclude},
-    {Token::Event, cmdEvent}, {Token::On, cmdEvent},          {Token::Whenever, cmdWhenever},
-    {Token::Debug, cmdDebug}, {Token::Help, cmdHelp},
-};
-
-}  // namespace
-
-std::span<const CommandEntry> controlCommands() { return kControlCommands; }
 
 }  // namespace mora

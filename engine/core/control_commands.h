@@ -12,4 +12,12 @@ class Engine;
 // with `rest` = "name(args)". Returns 1, or 0 after a message.
 int cmdCall(Engine& e, std::string_view rest);
 
+// `whenever error|exit statement`: arms the statement for the next error or
+// exit.
+int cmdWhenever(Engine& e, std::string_view rest);
+
+// `debug function [name] | var | history | label | code`: prints what the
+// interpreter holds.
+int cmdDebug(Engine& e, std::string_view rest);
+
 }  // namespace mora

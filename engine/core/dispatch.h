@@ -1,7 +1,6 @@
 // From a statement's first word to its command: the dispatch table.
 #pragma once
 
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,11 +14,6 @@ class Engine;
 // blanks that follow it; it returns 1 for success, or 0 after raising
 // exactly one message.
 using CommandHandler = int (*)(Engine&, std::string_view rest);
-
-struct CommandEntry {
-  Token token;
-  CommandHandler handler;
-};
 
 // Replaces the standalone words true, false, eof and null by the variables
 // that hold their values, keeping the length.

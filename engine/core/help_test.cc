@@ -76,12 +76,14 @@ bool hasTopic(const std::string& topic) {
 }
 
 TEST(HelpFile, EveryCommandHasATopic) {
-  TestEngine t0;
+  std::size_t commands = 0;
   for (std::size_t i = 0; i < kKeywordCount; ++i) {
-    auto token = static_cast<Token>(i);
-    if (!t0.engine.layers.commandFor(token)) continue;
-    EXPECT_TRUE(hasTopic(std::string(keywordWord(token)))) << keywordWord(token);
+    std::string_view topic = commandTopic(static_cast<Token>(i));
+    if (topic.empty()) continue;
+    ++commands;
+    EXPECT_TRUE(hasTopic(std::string(topic))) << topic;
   }
+  EXPECT_GT(commands, 50u);
 }
 
 // Commands that other parts of the engine add as they grow: their topics

@@ -3,7 +3,6 @@
 #include <fstream>
 #include <memory>
 
-#include "core/command_tables.h"
 #include "core/directory_commands.h"
 #include "core/engine.h"
 #include "core/expressions.h"
@@ -19,13 +18,6 @@
 namespace mora {
 
 namespace {
-
-constexpr CommandEntry kOutputCommands[] = {
-    {Token::Set, cmdSet},   {Token::Echo, cmdEcho},   {Token::Spool, cmdSpool},
-    {Token::Open, cmdOpen}, {Token::Close, cmdClose}, {Token::Chdir, cmdChdir},
-    {Token::Cd, cmdChdir},  {Token::Mkdir, cmdMkdir}, {Token::Rmdir, cmdRmdir},
-    {Token::Dir, cmdDir},   {Token::Ls, cmdLs},
-};
 
 // Reads a file name (a word or a value expression) that must end the
 // statement; std::nullopt after FIEU007, FIEU005 or the evaluator's message.
@@ -64,8 +56,6 @@ int echoToFile(Engine& e, const std::string& text, std::string_view rest) {
 }
 
 }  // namespace
-
-std::span<const CommandEntry> outputCommands() { return kOutputCommands; }
 
 // echo value [, value ...] [> file | >> file]
 int cmdEcho(Engine& e, std::string_view rest) {

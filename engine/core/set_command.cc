@@ -20,20 +20,6 @@ namespace mora {
 
 namespace {
 
-struct SettingEntry;
-using SettingHandler = int (*)(Engine&, std::string_view rest, const SettingEntry&);
-// What an on/off setting does beyond storing its flag; false after a
-// message, and then nothing has changed.
-using SettingEffect = bool (*)(Engine&, bool on);
-
-struct SettingEntry {
-  Token keyword;
-  std::optional<Token> qualifier;  // the word that must follow the keyword
-  SettingHandler handler;
-  bool EngineSettings::*flag = nullptr;
-  SettingEffect effect = nullptr;
-};
-
 // Reads one of `choices` (as a keyword) and the end of the statement.
 std::optional<std::size_t> readChoice(Engine& e, std::string_view rest,
                                       std::span<const Token> choices) {
@@ -234,37 +220,81 @@ int setSpool(Engine& e, std::string_view, const SettingEntry&) {
   return 0;
 }
 
+// What `set` without arguments shows for the settings that are no plain
+// on/off flag.
+std::optional<std::string> showMode(const Engine& e) {
+  return e.settings.mode == LibraryMode::Function ? "Function" : "Prototype";
+}
+std::optional<std::string> showSysdt(const Engine& e) { return e.settings.sysdt; }
+std::optional<std::string> showLanguage(const Engine& e) {
+  return std::string(languageInfo(e.settings.language).showName);
+}
+std::optional<std::string> showDirmask(const Engine& e) { return e.settings.dirmask; }
+// Statement continuation only concerns the C/C++ scanner.
+std::optional<std::string> showContinue(const Engine& e) {
+  if (e.settings.language != ScanLanguage::C) return std::nullopt;
+  return onOff(e.settings.continueLines);
+}
+std::optional<std::string> showOutput(const Engine& e) { return e.settings.output; }
+std::optional<std::string> showLine(const Engine& e) {
+  return e.settings.line == LineStyle::Ascii ? "ASCII" : "JIS";
+}
+std::optional<std::string> showCount(const Engine& e) {
+  return e.settings.count == CountUnit::Function ? "Function" : "File";
+}
+std::optional<std::string> showFilepos(const Engine& e) {
+  return std::to_string(e.settings.filepos);
+}
+std::optional<std::string> showSpool(const Engine& e) { return onOff(e.out.spool != nullptr); }
+std::optional<std::string> showSpoolFile(const Engine& e) {
+  if (!e.out.spool) return std::nullopt;
+  return e.out.spoolName;
+}
+
+// In the order of `set` without arguments.
+// clang-format off
 constexpr SettingEntry kSettings[] = {
-    {Token::Echo, {}, setOnOff, &EngineSettings::echo},
-    {Token::Error, {}, setOnOff, &EngineSettings::error},
-    {Token::Debug, {}, setOnOff, &EngineSettings::debug},
-    {Token::Number, {}, setOnOff, &EngineSettings::number},
-    {Token::Export, Token::Head, setOnOff, &EngineSettings::exportHead},
-    {Token::Sysdt, {}, setSysdt},
-    {Token::Warning, {}, setOnOff, &EngineSettings::warning},
-    {Token::Trace, {}, setOnOff, &EngineSettings::trace, applyTrace},
-    {Token::Mode, {}, setMode},
-    {Token::Prompt, {}, setPrompt},
-    {Token::Dirmask, {}, setDirmask},
-    {Token::Count, {}, setCount},
-    {Token::Spool, {}, setSpool},
-    {Token::Line, {}, setLine},
-    {Token::Screen, {}, setOnOff, nullptr, applyScreen},
-    {Token::With, Token::File, setOnOff, &EngineSettings::withFile},
-    {Token::With, Token::Position, setOnOff, &EngineSettings::withPosition},
-    {Token::Without, Token::Notdefined, setOnOff, &EngineSettings::withoutNotDefined},
-    {Token::Language, {}, setLanguage},
-    {Token::Code, Token::Store, setOnOff, &EngineSettings::codeStore},
-    {Token::Filepos, {}, setFilepos},
-    {Token::Braces, {}, setOnOff, &EngineSettings::braces},
-    {Token::Fullpath, {}, setOnOff, &EngineSettings::fullpath},
-    {Token::Case, {}, setOnOff, &EngineSettings::caseSensitive},
-    {Token::Output, {}, setOutput},
-    {Token::Html, {}, setOnOff, &EngineSettings::html, applyHtml},
-    {Token::Htmlfilter, {}, setOnOff, &EngineSettings::htmlFilter},
-    {Token::Ifdef, {}, setOnOff, &EngineSettings::ifdef},
-    {Token::Continue, {}, setOnOff, &EngineSettings::continueLines},
+    {Token::Mode,       {},                setMode,     nullptr,                             nullptr,     "Import/Export/Delete Mode: ", showMode},
+    {Token::Echo,       {},                setOnOff,    &EngineSettings::echo,               nullptr,     "ECHO                     : "},
+    {Token::Error,      {},                setOnOff,    &EngineSettings::error,              nullptr,     "ERROR                    : "},
+    {Token::Warning,    {},                setOnOff,    &EngineSettings::warning,            nullptr,     "WARNING                  : "},
+    {Token::Export,     Token::Head,       setOnOff,    &EngineSettings::exportHead,         nullptr,     "ADD Header When Export   : "},
+    {Token::With,       Token::File,       setOnOff,    &EngineSettings::withFile,           nullptr,     "Func-name with File-name : "},
+    {Token::With,       Token::Position,   setOnOff,    &EngineSettings::withPosition,       nullptr,     "Func-name with Positon   : "},
+    {Token::Code,       Token::Store,      setOnOff,    &EngineSettings::codeStore,          nullptr,     "Code-Store in Buffer     : "},
+    {Token::Braces,     {},                setOnOff,    &EngineSettings::braces,             nullptr,     "Check Braces(C Func-TREE): "},
+    {Token::Fullpath,   {},                setOnOff,    &EngineSettings::fullpath,           nullptr,     "Print Fullpath           : "},
+    {Token::Html,       {},                setOnOff,    &EngineSettings::html,               applyHtml,   "HTML Mode                : "},
+    {Token::Htmlfilter, {},                setOnOff,    &EngineSettings::htmlFilter,         nullptr,     "HTML Mode (Filter)       : "},
+    {Token::Ifdef,      {},                setOnOff,    &EngineSettings::ifdef,              nullptr,     "Ifdef Check Mode         : "},
+    {Token::Case,       {},                setOnOff,    &EngineSettings::caseSensitive,      nullptr,     "Find case-sensitive      : "},
+    {Token::Sysdt,      {},                setSysdt,    nullptr,                             nullptr,     "SYSDT Library File       : ", showSysdt},
+    {Token::Language,   {},                setLanguage, nullptr,                             nullptr,     "Target Language          : ", showLanguage},
+    {Token::Dirmask,    {},                setDirmask,  nullptr,                             nullptr,     "Directory Mask           : ", showDirmask},
+    {Token::Continue,   {},                setOnOff,    &EngineSettings::continueLines,      nullptr,     "C Nextline Continue      : ", showContinue},
+    {Token::Output,     {},                setOutput,   nullptr,                             nullptr,     "Output File              : ", showOutput},
+    {Token::Line,       {},                setLine,     nullptr,                             nullptr,     "Display Line Type        : ", showLine},
+    {Token::Count,      {},                setCount,    nullptr,                             nullptr,     "Step Count               : ", showCount},
+    {Token::Filepos,    {},                setFilepos,  nullptr,                             nullptr,     "Tree File-Position       : ", showFilepos},
+    {Token::Spool,      {},                setSpool,    nullptr,                             nullptr,     "SPOOL                    : ", showSpool},
+    {{},                {},                nullptr,     nullptr,                             nullptr,     "              SpoolFile  : ", showSpoolFile},
+    {Token::Trace,      {},                setOnOff,    &EngineSettings::trace,              applyTrace,  "COMMAND TRACE            : "},
+    // Not shown.
+    {Token::Debug,      {},                setOnOff,    &EngineSettings::debug},
+    {Token::Number,     {},                setOnOff,    &EngineSettings::number},
+    {Token::Prompt,     {},                setPrompt},
+    {Token::Screen,     {},                setOnOff,    nullptr,                             applyScreen},
+    {Token::Without,    Token::Notdefined, setOnOff,    &EngineSettings::withoutNotDefined},
 };
+// clang-format on
+
+// A shown row shows its own value or its flag.
+constexpr bool everyShownRowHasAValue() {
+  for (const SettingEntry& entry : kSettings)
+    if (entry.showLabel && !entry.showValue && !entry.flag) return false;
+  return true;
+}
+static_assert(everyShownRowHasAValue());
 
 // The first entry of `keyword`, or with a qualifier the entry of both words.
 const SettingEntry* findSetting(Token keyword, std::optional<Token> qualifier) {
@@ -294,10 +324,13 @@ const SettingEntry* findQualified(Engine& e, Token keyword, std::string_view& re
 
 }  // namespace
 
+std::span<const SettingEntry> settingsTable() { return kSettings; }
+
 std::vector<std::string> settingNames() {
   std::vector<std::string> names;
   for (const SettingEntry& entry : kSettings) {
-    std::string name(keywordWord(entry.keyword));
+    if (!entry.keyword) continue;
+    std::string name(keywordWord(*entry.keyword));
     if (entry.qualifier) name += " " + std::string(keywordWord(*entry.qualifier));
     names.push_back(std::move(name));
   }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/engine.h"
 #include "core/output.h"
 #include "core/variables.h"
@@ -76,6 +78,42 @@ TEST(SetShow, ChangedSettingsAppearInTheList) {
     EXPECT_NE(shown.find(line), std::string::npos) << line;
   // The continuation line belongs to C only.
   EXPECT_EQ(shown.find("C Nextline"), std::string::npos);
+}
+
+// Each shown on/off row: `set name on|off` changes its own line of the list
+// and no other line.
+TEST(SettingsTable, EachShownFlagRowTogglesItsOwnLine) {
+  for (const SettingEntry& entry : settingsTable()) {
+    if (!entry.keyword || !entry.flag || !entry.showLabel || entry.effect) continue;
+    std::string name(keywordWord(*entry.keyword));
+    if (entry.qualifier) name += " " + std::string(keywordWord(*entry.qualifier));
+    for (bool on : {false, true}) {
+      TestEngine t;
+      ASSERT_EQ(set(t, {name + (on ? " on" : " off"), ""}), "11") << name;
+      if (!t.engine.settings.echo) {  // the list is printed only with echo on
+        EXPECT_EQ(t.out(), "") << name;
+        continue;
+      }
+      std::string line = std::string(entry.showLabel) + (on ? "ON" : "OFF") + "\n";
+      EXPECT_NE(t.out().find(line), std::string::npos) << name;
+      // Only this line differs from the default list.
+      std::string expected = kDefaultShow;
+      std::size_t at = expected.find(entry.showLabel);
+      ASSERT_NE(at, std::string::npos) << name;
+      expected.replace(at, expected.find('\n', at) + 1 - at, line);
+      EXPECT_EQ(t.out(), expected) << name;
+    }
+  }
+}
+
+TEST(SettingsTable, ShowOnlyRowsAreNoSettingName) {
+  std::vector<std::string> names = settingNames();
+  EXPECT_EQ(names.front(), "mode");
+  EXPECT_NE(std::find(names.begin(), names.end(), "with position"), names.end());
+  for (const std::string& name : names) EXPECT_FALSE(name.empty());
+  std::size_t settable = 0;
+  for (const SettingEntry& entry : settingsTable()) settable += entry.keyword ? 1 : 0;
+  EXPECT_EQ(names.size(), settable);
 }
 
 TEST(SetOnOff, WordsQualifiersAndTrailingText) {

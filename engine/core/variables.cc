@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "core/command_tables.h"
 #include "core/engine.h"
 #include "core/expressions.h"
 #include "core/messages.h"
@@ -12,8 +11,6 @@
 namespace mora {
 
 namespace {
-
-constexpr CommandEntry kVariableCommands[] = {{Token::Var, cmdVar}};
 
 struct Predefined {
   std::string_view name;
@@ -107,8 +104,6 @@ bool readFromLevel(Engine& e, const VariableLevel& level, std::string_view name,
 }
 
 }  // namespace
-
-std::span<const CommandEntry> variableCommands() { return kVariableCommands; }
 
 void definePredefinedVariables(Engine& e) {
   for (const auto& p : kPredefined) setVariable(e, 0, p.name, kScalarIndex, p.value);

@@ -1,96 +1,59 @@
 #include "reports/action_command.h"
 
-#include <cstdio>
-
-#include "analysis/pattern_list.h"
+#include "analysis/function_database.h"
+#include "analysis/scan_failure.h"
 #include "analysis/text_writer.h"
 #include "core/engine.h"
-#include "core/file_list.h"
 #include "core/messages.h"
-#include "core/text.h"
+#include "core/temporary_files.h"
 #include "reports/action_diagram.h"
+#include "reports/report_operands.h"
 
 namespace mora {
 
 namespace {
 
-struct Operands {
-  FunctionPatternList names;
-  std::vector<std::string> files;
-};
+constexpr ScanFailureMessages kActionScanFailures{{"FIEC001", ScanSubject::Source},
+                                                  {"FIES001", ScanSubject::Output},
+                                                  {"FIES004", ScanSubject::None},
+                                                  {"FIEC003", ScanSubject::None}};
 
-std::optional<Operands> readOperands(Engine& e, std::string_view rest) {
-  Operands ops;
-  auto names = parsePatternList(e, rest);
-  if (!names) return std::nullopt;
-  ops.names = std::move(names->patterns);
-  rest = skipBlanks(rest.substr(names->consumed));
-  std::size_t n = 0;
-  if (startsWithKeyword(rest, "from", &n)) {
-    auto files = parseFileList(e, skipBlanks(rest.substr(n)));
-    if (!files) return std::nullopt;
-    rest = skipBlanks(rest.substr(n)).substr(files->consumed);
-    ops.files = expandFileNames(e, files->names);
-  } else {
-    ops.files.push_back(e.settings.sysdt);
-  }
-  if (!trim(rest).empty()) {
-    raiseMessage(e, "FIEU005", trim(rest));
-    return std::nullopt;
-  }
-  return ops;
-}
-
-// Starts the work file empty. It is the engine's own (its name was reserved
-// at start-up); a fresh one is created exclusively, so nothing that took the
-// name in between is written through.
+// Starts the work file empty. Only the engine's own file is emptied, and a
+// new one is created exclusively: a file or link that someone else put at
+// the name is never written through nor removed; the command fails instead.
 bool freshWorkFile(Engine& e) {
   const std::string& work = e.settings.workFile;
-  if (e.platform.exists(work)) e.platform.removeFile(work);
-  std::FILE* file = std::fopen(work.c_str(), "wbx");
-  if (!file) return false;
-  return std::fclose(file) == 0;
-}
-
-void raiseScanError(Engine& e, int error, const std::string& file) {
-  switch (error) {
-    case kScanCannotOpenSource:
-      raiseMessage(e, "FIEC001", file);
-      break;
-    case kScanCannotOpenOutput:
-      raiseMessage(e, "FIES001", e.settings.workFile);
-      break;
-    case kScanOutOfMemory:
-      raiseMessage(e, "FIES004");
-      break;
-    default:
-      raiseMessage(e, "FIEC003");
-      break;
-  }
+  if (work.empty()) return false;
+  auto writer = rewriteTemporaryFile(e, work);
+  return writer && writer->closeFile();
 }
 
 // The diagram of the selected functions of one file; false after a message.
-bool drawFile(Engine& e, const FunctionPatternList& names, const std::string& file) {
+bool drawFile(Engine& e, ActionRun& run, const FunctionPatternList& names,
+              const std::string& file) {
+  const std::string& work = e.settings.workFile;
   if (!freshWorkFile(e)) {
-    raiseMessage(e, "FIES001", e.settings.workFile);
+    raiseMessage(e, "FIES001", work);
     return false;
   }
-  int error = writeFunctionTexts(e, file, e.settings.workFile, names, LibraryMode::Function, false);
+  int error = writeFunctionTexts(e, file, work, names, LibraryMode::Function, false);
   if (error != kScanOk) {
-    raiseScanError(e, error, file);
+    raiseScanFailure(e, error, kActionScanFailures, file, work);
     return false;
   }
-  return drawActionDiagram(e, e.settings.workFile) == 0;
+  return drawActionDiagram(e, work, run) == 0;
 }
 
 }  // namespace
 
 int cmdAction(Engine& e, std::string_view rest) {
-  auto ops = readOperands(e, rest);
+  auto ops = readReportOperands(e, rest);
   if (!ops) return 0;
+  ActionRun run;
   for (const std::string& file : ops->files) {
-    bool drawn = drawFile(e, ops->names, file);
-    if (e.platform.exists(e.settings.workFile)) e.platform.removeFile(e.settings.workFile);
+    bool drawn = drawFile(e, run, ops->patterns, file);
+    // The function texts do not outlive the diagram; only our own file goes.
+    removeTemporaryFile(e, e.settings.workFile);
     if (!drawn) return 0;
   }
   return 1;

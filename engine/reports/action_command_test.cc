@@ -9,6 +9,8 @@
 #include <filesystem>
 
 #include "core/engine.h"
+#include "core/temporary_files.h"
+#include "reports/action_config.h"
 #include "reports/action_diagram.h"
 #include "test_support.h"
 
@@ -73,6 +75,84 @@ TEST(ActionCommand, AHostileSourceIsDrawnAndCleanedUp) {
   EXPECT_EQ(listing(), "h.c s.mora");
 }
 
+// The engine's work file at `name` in the current directory, as start-up
+// makes it; false when it cannot be made.
+bool ownWorkFile(TestEngine& t, const std::string& name, const std::string& content) {
+  auto writer = createTemporaryFile(t.engine, name);
+  if (!writer) return false;
+  *writer << content;
+  if (!writer->finish()) return false;
+  t.engine.settings.workFile = absolutePath(t.engine, name);
+  return true;
+}
+
+TEST(ActionCommand, TheOwnWorkFileIsEmptiedForTheTextsAndRemovedAfterwards) {
+  ScratchDir dir;
+  dir.write("a.c", kSource);
+  TestEngine t;
+  ASSERT_TRUE(ownWorkFile(t, "w.tmp", "stale texts\n"));
+  t.engine.settings.line = LineStyle::Ascii;
+  EXPECT_EQ(cmdAction(t.engine, "* from a.c"), 1);
+  EXPECT_EQ(t.err(), "");
+  EXPECT_EQ(t.out().substr(0, 16), "+-- main(void)  ");
+  EXPECT_EQ(t.out().find("stale"), std::string::npos);
+  EXPECT_EQ(listing(), "a.c");
+}
+
+// Someone else's file, a link to one and a dangling link at the work file's
+// name: the command fails with FIES001 and every one of them stays as it was.
+TEST(ActionCommand, AWorkFileNameTakenByAnotherFileIsNeverWrittenNorRemoved) {
+  ScratchDir dir;
+  dir.write("a.c", kSource);
+  dir.write("target.txt", "target");
+  std::filesystem::create_symlink("target.txt", "linked.tmp");
+  std::filesystem::create_symlink("absent.txt", "dangling.tmp");
+  dir.write("theirs.tmp", "mine");
+  for (const char* name : {"theirs.tmp", "linked.tmp", "dangling.tmp"}) {
+    TestEngine t;
+    t.engine.settings.workFile = absolutePath(t.engine, name);
+    EXPECT_EQ(cmdAction(t.engine, "* from a.c"), 0) << name;
+    EXPECT_EQ(t.err(), "  FIES001 : Cannot open file: " + t.engine.settings.workFile + "\n");
+    EXPECT_EQ(t.out(), "") << name;
+  }
+  EXPECT_EQ(dir.read("theirs.tmp"), "mine");
+  EXPECT_EQ(dir.read("target.txt"), "target");
+  EXPECT_TRUE(std::filesystem::is_symlink("linked.tmp"));
+  EXPECT_TRUE(std::filesystem::is_symlink("dangling.tmp"));
+  EXPECT_EQ(listing(), "a.c dangling.tmp linked.tmp target.txt theirs.tmp");
+}
+
+// A work file that was ours but has been replaced since is not ours.
+TEST(ActionCommand, AReplacedWorkFileIsLeftToItsOwner) {
+  ScratchDir dir;
+  dir.write("a.c", kSource);
+  TestEngine t;
+  ASSERT_TRUE(ownWorkFile(t, "w.tmp", ""));
+  // Moved aside, not deleted, so that the new file cannot reuse its inode.
+  std::filesystem::rename("w.tmp", "moved.tmp");
+  dir.write("w.tmp", "theirs");
+  EXPECT_EQ(cmdAction(t.engine, "* from a.c"), 0);
+  EXPECT_EQ(testing::messageCodes(t.err()), "FIES001");
+  EXPECT_EQ(dir.read("w.tmp"), "theirs");
+  removeAllTemporaryFiles(t.engine);
+  EXPECT_EQ(dir.read("w.tmp"), "theirs");
+  EXPECT_EQ(listing(), "a.c moved.tmp w.tmp");
+}
+
+// An interrupt in the middle of a diagram: the run's clean-up removes the
+// work file and the intermediate file, both still the files we made.
+TEST(ActionCommand, AnInterruptLeavesNeitherWorkNorIntermediateFile) {
+  ScratchDir dir;
+  dir.write("a.c", kSource);
+  TestEngine t;
+  ASSERT_TRUE(ownWorkFile(t, "w.tmp", ""));
+  volatile std::sig_atomic_t flag = 1;
+  t.engine.setInterruptFlag(&flag);
+  EXPECT_THROW(cmdAction(t.engine, "* from a.c"), EngineExit);
+  removeAllTemporaryFiles(t.engine);
+  EXPECT_EQ(listing(), "a.c");
+}
+
 TEST(ActionDiagram, IntermediateFileNames) {
   EXPECT_EQ(intermediateFileName("/tmp/morawrkAb12Cd"), "/tmp/morawrkAb12Cd.pot");
   EXPECT_EQ(intermediateFileName("dir.d/x.tmp"), "dir.d/x.pot");
@@ -90,6 +170,51 @@ TEST(ActionDiagram, AnExistingFileIsNeitherWrittenNorRemoved) {
   EXPECT_EQ(dir.read("t.pot"), "mine");
   EXPECT_EQ(drawActionDiagram(t.engine, "none.txt"), -1);
   EXPECT_EQ(testing::messageCodes(t.err()), "FIES001 FIES001");
+}
+
+TEST(ActionDiagram, AnIntermediateNameTakenByALinkIsLeftAlone) {
+  ScratchDir dir;
+  dir.write("t.txt", kSource);
+  dir.write("target.txt", "target");
+  std::filesystem::create_symlink("target.txt", "t.pot");
+  TestEngine t;
+  EXPECT_EQ(drawActionDiagram(t.engine, "t.txt"), -1);
+  EXPECT_EQ(t.err(), "  FIES001 : Cannot open file: t.pot\n");
+  EXPECT_TRUE(std::filesystem::is_symlink("t.pot"));
+  EXPECT_EQ(dir.read("target.txt"), "target");
+}
+
+// A kept intermediate file that was replaced by someone else's is theirs.
+TEST(ActionDiagram, AReplacedKeptIntermediateFileStays) {
+  ScratchDir dir;
+  dir.write("t.txt", kSource);
+  TestEngine t;
+  t.engine.settings.debug = true;
+  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt"), 0);
+  std::filesystem::rename("t.pot", "moved.pot");
+  dir.write("t.pot", "theirs");
+  EXPECT_EQ(drawActionDiagram(t.engine, "t.txt"), -1);
+  EXPECT_EQ(dir.read("t.pot"), "theirs");
+}
+
+// The print configuration is read by the first diagram of a command; the
+// later ones use it as read.
+TEST(ActionDiagram, TheConfigurationIsReadOncePerCommand) {
+  ScratchDir dir;
+  dir.write("t.txt", kSource);
+  dir.write("actprt.ini", builtinActionConfig(LineStyle::Ascii));
+  TestEngine t;
+  ActionRun run;
+  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt", run), 0);
+  std::string first = t.out();
+  dir.write("actprt.ini", "TAB \"x\"\n");  // "=" missing in its first line
+  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt", run), 0);
+  EXPECT_EQ(t.out(), first + first);
+  EXPECT_EQ(t.err(), "");
+  // A new command reads the file again.
+  EXPECT_EQ(drawActionDiagram(t.engine, "t.txt"), -1);
+  EXPECT_EQ(t.err(), "actprt.ini(1) : = Expected\n");
+  EXPECT_EQ(listing(), "actprt.ini t.txt");
 }
 
 TEST(ActionDiagram, InterruptAndDebug) {

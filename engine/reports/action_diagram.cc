@@ -1,13 +1,15 @@
 #include "reports/action_diagram.h"
 
-#include <cstdio>
 #include <fstream>
+#include <memory>
+#include <optional>
 
 #include "core/engine.h"
 #include "core/html_writers.h"
 #include "core/messages.h"
 #include "core/output.h"
 #include "core/platform/paths.h"
+#include "core/temporary_files.h"
 #include "reports/action_printer.h"
 #include "reports/action_record.h"
 #include "reports/c_action_walker.h"
@@ -17,47 +19,59 @@ namespace mora {
 
 namespace {
 
-// The intermediate file: created exclusively, so an existing file or link
-// of that name is never written through, and removed on every way out
-// unless debug keeps it.
+// The debug-kept intermediate file at `name`, removed when the name still
+// holds that very file; anything else that took the name stays.
+void removeKeptIntermediate(Engine& e, const std::string& name) {
+  ActionState& a = e.action;
+  if (a.keptIntermediate.empty() || absolutePath(e, name) != a.keptIntermediate) return;
+  auto now = e.platform.fileStatus(a.keptIntermediate, false);
+  if (now && now->regular && now->sameFile(a.keptIdentity))
+    e.platform.removeFile(a.keptIntermediate);
+  a.keptIntermediate.clear();
+}
+
+// The intermediate file: one of the engine's temporary files, created
+// exclusively (an existing file or link of that name is never written
+// through) and removed on every way out unless debug keeps it; a kept file
+// is the user's from then on.
 class IntermediateFile {
  public:
   IntermediateFile(Engine& e, std::string name) : e_(e), name_(std::move(name)) {
-    if (e_.action.keptIntermediate == name_) {
-      e_.platform.removeFile(name_);
-      e_.action.keptIntermediate.clear();
-    }
-    file_ = std::fopen(name_.c_str(), "wbx");
+    removeKeptIntermediate(e_, name_);
+    writer_ = createTemporaryFile(e_, name_);
+    if (writer_) identity_ = writer_->status();
   }
   ~IntermediateFile() {
-    if (file_) std::fclose(file_);
-    if (created() && !keep_) e_.platform.removeFile(name_);
+    writer_.reset();
+    if (identity_ && !kept_) removeTemporaryFile(e_, name_);
   }
   IntermediateFile(const IntermediateFile&) = delete;
   IntermediateFile& operator=(const IntermediateFile&) = delete;
 
-  bool created() const { return created_ || file_; }
+  bool created() const { return identity_.has_value(); }
   const std::string& name() const { return name_; }
   bool write(std::string_view bytes) {
-    return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+    writer_->write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return !writer_->fail();
   }
   bool close() {
-    created_ = true;
-    bool ok = std::fclose(file_) == 0;
-    file_ = nullptr;
+    bool ok = writer_->closeFile();
+    writer_.reset();
     return ok;
   }
   void keep() {
-    keep_ = true;
-    e_.action.keptIntermediate = name_;
+    kept_ = true;
+    forgetTemporaryFile(e_, name_);
+    e_.action.keptIntermediate = absolutePath(e_, name_);
+    e_.action.keptIdentity = *identity_;
   }
 
  private:
   Engine& e_;
   std::string name_;
-  std::FILE* file_ = nullptr;
-  bool created_ = false;
-  bool keep_ = false;
+  std::unique_ptr<FileWriter> writer_;
+  std::optional<FileStatus> identity_;
+  bool kept_ = false;
 };
 
 using StructureStage = void (*)(std::istream&, ActionRecordWriter&);
@@ -124,6 +138,11 @@ std::string intermediateFileName(std::string_view textFile) {
 }
 
 int drawActionDiagram(Engine& e, const std::string& textFile) {
+  ActionRun run;
+  return drawActionDiagram(e, textFile, run);
+}
+
+int drawActionDiagram(Engine& e, const std::string& textFile, ActionRun& run) {
   std::ifstream text(textFile, std::ios::binary);
   if (!text) return failWith(e, textFile);
   IntermediateFile pot(e, intermediateFileName(textFile));
@@ -136,7 +155,10 @@ int drawActionDiagram(Engine& e, const std::string& textFile) {
   if (!pot.close() || !written) return failWith(e, pot.name());
   e.checkInterrupt();
 
-  if (loadConfiguration(e) != 0) return -1;
+  if (!run.configured) {
+    if (loadConfiguration(e) != 0) return -1;
+    run.configured = true;
+  }
   std::ifstream records(pot.name(), std::ios::binary);
   if (!records) return failWith(e, pot.name());
   printActionDiagram(records, e.action.config, engineOutput(e));

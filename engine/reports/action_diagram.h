@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/platform.h"
 #include "reports/action_config.h"
 
 namespace mora {
@@ -16,9 +17,17 @@ class Engine;
 // Action diagram state that lives from one command to the next.
 struct ActionState {
   ActionConfig config;
-  // An intermediate file kept because debug was on; the next diagram that
-  // needs the name removes it first.
+  // An intermediate file kept because debug was on (absolute path) and the
+  // file it was; the next diagram that needs the name removes it first, if
+  // the name still holds that file.
   std::string keptIntermediate;
+  FileStatus keptIdentity;
+};
+
+// What the diagrams of one command share: the print configuration, read
+// from its file once per command.
+struct ActionRun {
+  bool configured = false;
 };
 
 // The intermediate file of `textFile`: the extension of its last path
@@ -26,7 +35,11 @@ struct ActionState {
 std::string intermediateFileName(std::string_view textFile);
 
 // 0, or -1 after a message when a file cannot be opened, created or closed,
-// or after the configuration's own messages.
+// or after the configuration's own messages. The configuration is read for
+// the first diagram of `run` only.
+int drawActionDiagram(Engine& e, const std::string& textFile, ActionRun& run);
+
+// One diagram that is a command of its own.
 int drawActionDiagram(Engine& e, const std::string& textFile);
 
 }  // namespace mora

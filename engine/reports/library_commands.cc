@@ -1,17 +1,16 @@
-// The library commands: import, type, export, print, delete and list (its
-// form without operands; the report module registers `list` with operands
-// and hands the bare form back to listLibrary).
+// The library commands: import, type, export, print and delete. The bare
+// `list` (no operands) is the tree module's, which hands it to listLibrary.
 #include "analysis/library_file.h"
 #include "analysis/pattern_list.h"
 #include "analysis/scan_failure.h"
 #include "analysis/text_writer.h"
-#include "core/command_tables.h"
 #include "core/engine.h"
 #include "core/file_list.h"
 #include "core/messages.h"
 #include "core/temporary_files.h"
 #include "core/text.h"
 #include "core/word_argument.h"
+#include "reports/report_commands.h"
 #include "reports/report_operands.h"
 
 namespace mora {
@@ -96,6 +95,8 @@ int writeTexts(Engine& e, std::string_view rest, bool toLibrary,
   return 1;
 }
 
+}  // namespace
+
 // import [function|prototype] patterns [as names] from files
 int cmdImport(Engine& e, std::string_view rest) {
   return writeTexts(e, rest, true, textFailures("FIEC001", "FIEC004", "FIEC003"));
@@ -131,20 +132,5 @@ int cmdDelete(Engine& e, std::string_view rest) {
   if (!ops) return 0;
   return deleteBlocks(e, ops->patterns, e.settings.mode, ops->files);
 }
-
-// list (no operands)
-int cmdList(Engine& e, std::string_view rest) {
-  if (!nothingFollows(e, rest)) return 0;
-  return listLibrary(e);
-}
-
-constexpr CommandEntry kLibraryCommands[] = {
-    {Token::Import, cmdImport}, {Token::Type, cmdType},     {Token::Export, cmdExport},
-    {Token::Print, cmdPrint},   {Token::Delete, cmdDelete}, {Token::List, cmdList},
-};
-
-}  // namespace
-
-std::span<const CommandEntry> libraryCommands() { return kLibraryCommands; }
 
 }  // namespace mora

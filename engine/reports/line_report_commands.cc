@@ -3,11 +3,11 @@
 // selection; without `from` the library file is the one file. Nothing is
 // printed unless every selected file exists.
 #include "analysis/pattern_list.h"
-#include "core/command_tables.h"
 #include "core/engine.h"
 #include "core/file_list.h"
 #include "core/messages.h"
 #include "core/text.h"
+#include "reports/report_commands.h"
 #include "reports/report_operands.h"
 #include "reports/step_count.h"
 #include "reports/tags.h"
@@ -23,6 +23,8 @@ std::optional<ReportOperands> readCheckedOperands(Engine& e, std::string_view re
   if (!ops || !allFilesExist(e, ops->files, ops->filesSeen)) return std::nullopt;
   return ops;
 }
+
+}  // namespace
 
 // count names [from files]
 int cmdCount(Engine& e, std::string_view rest) {
@@ -49,15 +51,5 @@ int cmdFind(Engine& e, std::string_view rest) {
   searchFiles(e, std::move(strings), ops->files);
   return 1;
 }
-
-constexpr CommandEntry kLineReportCommands[] = {
-    {Token::Count, cmdCount},
-    {Token::Tags, cmdTags},
-    {Token::Find, cmdFind},
-};
-
-}  // namespace
-
-std::span<const CommandEntry> lineReportCommands() { return kLineReportCommands; }
 
 }  // namespace mora

@@ -1,16 +1,13 @@
 // The commands over staged changes: define (text_substitution.cc) stages
 // them, done writes them back, reset throws them away.
 #include "analysis/preprocessor.h"
-#include "core/command_tables.h"
 #include "core/engine.h"
 #include "core/exit.h"
 #include "core/staging.h"
 #include "core/word_argument.h"
-#include "reports/text_substitution.h"
+#include "reports/report_commands.h"
 
 namespace mora {
-
-namespace {
 
 // done
 int cmdDone(Engine& e, std::string_view rest) {
@@ -27,15 +24,5 @@ int cmdReset(Engine& e, std::string_view rest) {
   deleteWorkFiles(e);
   return 1;
 }
-
-constexpr CommandEntry kStagingCommands[] = {
-    {Token::Define, cmdDefine},
-    {Token::Done, cmdDone},
-    {Token::Reset, cmdReset},
-};
-
-}  // namespace
-
-std::span<const CommandEntry> stagingCommands() { return kStagingCommands; }
 
 }  // namespace mora

@@ -2,7 +2,6 @@
 // `rtree` and their front door `tree`.
 #include "analysis/library_file.h"
 #include "analysis/pattern_list.h"
-#include "core/command_tables.h"
 #include "core/engine.h"
 #include "core/file_list.h"
 #include "core/html_writers.h"
@@ -13,6 +12,7 @@
 #include "reports/flat_list.h"
 #include "reports/function_table.h"
 #include "reports/include_tree.h"
+#include "reports/report_commands.h"
 #include "reports/report_operands.h"
 #include "reports/tree_output.h"
 #include "reports/tree_printer.h"
@@ -47,6 +47,8 @@ int runTree(Engine& e, std::string_view rest, TreeKind kind) {
   return 1;
 }
 
+}  // namespace
+
 // ftree [repeat] names [from files] [without names]
 int cmdFtree(Engine& e, std::string_view rest) { return runTree(e, rest, TreeKind::Calls); }
 
@@ -71,15 +73,6 @@ int cmdList(Engine& e, std::string_view rest) {
   if (!ops) return 0;
   return printFlatList(e, ops->patterns, ops->files, ops->without, ops->filesSeen);
 }
-
-constexpr CommandEntry kTreeCommands[] = {
-    {Token::List, cmdList},
-    {Token::Ftree, cmdFtree},
-    {Token::Rtree, cmdRtree},
-    {Token::Tree, cmdTree},
-};
-
-}  // namespace
 
 namespace {
 
@@ -108,7 +101,5 @@ void printTreeTable(Engine& e, const NodeTable& table, bool repeat, bool unreach
   printTrees(table, options, outputSink(e));
   if (html) writeCloseTag(&outputStream(e), "PRE", true);
 }
-
-std::span<const CommandEntry> treeCommands() { return kTreeCommands; }
 
 }  // namespace mora
