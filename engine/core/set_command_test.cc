@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "core/engine.h"
 #include "core/output.h"
 #include "core/variables.h"

@@ -1,7 +1,5 @@
 #include "core/source_files.h"
 
-#include <fstream>
-
 #include "core/engine.h"
 #include "core/output.h"
 #include "core/platform.h"
@@ -13,25 +11,27 @@ namespace {
 
 // A file opened for writing through the staging opener; closing it lets the
 // staging copies catch up, so later reads see what was written.
-class StagedOutput : public std::ofstream {
+class StagedOutput : public std::ostream {
  public:
-  StagedOutput(Engine& e, const std::string& name, std::ios::openmode mode)
-      : std::ofstream(openPathForWrite(e, name), mode | kTextWriteMode), e_(e), name_(name) {}
+  StagedOutput(Engine& e, const std::string& name, std::unique_ptr<std::iostream> file)
+      : std::ostream(file->rdbuf()), e_(e), name_(name), file_(std::move(file)) {}
   ~StagedOutput() override {
-    close();
+    flush();
+    file_.reset();
     finishWrite(e_, name_);
   }
 
  private:
   Engine& e_;
   std::string name_;
+  std::unique_ptr<std::iostream> file_;
 };
 
 std::unique_ptr<std::ostream> openOutput(Engine& e, const std::string& name,
                                          std::ios::openmode mode) {
-  auto out = std::make_unique<StagedOutput>(e, name, mode);
-  if (!out->is_open()) return nullptr;
-  return out;
+  auto file = e.platform.openStream(openPathForWrite(e, name), mode | kTextWriteMode);
+  if (!file) return nullptr;
+  return std::make_unique<StagedOutput>(e, name, std::move(file));
 }
 
 }  // namespace
@@ -39,9 +39,7 @@ std::unique_ptr<std::ostream> openOutput(Engine& e, const std::string& name,
 std::unique_ptr<std::istream> openForReading(Engine& e, const std::string& name) {
   flushOutputIfDue(e);  // each scanned file: a long scan still shows its progress
   if (e.platform.isDirectory(name)) return nullptr;  // reading one throws from the stream buffer
-  auto in = std::make_unique<std::ifstream>(openPathForRead(e, name), std::ios::binary);
-  if (!in->is_open()) return nullptr;
-  return in;
+  return e.platform.openStream(openPathForRead(e, name), std::ios::in | std::ios::binary);
 }
 
 std::unique_ptr<std::ostream> openForAppending(Engine& e, const std::string& name) {

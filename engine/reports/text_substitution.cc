@@ -1,6 +1,6 @@
 #include "reports/text_substitution.h"
 
-#include <fstream>
+#include <istream>
 #include <optional>
 
 #include "core/engine.h"
@@ -149,9 +149,10 @@ std::optional<DefineRequest> parseDefine(Engine& e, std::string_view rest) {
 // line, and copies the result back so that reads see it. Lines are held
 // whole, whatever their length, and keep their own line ends.
 bool substituteFile(Engine& e, const std::string& name, const std::vector<Substitution>& pairs) {
-  std::ifstream in(openPathForRead(e, name), std::ios::binary);
+  auto file = e.platform.openStream(openPathForRead(e, name), std::ios::in | std::ios::binary);
   auto out = rewriteWriteCopy(e, name);
-  if (!in || !out) return false;
+  if (!file || !*file || !out) return false;
+  std::istream& in = *file;
   std::string line;
   InputEncoding encoding;  // the file's own, as every reader decides it
   while (std::getline(in, line)) {
