@@ -45,14 +45,18 @@ RunResult runMoraAs(const std::string& programPath, const std::vector<std::strin
 
 RunResult runMoraOn(Platform& platform, const std::vector<std::string>& args,
                     const std::string& input) {
-  return runEngine(platform, std::string(MORA_PROGRAM_DIR) + "/mora", args, input);
+  std::string programPath = dynamic_cast<MemoryPlatform*>(&platform)
+                                ? std::string(kMemoryProgramDirectory) + "/mora"
+                                : std::string(MORA_PROGRAM_DIR) + "/mora";
+  return runEngine(platform, programPath, args, input);
 }
 
 std::unique_ptr<MemoryPlatform> makeMemoryPlatform() {
   auto platform = std::make_unique<MemoryPlatform>();
   for (const char* data : {"/mora.msg", "/mora.hl"}) {
     std::string path = std::string(MORA_PROGRAM_DIR) + data;
-    if (!platform->copyFromHost(path, path)) ADD_FAILURE() << "cannot read " << path;
+    if (!platform->copyFromHost(path, std::string(kMemoryProgramDirectory) + data))
+      ADD_FAILURE() << "cannot read " << path;
   }
   return platform;
 }
@@ -72,8 +76,10 @@ TestEngine::TestEngine(std::unique_ptr<Platform> platform_, const std::string& i
     : platform(std::move(platform_)),
       inStream(input),
       engine(*platform, inStream, outStream, errStream) {
-  engine.settings.cataloguePath = std::string(MORA_PROGRAM_DIR) + "/mora.msg";
-  engine.settings.helpPath = std::string(MORA_PROGRAM_DIR) + "/mora.hl";
+  std::string dir =
+      dynamic_cast<MemoryPlatform*>(platform.get()) ? kMemoryProgramDirectory : MORA_PROGRAM_DIR;
+  engine.settings.cataloguePath = dir + "/mora.msg";
+  engine.settings.helpPath = dir + "/mora.hl";
   definePredefinedVariables(engine);
 }
 

@@ -26,13 +26,18 @@ RunResult runMora(const std::vector<std::string>& args, const std::string& input
 RunResult runMoraAs(const std::string& programPath, const std::vector<std::string>& args,
                     const std::string& input = "");
 
-// The same over `platform`, which the caller keeps to look at afterwards.
+// The same over `platform`, which the caller keeps to look at afterwards;
+// on an in-memory file system the program runs from kMemoryProgramDirectory.
 RunResult runMoraOn(Platform& platform, const std::vector<std::string>& args,
                     const std::string& input = "");
 
-// An in-memory file system holding the catalogue and help file where the
-// engine looks for them, beside the built program, so that messages and
-// help read as they do from the disk. The current directory is "/work".
+// Where the engine runs from on an in-memory file system: the catalogue and
+// help file are there, copied from the build, so that messages and help
+// read as they do from the disk.
+inline constexpr const char* kMemoryProgramDirectory = "/bin";
+
+// An in-memory file system with the program directory filled; the current
+// directory is "/work".
 std::unique_ptr<MemoryPlatform> makeMemoryPlatform();
 
 // Runs `script` as a script file (-vd1 -nd -nh -f) in a fresh temporary

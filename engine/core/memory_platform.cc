@@ -411,8 +411,9 @@ std::unique_ptr<std::iostream> MemoryPlatform::openStream(const std::string& pat
                                                           std::ios::openmode mode) {
   std::string target = absolute(path);
   if (target.empty() || fails(target, Failure::Open)) return nullptr;
-  bool writes = (mode & std::ios::out) != 0;
+  // Appending writes, with or without `out`, as for std::fstream.
   bool appends = (mode & std::ios::app) != 0;
+  bool writes = appends || (mode & std::ios::out) != 0;
   bool reads = (mode & std::ios::in) != 0;
   NodePtr node = find(target);
   if (node && node->directory) return nullptr;
@@ -432,6 +433,7 @@ std::unique_ptr<std::iostream> MemoryPlatform::openStream(const std::string& pat
   if (!writes && fails(target, Failure::Read))
     return std::make_unique<BufferStream<FailingReadBuffer>>(node->text);
   std::ios::openmode kept = mode & (std::ios::in | std::ios::out | std::ios::app | std::ios::ate);
+  if (writes) kept |= std::ios::out;
   return std::make_unique<BufferStream<NodeBuffer>>(*this, node, kept);
 }
 

@@ -29,7 +29,8 @@ class StagedOutput : public std::ostream {
 
 std::unique_ptr<std::ostream> openOutput(Engine& e, const std::string& name,
                                          std::ios::openmode mode) {
-  auto file = e.platform.openStream(openPathForWrite(e, name), mode | kTextWriteMode);
+  auto file =
+      e.platform.openStream(openPathForWrite(e, name), std::ios::out | mode | kTextWriteMode);
   if (!file) return nullptr;
   return std::make_unique<StagedOutput>(e, name, std::move(file));
 }

@@ -121,18 +121,29 @@ TEST(Staging, FailedCommitLeavesEachFileWholeAndRemovesTheCopies) {
 }
 
 // The new text cannot be written beside the file (a full disk) or cannot be
-// renamed over it: either way the user's file keeps its old text whole, the
-// commit stops there with FIEC011, and no work file stays behind.
+// renamed over it: either way the file whose commit failed keeps its old
+// text whole, files before it have their new text, the commit stops there
+// with FIEC011, and no work file stays behind.
 TEST(Staging, WriteOrRenameFailureDuringCommitLeavesTheUsersFileIntact) {
+  struct Case {
+    std::string armed;  // where the failure strikes
+    Failure failure;
+    const char* first;  // the text of 1.c afterwards
+  };
+  // Each commit writes beside its file under the first free number.
   const std::string temporary =
       std::string("/work/") + format(kCommitTemporaryFormat, std::size_t{0});
-  for (Failure failure : {Failure::Write, Failure::Rename}) {
+  const Case cases[] = {
+      {temporary, Failure::Write, "old 1.c"},
+      {"/work/2.c", Failure::Rename, "new 1.c"},
+  };
+  for (const Case& c : cases) {
     MemoryTestEngine m;
     stageThree(m);
-    m.fs.failOn(failure == Failure::Write ? temporary : "/work/2.c", failure);
+    m.fs.failOn(c.armed, c.failure);
     EXPECT_FALSE(commitStagedFiles(m.engine()));
-    EXPECT_EQ(m.t.err(), "FIEC011 Cannot restore replaced files: 2.c\n");
-    EXPECT_EQ(m.fs.text("1.c"), "new 1.c");
+    EXPECT_EQ(m.t.err(), "  FIEC011 : Cannot restore replaced files\n");
+    EXPECT_EQ(m.fs.text("1.c"), c.first);
     EXPECT_EQ(m.fs.text("2.c"), "old 2.c");
     EXPECT_EQ(m.fs.text("3.c"), "old 3.c");
     EXPECT_FALSE(anyWorkCopies(m.fs, "/work"));
