@@ -24,12 +24,6 @@ constexpr const char* kComponentNames[] = {"関数一覧",      "関数呼出ﾂ
 constexpr const char* kFileNameLabel = "ﾌｧｲﾙ名を出力する。";
 constexpr const char* kFileNameBracketLabel = "ﾌｧｲﾙ名を出力( []で括った形式 )";
 
-QCheckBox* check(const char* label, bool on) {
-  auto* box = new QCheckBox(QString::fromUtf8(label));
-  box->setChecked(on);
-  return box;
-}
-
 }  // namespace
 
 AnalysisOptionsSheet::AnalysisOptionsSheet(const AnalysisOptions& options, int groupEntry,
@@ -65,10 +59,10 @@ QWidget* AnalysisOptionsSheet::commonPage() {
   row->addWidget(ascii_);
   row->addStretch();
   layout->addWidget(lines);
-  noBrace_ = check("関数解析時に\"{\" \"}\" の対応チェックをしない.", options_.noBraceCheck);
+  noBrace_ = checkBox("関数解析時に\"{\" \"}\" の対応チェックをしない.", options_.noBraceCheck);
   layout->addWidget(noBrace_);
   auto* preRow = new QHBoxLayout;
-  preprocessor_ = check("#if-#endifをﾁｪｯｸする.", options_.preprocessorCheck);
+  preprocessor_ = checkBox("#if-#endifをﾁｪｯｸする.", options_.preprocessorCheck);
   auto* defines = new QPushButton(QStringLiteral("#define 設定(&D)..."));
   connect(defines, &QPushButton::clicked, this, [this] {
     if (editMacros_) editMacros_();
@@ -87,10 +81,10 @@ QWidget* AnalysisOptionsSheet::treePage() {
   combo_ = new QComboBox;
   for (const char* name : kGroupNames) combo_->addItem(QString::fromUtf8(name));
   layout->addWidget(combo_);
-  tree_[0] = check("未定義関数を解析対象外とする。", false);
-  tree_[1] = check(kFileNameLabel, false);
-  tree_[2] = check("ﾌｧｲﾙ名、行番号を出力する。", false);
-  tree_[3] = check("解析対象外ﾘｽﾄを利用する。", false);
+  tree_[0] = checkBox("未定義関数を解析対象外とする。", false);
+  tree_[1] = checkBox(kFileNameLabel, false);
+  tree_[2] = checkBox("ﾌｧｲﾙ名、行番号を出力する。", false);
+  tree_[3] = checkBox("解析対象外ﾘｽﾄを利用する。", false);
   for (QCheckBox* box : tree_) layout->addWidget(box);
   auto* list = new QPushButton(QStringLiteral("ﾘｽﾄ登録..."));
   connect(list, &QPushButton::clicked, this, [this] {
@@ -102,7 +96,7 @@ QWidget* AnalysisOptionsSheet::treePage() {
   listRow->addStretch();
   listRow->addWidget(list);
   layout->addLayout(listRow);
-  individual_ = check("個別にｵﾌﾟｼｮﾝを設定", options_.individualSettings);
+  individual_ = checkBox("個別にｵﾌﾟｼｮﾝを設定", options_.individualSettings);
   layout->addWidget(individual_);
   layout->addStretch();
   // While individual settings are off only the common group counts.
@@ -155,7 +149,7 @@ QWidget* AnalysisOptionsSheet::maskPage(quint32 mask, std::array<QCheckBox*, 6>*
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
   for (size_t bit = 0; bit < boxes->size(); ++bit) {
-    (*boxes)[bit] = check(kComponentNames[bit], (mask >> bit) & 1U);
+    (*boxes)[bit] = checkBox(kComponentNames[bit], (mask >> bit) & 1U);
     layout->addWidget((*boxes)[bit]);
   }
   layout->addStretch();

@@ -19,12 +19,6 @@ namespace {
 const QString kExecutableFilter =
     QStringLiteral("Executable Files(*.exe) (*.exe);;All Files(*.*) (*)");
 
-QCheckBox* check(const char* label, bool on) {
-  auto* box = new QCheckBox(QString::fromUtf8(label));
-  box->setChecked(on);
-  return box;
-}
-
 }  // namespace
 
 BuildOptionsSheet::BuildOptionsSheet(const BuildOptions& options,
@@ -84,9 +78,9 @@ QWidget* BuildOptionsSheet::runPage(const BuildOptions& o) {
   runOptions_ = browsed(QStringLiteral("実行時ﾊﾟﾗﾒｰﾀ (&P) :   "), {}, {}, {}, page, 1);
   runCommand_->setText(o.runCommand);
   runOptions_->setText(o.runOptions);
-  runFlags_ = {check("ｺﾏﾝﾄﾞｼｪﾙ経由で実行(&S)", o.runFlags[0] != 0),
-               check("ｺﾝｿｰﾙ出力の取り込み(&O)", o.runFlags[1] != 0),
-               check("ｱｲｺﾝ化状態で実行(&I)", o.runFlags[2] != 0)};
+  runFlags_ = {checkBox("ｺﾏﾝﾄﾞｼｪﾙ経由で実行(&S)", o.runFlags[0] != 0),
+               checkBox("ｺﾝｿｰﾙ出力の取り込み(&O)", o.runFlags[1] != 0),
+               checkBox("ｱｲｺﾝ化状態で実行(&I)", o.runFlags[2] != 0)};
   for (int i = 0; i < 3; ++i) grid->addWidget(runFlags_[size_t(i)], 2 + i, 0, 1, 3);
   grid->setRowStretch(5, 1);
   return page;
@@ -95,8 +89,8 @@ QWidget* BuildOptionsSheet::runPage(const BuildOptions& o) {
 QWidget* BuildOptionsSheet::environmentPage(const BuildEnvironment& e) {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
-  information_ = check("ﾋﾞﾙﾄﾞ前後にｲﾝﾌｫﾒｰｼｮﾝを表示する.", e.showInformation);
-  skipSave_ = check("ﾋﾞﾙﾄﾞ時に [全て保存] を実行しない. ", e.skipSaveAll);
+  information_ = checkBox("ﾋﾞﾙﾄﾞ前後にｲﾝﾌｫﾒｰｼｮﾝを表示する.", e.showInformation);
+  skipSave_ = checkBox("ﾋﾞﾙﾄﾞ時に [全て保存] を実行しない. ", e.skipSaveAll);
   layout->addWidget(information_);
   layout->addWidget(skipSave_);
   layout->addStretch();

@@ -1,5 +1,6 @@
 #include "app/dialog_buttons.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -21,6 +22,12 @@ void layOutSheet(QDialog* sheet, QTabWidget* pages) {
   auto* layout = new QVBoxLayout(sheet);
   layout->addWidget(pages);
   layout->addWidget(okCancelButtons(sheet));
+}
+
+QCheckBox* checkBox(const char* label, bool on) {
+  auto* box = new QCheckBox(QString::fromUtf8(label));
+  box->setChecked(on);
+  return box;
 }
 
 }  // namespace veldra

@@ -1,7 +1,9 @@
-// The OK and "ｷｬﾝｾﾙ" buttons every dialog of the workbench ends with, and the
-// frame of an option sheet (its pages above them).
+// The pieces the workbench's dialogs share: the OK and "ｷｬﾝｾﾙ" buttons every
+// dialog ends with, the frame of an option sheet (its pages above them), and a
+// check box made from a UTF-8 label.
 #pragma once
 
+class QCheckBox;
 class QDialog;
 class QDialogButtonBox;
 class QTabWidget;
@@ -13,5 +15,8 @@ QDialogButtonBox* okCancelButtons(QDialog* dialog);
 
 // Lays out an option sheet: every page title readable, the buttons below.
 void layOutSheet(QDialog* sheet, QTabWidget* pages);
+
+// A check box labelled `label` (UTF-8), checked when `on`.
+QCheckBox* checkBox(const char* label, bool on);
 
 }  // namespace veldra

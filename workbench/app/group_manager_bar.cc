@@ -33,12 +33,10 @@ namespace veldra {
 
 namespace {
 
-QSettings profile() { return QSettings(QStringLiteral("Pellwick"), QStringLiteral("VeldraC")); }
-
 // The add-files dialog's filter from the registered file types ("item1", ...:
 // a name, "#$1_#" and patterns separated by ";").
 QString fileTypeFilter() {
-  QSettings settings = profile();
+  QSettings settings = openProfile();
   QStringList filters;
   for (int n = 1; n <= kRegisteredItemsMax; ++n) {
     const QString item =
@@ -92,8 +90,9 @@ GroupManagerBar::GroupManagerBar(QWidget* parent)
   });
   connect(search_, &QLineEdit::textEdited, this, &GroupManagerBar::searchFor);
 
-  QSettings settings = profile();
+  QSettings settings = openProfile();
   recent_.load(settings);
+  fullPath_ = DisplayOptions::load(settings).fullPath;
   connect(&model_, &GroupModel::changed, this, [this] { setWindowTitle(model_.caption()); });
   setWindowTitle(model_.caption());
 }
@@ -123,12 +122,7 @@ int GroupManagerBar::ask(const QString& text, int buttons) {
 
 // ----- state shown
 
-void GroupManagerBar::refreshList() {
-  QSettings settings = profile();
-  const QList<qint64> flags = readPackedNumbers(settings, QStringLiteral("GroupOpt"),
-                                                QStringLiteral("GroupFlags"), {1, 1, 0, 100, 1, 0});
-  listModel_->refresh(flags.value(0, 1) != 0);
-}
+void GroupManagerBar::refreshList() { listModel_->refresh(fullPath_); }
 
 bool GroupManagerBar::searchFor(const QString& text) {
   const int row = listModel_->findContaining(text);
@@ -271,7 +265,7 @@ void GroupManagerBar::sort(int code) {
 }
 
 void GroupManagerBar::sortWithDialog() {
-  QSettings settings = profile();
+  QSettings settings = openProfile();
   QDialog dialog(this);
   dialog.setWindowTitle(QStringLiteral("ｸﾞﾙｰﾌﾟ ｿｰﾄ指定"));
   QRadioButton* choices[] = {new QRadioButton(QStringLiteral("名前順(昇順)"), &dialog),
@@ -341,6 +335,7 @@ void GroupManagerBar::applyDisplayOptions(const DisplayOptions& options) {
   p.setColor(QPalette::Base, colourFromValue(options.groupBackground));
   list_->setPalette(p);
   list_->setFont(fontFromRecord(options.groupFont, options.groupFontSize, kGroupFontUnits));
+  fullPath_ = options.fullPath;
   if (isFloating()) {
     setWindowFlag(Qt::WindowStaysOnTopHint, options.alwaysOnTop);
     show();

@@ -94,6 +94,8 @@ class GroupManagerBar : public QDockWidget {
   RecentList recent_;
   QString lastAddDir_;
   Asker asker_;
+  // Names with their directories, as the display options last said.
+  bool fullPath_;
 };
 
 }  // namespace veldra

@@ -79,7 +79,10 @@ class GroupManagerBarTest : public QObject {
   }
 
   void showsBareNamesWhenTheOptionSaysSo() {
-    profile().setValue(QStringLiteral("GroupOpt/GroupFlags"), QStringLiteral("0,1,0,100,1,0"));
+    QSettings settings = profile();
+    settings.setValue(QStringLiteral("GroupOpt/GroupFlags"), QStringLiteral("0,1,0,100,1,0"));
+    bar_->applyDisplayOptions(DisplayOptions::load(settings));
+    QCOMPARE(bar_->list()->model()->index(7, 0).data().toString(), QStringLiteral("unit00007.c"));
     QVERIFY(bar_->open(group_));
     QCOMPARE(bar_->list()->model()->index(7, 0).data().toString(), QStringLiteral("unit00007.c"));
     // The names handed on keep their directories.

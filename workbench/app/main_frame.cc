@@ -57,8 +57,6 @@ namespace veldra {
 
 namespace {
 
-QSettings profile() { return QSettings(QStringLiteral("Pellwick"), QStringLiteral("VeldraC")); }
-
 const QString kRecentSection = QStringLiteral("Recent File List");
 
 // Window placement values: the restore-to-maximised flag and the show commands.
@@ -133,7 +131,7 @@ MainFrame::MainFrame(QWidget* parent)
   setCentralWidget(mdi_);
   addDockWidget(Qt::LeftDockWidgetArea, group_);
 
-  QSettings settings = profile();
+  QSettings settings = openProfile();
   display_ = DisplayOptions::load(settings);
   options_ = AnalysisOptions::load(settings, programDirectory());
   loadedOptions_ = options_;
@@ -595,7 +593,7 @@ void MainFrame::showOptionsSheet() {
     if (QToolBar* bar = toolbar(layouts[size_t(row)].viewCommand)) bar->show();
   });
   connect(&sheet, &OptionsSheet::fileTypesRequested, &sheet, [&sheet] {
-    QSettings settings = profile();
+    QSettings settings = openProfile();
     RegisteredListDialog dialog(kFileTypeListKind, RegisteredList::loadFileTypes(settings), &sheet);
     if (dialog.exec() == QDialog::Accepted) dialog.list().save(settings);
   });
@@ -608,14 +606,12 @@ void MainFrame::showOptionsSheet() {
 void MainFrame::setDisplayOptions(const DisplayOptions& options) {
   const bool changed = !(options == display_);
   display_ = options;
-  QSettings settings = profile();
+  QSettings settings = openProfile();
   display_.save(settings);
   if (!changed) return;
   for (DocumentWindow* d : documents()) applyDisplayOptions(d);
   group_->applyDisplayOptions(display_);
-  for (QToolBar* bar : std::as_const(toolbars_))
-    bar->setStyleSheet(display_.flatToolbars ? QStringLiteral("QToolButton { border: none; }")
-                                             : QString());
+  applyToolbarStyle();
 }
 
 void MainFrame::showAnalysisOptionsSheet() {
@@ -815,7 +811,7 @@ void MainFrame::warn(const QString& text) {
 // ----- start, hand-over and close
 
 void MainFrame::restoreFromProfile(const QString& pendingGroup) {
-  QSettings settings = profile();
+  QSettings settings = openProfile();
   if (const auto placement = WindowPlacement::load(settings, QStringLiteral("MainFrame"))) {
     const auto& pos = placement->values;
     if (pos[8] > pos[6] && pos[9] > pos[7]) {
@@ -852,7 +848,7 @@ void MainFrame::handOver(const QString& name, const QString& directory) {
 }
 
 void MainFrame::saveToProfile() {
-  QSettings settings = profile();
+  QSettings settings = openProfile();
   settings.setValue(QStringLiteral("TBState/State"), saveState());
   settings.setValue(QStringLiteral("Group/View"), group_->isVisible() ? 1 : 0);
   settings.setValue(QStringLiteral("Group/LastEdit"),

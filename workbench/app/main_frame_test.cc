@@ -351,6 +351,12 @@ class MainFrameTest : public QObject {
       const auto buttons = frame.toolbar(kCmdViewStandardBar)->findChildren<QToolButton*>();
       QVERIFY(buttons.size() > 5);
       for (QToolButton* b : buttons) QCOMPARE(b->autoRaise(), flat);
+      // Turning the option over from the sheet redraws the buttons the same way.
+      DisplayOptions edited = frame.displayOptions();
+      edited.flatToolbars = !edited.flatToolbars;
+      frame.setDisplayOptions(edited);
+      const bool flatNow = edited.flatToolbars && mode.isEmpty();
+      for (QToolButton* b : buttons) QCOMPARE(b->autoRaise(), flatNow);
       QColorDialog::setCustomColor(0, QColor(0x10, 0x20, 0x30));
       QVERIFY(frame.close());
     }

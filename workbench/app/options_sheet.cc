@@ -40,12 +40,6 @@ bool dialogFont(QWidget* parent, FontRecord* record, qint64* size, int units) {
   return true;
 }
 
-QCheckBox* check(const char* label, bool on) {
-  auto* box = new QCheckBox(QString::fromUtf8(label));
-  box->setChecked(on);
-  return box;
-}
-
 QString colourStyle(quint32 text, quint32 background) {
   return QStringLiteral("color: %1; background: %2;")
       .arg(colourFromValue(text).name(), colourFromValue(background).name());
@@ -106,10 +100,10 @@ QWidget* OptionsSheet::editorPage() {
   tabRow->addWidget(tabSize_);
   tabRow->addStretch();
   grid->addLayout(tabRow, 1, 0, 1, 3);
-  autoIndent_ = check("ｵｰﾄｲﾝﾃﾞﾝﾄ(&I)", options_.autoIndent);
-  acceleration_ = check("ｶｰｿﾙ移動の加速(&K)", options_.cursorAcceleration);
-  underline_ = check("下線(&U) ", options_.underline);
-  maximise_ = check("ｵｰﾌﾟﾝ時、子ｳｨﾝﾄﾞｳを最大化する(&M)", options_.maximiseChildren);
+  autoIndent_ = checkBox("ｵｰﾄｲﾝﾃﾞﾝﾄ(&I)", options_.autoIndent);
+  acceleration_ = checkBox("ｶｰｿﾙ移動の加速(&K)", options_.cursorAcceleration);
+  underline_ = checkBox("下線(&U) ", options_.underline);
+  maximise_ = checkBox("ｵｰﾌﾟﾝ時、子ｳｨﾝﾄﾞｳを最大化する(&M)", options_.maximiseChildren);
   grid->addWidget(autoIndent_, 2, 0, 1, 3);
   grid->addWidget(acceleration_, 3, 0, 1, 3);
   auto* underlineRow = new QHBoxLayout;
@@ -134,10 +128,10 @@ QWidget* OptionsSheet::groupPage() {
   grid->addWidget(fontButton(QStringLiteral("ﾌｫﾝﾄ(&F)..."), &options_.groupFont,
                              &options_.groupFontSize, kGroupFontUnits),
                   0, 2);
-  fullPath_ = check("ﾌｧｲﾙ名をﾌﾙﾊﾟｽで表示(&F)   ", options_.fullPath);
-  front_ = check("表示時には、前面に表示する。", options_.frontWhenShown);
-  topmost_ = check("常に前面に表示(&T)       ", options_.alwaysOnTop);
-  reopen_ = check("起動時に、編集していたｸﾞﾙｰﾌﾟを読込む。", options_.reopenGroup);
+  fullPath_ = checkBox("ﾌｧｲﾙ名をﾌﾙﾊﾟｽで表示(&F)   ", options_.fullPath);
+  front_ = checkBox("表示時には、前面に表示する。", options_.frontWhenShown);
+  topmost_ = checkBox("常に前面に表示(&T)       ", options_.alwaysOnTop);
+  reopen_ = checkBox("起動時に、編集していたｸﾞﾙｰﾌﾟを読込む。", options_.reopenGroup);
   int row = 1;
   for (QCheckBox* box : {fullPath_, front_, topmost_, reopen_})
     grid->addWidget(box, row++, 0, 1, 3);
@@ -178,7 +172,7 @@ QWidget* OptionsSheet::toolbarPage(const QStringList& toolbarNames) {
   });
   grid->addWidget(customise, 0, 1);
   grid->addWidget(reset, 1, 1);
-  flat_ = check("ﾂｰﾙﾊﾞｰをﾌﾗｯﾄにする。(&F)", options_.flatToolbars);
+  flat_ = checkBox("ﾂｰﾙﾊﾞｰをﾌﾗｯﾄにする。(&F)", options_.flatToolbars);
   grid->addWidget(flat_, 3, 0, 1, 2);
   return page;
 }

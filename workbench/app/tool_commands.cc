@@ -21,6 +21,7 @@
 #include "app/tool_launcher.h"
 #include "app/touch_dialog.h"
 #include "core/constants.h"
+#include "core/profile_values.h"
 #include "core/temp_file.h"
 #include "core/text_codec.h"
 #include "core/time_stamp.h"
@@ -30,8 +31,6 @@ namespace veldra {
 namespace {
 
 const QString kLauncherName = QStringLiteral("TLaunchWP");
-
-QSettings profile() { return QSettings(QLatin1String(kOrganization), QLatin1String(kApplication)); }
 
 // Writes the result lines into a new temporary file and reads them back: the
 // document shows exactly what the file held, the file is gone afterwards.
@@ -63,7 +62,7 @@ ToolCommands::ToolCommands(MainFrame* frame)
       help_(QStringLiteral("RegistHelp"), false),
       execHistory_(QStringLiteral("ExecHist")),
       findHistory_(QStringLiteral("FSearchHist")) {
-  QSettings settings = profile();
+  QSettings settings = openProfile();
   environment_ = BuildEnvironment::load(settings);
   tools_.load(settings);
   help_.load(settings);
@@ -202,7 +201,7 @@ DocumentWindow* ToolCommands::execute(const ExecRequest& request, const ProcessC
 
 void ToolCommands::findWithDialog() {
   if (!frame_->groupManager()->ensureFiles()) return;
-  QSettings settings = profile();
+  QSettings settings = openProfile();
   FindFilesDialog dialog(findHistory_.texts(), FindOptions::load(settings),
                          frame_->groupManager()->hasSelection(), frame_);
   if (dialog.exec() != QDialog::Accepted) return;
@@ -245,7 +244,7 @@ QStringList ToolCommands::touch(const QDateTime& when, bool selectedOnly) {
 
 void ToolCommands::setTools(const RegisteredList& tools) {
   tools_ = tools;
-  QSettings settings = profile();
+  QSettings settings = openProfile();
   tools_.save(settings);
   launcher_->setTools(tools_.items());
   rebuildMenus();
@@ -253,7 +252,7 @@ void ToolCommands::setTools(const RegisteredList& tools) {
 
 void ToolCommands::setHelpFiles(const RegisteredList& help) {
   help_ = help;
-  QSettings settings = profile();
+  QSettings settings = openProfile();
   help_.save(settings);
   rebuildMenus();
 }

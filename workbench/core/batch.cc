@@ -10,12 +10,14 @@
 #include <cstring>
 
 #include "core/analysis_kind.h"
+#include "core/batch_io.h"
 #include "core/batch_tools.h"
 #include "core/constants.h"
 #include "core/engine_run.h"
 #include "core/event_script.h"
 #include "core/group_file.h"
 #include "core/messages.h"
+#include "core/profile_values.h"
 
 namespace veldra {
 
@@ -23,11 +25,6 @@ namespace {
 
 constexpr std::array<const char*, 5> kBatchOptions{
     {"--compose", "--analyse", "--version", "--build", "--find"}};
-
-void printLine(std::FILE* stream, const QString& text) {
-  const QByteArray bytes = text.toUtf8() + '\n';
-  std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
-}
 
 bool writeBytes(std::FILE* stream, const QByteArray& bytes) {
   return std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream) ==
@@ -50,20 +47,8 @@ int parseKind(const QString& text) {
 }
 
 AnalysisOptions profileOptions() {
-  QSettings settings{QLatin1String(kOrganization), QLatin1String(kApplication)};
+  QSettings settings = openProfile();
   return AnalysisOptions::load(settings, programDirectory());
-}
-
-// The group file named on the command line, read as the group manager opens it.
-bool loadGroup(const QString& name, QString* path, GroupFileData* data, std::FILE* err) {
-  *path = QFileInfo(groupPathWithExtension(name)).absoluteFilePath();
-  GroupReadResult read = readGroupFile(*path);
-  if (!read.ok) {
-    printLine(err, read.message);
-    return false;
-  }
-  *data = std::move(read.data);
-  return true;
 }
 
 int compose(const QStringList& args, std::FILE* out, std::FILE* err) {

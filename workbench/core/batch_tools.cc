@@ -4,34 +4,18 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "core/batch_io.h"
 #include "core/build_options.h"
 #include "core/child_process.h"
 #include "core/constants.h"
 #include "core/find_in_files.h"
 #include "core/group_file.h"
 #include "core/messages.h"
+#include "core/profile_values.h"
 
 namespace veldra {
 
 namespace {
-
-void printLine(std::FILE* stream, const QString& text) {
-  const QByteArray bytes = text.toUtf8() + '\n';
-  std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
-}
-
-QSettings profile() { return QSettings(QLatin1String(kOrganization), QLatin1String(kApplication)); }
-
-bool loadGroup(const QString& name, QString* path, GroupFileData* data, std::FILE* err) {
-  *path = QFileInfo(groupPathWithExtension(name)).absoluteFilePath();
-  GroupReadResult read = readGroupFile(*path);
-  if (!read.ok) {
-    printLine(err, read.message);
-    return false;
-  }
-  *data = std::move(read.data);
-  return true;
-}
 
 int usage(std::FILE* err) {
   printLine(err, QStringLiteral(
@@ -50,7 +34,7 @@ int runBatchBuild(const QStringList& args, std::FILE* out, std::FILE* err) {
     printLine(err, msg::kBuildNotSet.str());
     return 1;
   }
-  QSettings settings = profile();
+  QSettings settings = openProfile();
   const BuildEnvironment environment = BuildEnvironment::load(settings);
   ProcessCommand command =
       makeCommand(data.build.makeUtility, data.build.makeOptions, data.build.makeFile);
@@ -79,7 +63,7 @@ int runBatchBuild(const QStringList& args, std::FILE* out, std::FILE* err) {
 
 int runBatchFind(const QStringList& args, std::FILE* out, std::FILE* err) {
   if (args.size() < 2) return usage(err);
-  QSettings settings = profile();
+  QSettings settings = openProfile();
   FindOptions options = FindOptions::load(settings);
   options.text = args[0];
   options.word = false;

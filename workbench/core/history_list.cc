@@ -1,29 +1,27 @@
 #include "core/history_list.h"
 
-#include "core/constants.h"
 #include "core/profile_values.h"
 
 namespace veldra {
 
-namespace {
-QString entryName(int number) { return QStringLiteral("item%1").arg(number); }
-}  // namespace
+QString HistoryList::entryKey(int number) const {
+  return section_ + u'/' + prefix_ + QString::number(number);
+}
 
 void HistoryList::load(QSettings& settings) {
   texts_.clear();
-  for (int n = 1; n <= kRegisteredItemsMax; ++n) {
-    if (!settings.contains(section_ + u'/' + entryName(n))) break;
-    texts_.append(readText(settings, section_, entryName(n), {}));
+  for (int n = 1; n <= capacity_; ++n) {
+    QString text = readText(settings, section_, prefix_ + QString::number(n), {});
+    if (!text.isEmpty() && !texts_.contains(text)) texts_.append(text);
   }
 }
 
 void HistoryList::save(QSettings& settings) const {
-  for (int n = 1; n <= kRegisteredItemsMax; ++n) {
-    const QString key = section_ + u'/' + entryName(n);
+  for (int n = 1; n <= capacity_; ++n) {
     if (n <= texts_.size()) {
-      settings.setValue(key, texts_[n - 1]);
+      settings.setValue(entryKey(n), texts_[n - 1]);
     } else {
-      settings.remove(key);
+      settings.remove(entryKey(n));
     }
   }
 }
@@ -32,7 +30,7 @@ void HistoryList::add(const QString& text) {
   if (text.isEmpty()) return;
   texts_.removeAll(text);
   texts_.prepend(text);
-  while (texts_.size() > kRegisteredItemsMax) texts_.removeLast();
+  while (texts_.size() > capacity_) texts_.removeLast();
 }
 
 }  // namespace veldra

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "core/constants.h"
+
 namespace veldra {
 
 namespace {
@@ -14,6 +16,10 @@ QString valueText(const QVariant& value) {
 QString key(const QString& section, const QString& entry) { return section + u'/' + entry; }
 
 }  // namespace
+
+QSettings openProfile() {
+  return QSettings(QLatin1String(kOrganization), QLatin1String(kApplication));
+}
 
 QList<qint64> parsePackedNumbers(const QVariant& value, int max) {
   QList<qint64> out;

@@ -13,6 +13,9 @@
 
 namespace veldra {
 
+// The workbench's own profile (organisation "Pellwick", application "VeldraC").
+QSettings openProfile();
+
 // The leading numbers of `value` (at most `max`), empty when there are none.
 QList<qint64> parsePackedNumbers(const QVariant& value, int max);
 
