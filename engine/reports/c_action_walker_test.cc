@@ -148,7 +148,10 @@ TEST(CActionWalker, DeepNestingNeedsNoStack) {
   EXPECT_NE(records.find("normal|1|" + std::to_string(kDepth + 1) + "|x|\n"), std::string::npos);
   EXPECT_EQ(std::count(records.begin(), records.end(), '\n'), 2 * kDepth + 1);
   // The same depth of unclosed blocks and of else-if chains ends as well.
-  EXPECT_FALSE(walk("f() {" + std::string(kDepth, '{') + "while (a) for (;;) do {").empty());
+  // Bare braces draw nothing; the open loops and the block are closed at the end.
+  EXPECT_EQ(walk("f() {" + std::string(kDepth, '{') + "while (a) for (;;) do {"),
+            "bgnblk|0|0|f()|\nbgnloop|0|1|while|(a)\nbgnloop|0|2|for|(;;)\nbgnblk|0|3|do|\n"
+            "endblk|0|2||\nendblk|0|1||\nendblk|0|0||\nspace|0|0||\n");
   std::string chain = "if (a) x;";
   for (int i = 0; i < kDepth; ++i) chain += " else if (b) x;";
   records = walkBody(chain);

@@ -22,7 +22,6 @@
 #include "app/touch_dialog.h"
 #include "core/constants.h"
 #include "core/profile_values.h"
-#include "core/temp_file.h"
 #include "core/text_codec.h"
 #include "core/time_stamp.h"
 
@@ -32,23 +31,11 @@ namespace {
 
 const QString kLauncherName = QStringLiteral("TLaunchWP");
 
-// Writes the result lines into a new temporary file and reads them back: the
-// document shows exactly what the file held, the file is gone afterwards.
-QByteArray throughTempFile(const QStringList& lines) {
+// The result lines as the document holds them: UTF-8, each ended by CR LF.
+QByteArray resultBytes(const QStringList& lines) {
   QByteArray bytes;
   for (const QString& line : lines) bytes += line.toUtf8() + "\r\n";
-  const QString path = createTempFile(QLatin1String(kPrefixFind));
-  if (path.isEmpty()) return bytes;
-  QFile file(path);
-  QByteArray back = bytes;
-  if (file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly) &&
-      file.write(bytes) == bytes.size()) {
-    file.close();
-    if (file.open(QIODevice::ReadOnly)) back = file.readAll();
-  }
-  file.close();
-  removeTempFile(path);
-  return back;
+  return bytes;
 }
 
 }  // namespace
@@ -128,15 +115,7 @@ bool ToolCommands::run() {
   }
   const ExecRequest request{runCommandLine(o), o.runFlags[1] != 0, o.runFlags[0] != 0,
                             o.runFlags[2] != 0};
-  const ProcessCommand direct = programCommand(o.runCommand, o.runOptions);
-  if (!request.capture) {
-    ProcessCommand c = request.shell ? shellCommand(request.commandLine) : direct;
-    c.workingDirectory = workingDirectory();
-    if (startDetached(c)) return true;
-    frame_->warn(msg::kCommandFailed.str().arg(request.commandLine));
-    return false;
-  }
-  return execute(request, direct, QLatin1String(kPrefixRun)) != nullptr;
+  return launch(request, programCommand(o.runCommand, o.runOptions), QLatin1String(kPrefixRun));
 }
 
 void ToolCommands::editBuildOptions() {
@@ -158,20 +137,27 @@ void ToolCommands::execWithDialog() {
   lastExec_ = dialog.request();
   if (lastExec_.commandLine.isEmpty()) return;
   execHistory_.add(lastExec_.commandLine);
-  const ProcessCommand direct = splitCommand(lastExec_.commandLine);
-  if (!lastExec_.capture) {
-    ProcessCommand c = lastExec_.shell ? shellCommand(lastExec_.commandLine) : direct;
-    c.workingDirectory = workingDirectory();
-    if (!startDetached(c)) frame_->warn(msg::kCommandFailed.str().arg(lastExec_.commandLine));
-    return;
-  }
-  execute(lastExec_, direct, QLatin1String(kPrefixExec));
+  launch(lastExec_, splitCommand(lastExec_.commandLine), QLatin1String(kPrefixExec));
+}
+
+ProcessCommand ToolCommands::commandFor(const ExecRequest& request,
+                                        const ProcessCommand& direct) const {
+  ProcessCommand command = request.shell ? shellCommand(request.commandLine) : direct;
+  command.workingDirectory = workingDirectory();
+  return command;
+}
+
+bool ToolCommands::launch(const ExecRequest& request, const ProcessCommand& direct,
+                          const QString& prefix) {
+  if (request.capture) return execute(request, direct, prefix) != nullptr;
+  if (startDetached(commandFor(request, direct))) return true;
+  frame_->warn(msg::kCommandFailed.str().arg(request.commandLine));
+  return false;
 }
 
 DocumentWindow* ToolCommands::execute(const ExecRequest& request, const ProcessCommand& direct,
                                       const QString& prefix) {
-  ProcessCommand command = request.shell ? shellCommand(request.commandLine) : direct;
-  command.workingDirectory = workingDirectory();
+  const ProcessCommand command = commandFor(request, direct);
   // The child belongs to its document: closing the document ends the child and
   // deletes the output file.
   auto* child = new CapturedProcess;
@@ -220,7 +206,7 @@ DocumentWindow* ToolCommands::find(const FindOptions& options, bool selectedOnly
     return nullptr;
   }
   DocumentWindow* document = frame_->newDocument();
-  document->setResultBytes(throughTempFile(progress.lines()));
+  document->setResultBytes(resultBytes(progress.lines()));
   return document;
 }
 

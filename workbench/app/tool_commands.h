@@ -51,6 +51,9 @@ class ToolCommands : public QObject {
   // arguments used without the shell. The captured document, or nullptr.
   DocumentWindow* execute(const ExecRequest& request, const ProcessCommand& direct,
                           const QString& prefix);
+  // Starts the request detached, or captured into a document when it asks for
+  // capture; false (the message shown) when nothing was started.
+  bool launch(const ExecRequest& request, const ProcessCommand& direct, const QString& prefix);
 
   void findWithDialog();
   // Searches the group's files; the result document, or nullptr when nothing was
@@ -83,6 +86,8 @@ class ToolCommands : public QObject {
   void appendBuildLine(const QString& line);
   void rebuildMenus();
   QString workingDirectory() const;
+  // The shell form or `direct`, run in the working directory.
+  ProcessCommand commandFor(const ExecRequest& request, const ProcessCommand& direct) const;
   QStringList groupPaths(bool selectedOnly) const;
 
   MainFrame* frame_;

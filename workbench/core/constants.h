@@ -28,7 +28,6 @@ inline constexpr char kPrefixMacro[] = "MacD";
 inline constexpr char kPrefixBuild[] = "BdMk";
 inline constexpr char kPrefixRun[] = "BdPg";
 inline constexpr char kPrefixExec[] = "ExPg";
-inline constexpr char kPrefixFind[] = "Vdrf";
 
 // Group, macro definition and function list files.
 inline constexpr char kGroupExtension[] = "vgp";
