@@ -7,11 +7,31 @@
 #include <fstream>
 #include <sstream>
 
+#include <gtest/gtest.h>
+
 #include "core/engine.h"
 #include "core/platform.h"
 #include "core/variables.h"
 
 namespace mora::testing {
+
+namespace {
+
+RunResult runEngine(Platform& platform, const std::string& programPath,
+                    const std::vector<std::string>& args, const std::string& input) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  Engine engine(platform, in, out, err);
+  std::vector<std::string> argv{programPath};
+  argv.insert(argv.end(), args.begin(), args.end());
+  RunResult r;
+  r.code = engine.run(argv) & 0xFF;
+  r.out = out.str();
+  r.err = err.str();
+  return r;
+}
+
+}  // namespace
 
 RunResult runMora(const std::vector<std::string>& args, const std::string& input) {
   return runMoraAs(std::string(MORA_PROGRAM_DIR) + "/mora", args, input);
@@ -20,16 +40,25 @@ RunResult runMora(const std::vector<std::string>& args, const std::string& input
 RunResult runMoraAs(const std::string& programPath, const std::vector<std::string>& args,
                     const std::string& input) {
   auto platform = makePosixPlatform();
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  Engine engine(*platform, in, out, err);
-  std::vector<std::string> argv{programPath};
-  argv.insert(argv.end(), args.begin(), args.end());
-  RunResult r;
-  r.code = engine.run(argv) & 0xFF;
-  r.out = out.str();
-  r.err = err.str();
-  return r;
+  return runEngine(*platform, programPath, args, input);
+}
+
+RunResult runMoraOn(Platform& platform, const std::vector<std::string>& args,
+                    const std::string& input) {
+  std::string programPath = dynamic_cast<MemoryPlatform*>(&platform)
+                                ? std::string(kMemoryProgramDirectory) + "/mora"
+                                : std::string(MORA_PROGRAM_DIR) + "/mora";
+  return runEngine(platform, programPath, args, input);
+}
+
+std::unique_ptr<MemoryPlatform> makeMemoryPlatform() {
+  auto platform = std::make_unique<MemoryPlatform>();
+  for (const char* data : {"/mora.msg", "/mora.hl"}) {
+    std::string path = std::string(MORA_PROGRAM_DIR) + data;
+    if (!platform->copyFromHost(path, std::string(kMemoryProgramDirectory) + data))
+      ADD_FAILURE() << "cannot read " << path;
+  }
+  return platform;
 }
 
 std::string messageCodes(const std::string& err) {
@@ -41,12 +70,16 @@ std::string messageCodes(const std::string& err) {
   return result;
 }
 
-TestEngine::TestEngine(const std::string& input)
-    : platform(makePosixPlatform()),
+TestEngine::TestEngine(const std::string& input) : TestEngine(makePosixPlatform(), input) {}
+
+TestEngine::TestEngine(std::unique_ptr<Platform> platform_, const std::string& input)
+    : platform(std::move(platform_)),
       inStream(input),
       engine(*platform, inStream, outStream, errStream) {
-  engine.settings.cataloguePath = std::string(MORA_PROGRAM_DIR) + "/mora.msg";
-  engine.settings.helpPath = std::string(MORA_PROGRAM_DIR) + "/mora.hl";
+  std::string dir =
+      dynamic_cast<MemoryPlatform*>(platform.get()) ? kMemoryProgramDirectory : MORA_PROGRAM_DIR;
+  engine.settings.cataloguePath = dir + "/mora.msg";
+  engine.settings.helpPath = dir + "/mora.hl";
   definePredefinedVariables(engine);
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/engine.h"
+#include "core/memory_platform.h"
 #include "core/platform.h"
 
 namespace mora::testing {
@@ -25,6 +26,20 @@ RunResult runMora(const std::vector<std::string>& args, const std::string& input
 RunResult runMoraAs(const std::string& programPath, const std::vector<std::string>& args,
                     const std::string& input = "");
 
+// The same over `platform`, which the caller keeps to look at afterwards;
+// on an in-memory file system the program runs from kMemoryProgramDirectory.
+RunResult runMoraOn(Platform& platform, const std::vector<std::string>& args,
+                    const std::string& input = "");
+
+// Where the engine runs from on an in-memory file system: the catalogue and
+// help file are there, copied from the build, so that messages and help
+// read as they do from the disk.
+inline constexpr const char* kMemoryProgramDirectory = "/bin";
+
+// An in-memory file system with the program directory filled; the current
+// directory is "/work".
+std::unique_ptr<MemoryPlatform> makeMemoryPlatform();
+
 // Runs `script` as a script file (-vd1 -nd -nh -f) in a fresh temporary
 // directory that is the current directory during the run.
 RunResult runScript(const std::string& script, const std::vector<std::string>& extraArgs = {});
@@ -33,6 +48,8 @@ RunResult runScript(const std::string& script, const std::vector<std::string>& e
 // catalogue is the one beside the built binary.
 struct TestEngine {
   explicit TestEngine(const std::string& input = "");
+  // An engine over `platform`, such as an in-memory file system.
+  explicit TestEngine(std::unique_ptr<Platform> platform, const std::string& input = "");
   std::string out() const { return outStream.str(); }
   std::string err() const { return errStream.str(); }
 
@@ -41,6 +58,18 @@ struct TestEngine {
   std::ostringstream outStream;
   std::ostringstream errStream;
   Engine engine;
+};
+
+// A TestEngine over an in-memory file system (makeMemoryPlatform) that the
+// test fills and looks at through `fs`.
+struct MemoryTestEngine {
+  explicit MemoryTestEngine(const std::string& input = "")
+      : owned(makeMemoryPlatform()), fs(*owned), t(std::move(owned), input) {}
+  Engine& engine() { return t.engine; }
+
+  std::unique_ptr<MemoryPlatform> owned;  // empty once `t` holds it
+  MemoryPlatform& fs;
+  TestEngine t;
 };
 
 // The message codes in `err`, in order, separated by blanks.

@@ -1,6 +1,6 @@
 #include "analysis/preprocessor.h"
 
-#include <fstream>
+#include <istream>
 
 #include "analysis/function_database.h"
 #include "analysis/pattern_list.h"
@@ -60,12 +60,12 @@ int cmdLoad(Engine& e, std::string_view rest) {
   }
   if (missing) return 0;
   for (std::size_t k = 0; k < paths.size(); ++k) {
-    std::ifstream in(paths[k], std::ios::binary);
-    if (!in) {
+    auto in = e.platform.openStream(paths[k], std::ios::in | std::ios::binary);
+    if (!in || !*in) {
       raiseMessage(e, "FIES001", names[k]);
       return 0;
     }
-    loadDefines(in, e.preprocessing.defines);
+    loadDefines(*in, e.preprocessing.defines);
   }
   return 1;
 }

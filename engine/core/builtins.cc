@@ -213,8 +213,8 @@ std::string fopen(Engine& e, Arguments& a) {
   auto file = std::make_unique<BuiltinFile>();
   std::optional<std::ios::openmode> mode = openModeFor(a[1], file->textMode);
   if (!mode) return {};
-  file->stream.open(e.platform.userFilePath(a[0]), *mode);
-  if (!file->stream.is_open()) return {};
+  file->stream = e.platform.openStream(e.platform.userFilePath(a[0]), *mode);
+  if (!file->stream) return {};
   file->name = a[0];
   std::size_t slot = state.handlesAssigned++;
   state.files[slot] = std::move(file);
@@ -233,10 +233,11 @@ std::string fclose(Engine& e, Arguments& a) {
 
 bool writeFile(BuiltinFile* file, std::string_view text) {
   if (!file) return false;
-  if (file->stream.fail()) file->stream.clear();  // a read that hit the end
-  file->stream.write(text.data(), static_cast<std::streamsize>(text.size()));
-  file->stream.flush();
-  return file->stream.good();
+  std::iostream& stream = *file->stream;
+  if (stream.fail()) stream.clear();  // a read that hit the end
+  stream.write(text.data(), static_cast<std::streamsize>(text.size()));
+  stream.flush();
+  return stream.good();
 }
 
 std::string fprintf(Engine& e, Arguments& a) {
@@ -248,12 +249,12 @@ std::string fputs(Engine& e, Arguments& a) { return result(writeFile(findHandle(
 std::string fgets(Engine& e, Arguments& a) {
   BuiltinFile* file = findHandle(e, a[1]);
   if (!file) return {};
-  return result(readLine(file->stream, a[0], kFgetsLineMax, true, file->textMode));
+  return result(readLine(*file->stream, a[0], kFgetsLineMax, true, file->textMode));
 }
 
 std::string feof(Engine& e, Arguments& a) {
   BuiltinFile* file = findHandle(e, a[0]);
-  return result(!file || file->stream.eof());
+  return result(!file || file->stream->eof());
 }
 
 // getdepend(file, out): every existing file that file includes, directly or

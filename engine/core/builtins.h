@@ -4,7 +4,7 @@
 #pragma once
 
 #include <array>
-#include <fstream>
+#include <istream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,7 +18,7 @@ class Engine;
 
 // A file opened by the fopen built-in.
 struct BuiltinFile {
-  std::fstream stream;
+  std::unique_ptr<std::iostream> stream;
   std::string name;
   bool textMode = true;  // without "b" a CR before LF is dropped on reading
 };

@@ -128,10 +128,10 @@ int Engine::start(const std::vector<std::string>& args) {
     return 1;
   }
 
-  std::ifstream script;
+  std::unique_ptr<std::iostream> script;
   if (!settings.scriptFile.empty()) {
-    script.open(settings.scriptFile, std::ios::binary);
-    if (!script) {
+    script = platform.openStream(settings.scriptFile, std::ios::in | std::ios::binary);
+    if (!script || !*script) {
       raiseMessage(*this, "FIES001", settings.scriptFile);
       return 255;
     }
@@ -152,10 +152,10 @@ int Engine::start(const std::vector<std::string>& args) {
     runStringList(*this, strings);
   }
 
-  if (script.is_open()) {
+  if (script) {
     // A script that fails to read part-way ends the run as one that cannot
     // be opened does.
-    if (!runStream(*this, script, false)) {
+    if (!runStream(*this, *script, false)) {
       raiseMessage(*this, "FIES009", settings.scriptFile);
       messages.wheneverExitArmed = false;
       exitOperation(*this, 255);

@@ -5,7 +5,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <fstream>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -62,13 +61,13 @@ struct OutputState {
   std::ostream* stdOut = nullptr;
   std::ostream* stdErr = nullptr;
   std::ostream* output = nullptr;  // standard output or the file of `set output`
-  std::unique_ptr<std::ofstream> outputFile;
+  std::unique_ptr<std::ostream> outputFile;
   bool capturing = false;
   std::string capture;
-  std::unique_ptr<std::ofstream> spool;
+  std::unique_ptr<std::ostream> spool;
   std::string spoolName;
-  std::unique_ptr<std::ofstream> trace;
-  std::unique_ptr<std::ofstream> index;
+  std::unique_ptr<std::ostream> trace;
+  std::unique_ptr<std::ostream> index;
   std::string indexName;
   std::chrono::steady_clock::time_point lastFlush = std::chrono::steady_clock::now();
 };

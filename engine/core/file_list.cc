@@ -1,6 +1,6 @@
 #include "core/file_list.h"
 
-#include <fstream>
+#include <istream>
 #include <new>
 
 #include "core/directory_walker.h"

@@ -14,6 +14,7 @@
 namespace mora {
 namespace {
 
+using testing::MemoryTestEngine;
 using testing::ScratchDir;
 using testing::TestEngine;
 using Names = std::vector<std::string>;
@@ -24,9 +25,9 @@ Names parse(TestEngine& t, std::string_view text) {
 }
 
 TEST(ParseFileList, ItemsOfEveryKindInOrder) {
-  ScratchDir dir;
-  dir.write("list.txt", "one.c\r\n\nsub/two.c\nlast.c");
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("list.txt", "one.c\r\n\nsub/two.c\nlast.c");
+  TestEngine& t = m.t;
   EXPECT_EQ(parse(t, "a.c , \"with blank.c\",<list.txt>, src/*.c"),
             (Names{"a.c", "with blank.c", "one.c", "sub/two.c", "last.c", "src/*.c"}));
   EXPECT_EQ(parse(t, "x~%!}#@[]+$&{()}:?*\\-_.y"), (Names{"x~%!}#@[]+$&{()}:?*\\-_.y"}));
@@ -34,9 +35,9 @@ TEST(ParseFileList, ItemsOfEveryKindInOrder) {
 }
 
 TEST(ParseFileList, ListFileLinesAreCutInPiecesOf255) {
-  ScratchDir dir;
-  dir.write("list.txt", std::string(255, 'a') + "bc\n" + std::string(255, 'd') + "\n");
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("list.txt", std::string(255, 'a') + "bc\n" + std::string(255, 'd') + "\n");
+  TestEngine& t = m.t;
   EXPECT_EQ(parse(t, "<list.txt>"), (Names{std::string(255, 'a'), "bc", std::string(255, 'd')}));
 }
 
@@ -61,9 +62,9 @@ TEST(ParseFileList, MalformedListsRaiseOneMessage) {
       {"=x", "FIEU007"},    {"a.c b.c", "FIEU003"},  {"a.c;", "FIEU003"}, {"\"a.c", "FIEU003"},
       {"<list", "FIEU003"}, {"<nofile>", "FIES001"}, {"<.>", "FIES001"},
   };
-  ScratchDir dir;
   for (const auto& c : cases) {
-    TestEngine t;
+    MemoryTestEngine m;
+    TestEngine& t = m.t;
     EXPECT_FALSE(parseFileList(t.engine, c.text)) << c.text;
     EXPECT_EQ(t.engine.messages.errorCount, 1) << c.text;
     EXPECT_NE(t.err().find(c.code), std::string::npos) << c.text << ": " << t.err();
@@ -71,9 +72,9 @@ TEST(ParseFileList, MalformedListsRaiseOneMessage) {
 }
 
 TEST(ParseFileList, VariableValueCanHoldSeveralNamesAndListFiles) {
-  ScratchDir dir;
-  dir.write("l.txt", "from-list.c\n");
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("l.txt", "from-list.c\n");
+  TestEngine& t = m.t;
   setVariable(t.engine, 0, "$_files", kScalarIndex, "<l.txt>");
   setVariable(t.engine, 0, "$src", kScalarIndex, " a.c, my file.c ");
   setVariable(t.engine, 0, "$arr", 0, "x.c");
@@ -89,14 +90,12 @@ TEST(ParseFileList, VariableValueCanHoldSeveralNamesAndListFiles) {
 class ExpandTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ::mkdir("src", 0777);
-    ::mkdir("src/sub", 0777);
-    for (const char* f : {"src/b.c", "src/A.C", "src/c.h", "src/a.cpp", "x.c"}) dir.write(f, "");
+    m.fs.addDirectory("src/sub");
+    for (const char* f : {"src/b.c", "src/A.C", "src/c.h", "src/a.cpp", "x.c"}) m.fs.addFile(f, "");
   }
-  Names expand(const Names& names) { return expandFileNames(t.engine, names); }
+  Names expand(const Names& names) { return expandFileNames(m.engine(), names); }
 
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
 };
 
 TEST_F(ExpandTest, MaskMatchesWithoutRegardToCaseInPlatformOrder) {
@@ -128,6 +127,7 @@ TEST_F(ExpandTest, KeepsTheOrderOfTheList) {
 // Beside each name: whether expanding it already showed that it exists, so
 // the existence check after it asks only about the rest.
 TEST_F(ExpandTest, TellsWhichNamesWereSeenToExist) {
+  TestEngine& t = m.t;
   std::vector<bool> seen;
   Names names =
       expandFileNames(t.engine, {"x.c", "missing.c", "src/*.h", "src/*.xyz", "src/sub"}, seen);

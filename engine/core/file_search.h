@@ -13,6 +13,6 @@ class Engine;
 std::optional<std::string> searchFile(Engine& e, const std::string& name);
 
 // True when `path` can be opened for reading.
-bool canOpenForReading(const std::string& path);
+bool canOpenForReading(Engine& e, const std::string& path);
 
 }  // namespace mora

@@ -1,6 +1,6 @@
 #include "core/help.h"
 
-#include <fstream>
+#include <istream>
 #include <optional>
 #include <string>
 
@@ -82,13 +82,12 @@ int cmdHelp(Engine& e, std::string_view rest) {
   std::string topic(trim(rest).substr(0, kHelpTopicMax));
   while (!topic.empty() && isBlank(topic.back())) topic.pop_back();
   auto path = searchFile(e, e.settings.helpPath);
-  std::ifstream in;
-  if (path) in.open(*path, std::ios::binary);
-  if (!path || !in) {
+  auto in = path ? e.platform.openStream(*path, std::ios::in | std::ios::binary) : nullptr;
+  if (!in || !*in) {
     raiseMessage(e, "FIES002", e.settings.helpPath);
     return 0;
   }
-  LineReader reader(in);
+  LineReader reader(*in);
   // Without a topic the list of topics helps more than the whole file,
   // which runs to hundreds of lines.
   if (topic.empty()) {

@@ -1,6 +1,6 @@
 #include "core/messages.h"
 
-#include <fstream>
+#include <istream>
 
 #include "core/engine.h"
 #include "core/exit.h"
@@ -29,12 +29,13 @@ std::string formatMessageText(std::string_view text, std::string_view argument) 
 LookupResult lookupMessage(Engine& e, const std::string& cataloguePath, std::string_view code,
                            std::string_view argument, std::string& text) {
   text.clear();
-  std::ifstream in(cataloguePath, std::ios::binary);
+  auto in = e.platform.openStream(cataloguePath, std::ios::in | std::ios::binary);
   if (!in && !hasDirectoryPart(cataloguePath)) {
-    if (auto found = searchFile(e, cataloguePath)) in.open(*found, std::ios::binary);
+    if (auto found = searchFile(e, cataloguePath))
+      in = e.platform.openStream(*found, std::ios::in | std::ios::binary);
   }
-  if (!in) return LookupResult::NoCatalogue;
-  LineReader reader(in);
+  if (!in || !*in) return LookupResult::NoCatalogue;
+  LineReader reader(*in);
   std::string line;
   bool atLineStart = true;
   while (reader.readPiece(line, kCatalogueLineMax)) {

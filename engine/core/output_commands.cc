@@ -1,7 +1,7 @@
 #include "core/output_commands.h"
 
-#include <fstream>
 #include <memory>
+#include <ostream>
 
 #include "core/directory_commands.h"
 #include "core/engine.h"
@@ -40,17 +40,18 @@ int echoToFile(Engine& e, const std::string& text, std::string_view rest) {
   if (!name) return 0;
   // Through the file opener, so a file that staged changes are rewriting
   // gets the text in its copy and can still be restored.
-  std::ofstream file(openPathForWrite(e, e.platform.userFilePath(*name)),
-                     kTextWriteMode | (append ? std::ios::app : std::ios::trunc));
-  if (!file.is_open()) {
+  auto file = e.platform.openStream(
+      openPathForWrite(e, e.platform.userFilePath(*name)),
+      std::ios::out | kTextWriteMode | (append ? std::ios::app : std::ios::trunc));
+  if (!file) {
     raiseMessage(e, "FIES001", *name);
     return 0;
   }
   std::ostream* previous = e.out.output;
-  e.out.output = &file;
+  e.out.output = file.get();
   printIfEcho(e, text + "\n");
   e.out.output = previous;
-  file.close();
+  file.reset();
   finishWrite(e, *name);
   return 1;
 }
@@ -108,9 +109,9 @@ int cmdSpool(Engine& e, std::string_view rest) {
     return 0;
   }
   if (!nothingFollows(e, after)) return 0;
-  auto file = std::make_unique<std::ofstream>(e.platform.userFilePath(word.value),
-                                              kTextWriteMode | std::ios::trunc);
-  if (!file->is_open()) {
+  auto file = e.platform.openStream(e.platform.userFilePath(word.value),
+                                    std::ios::out | kTextWriteMode | std::ios::trunc);
+  if (!file) {
     raiseMessage(e, "FIES008", word.value);
     return 0;
   }
@@ -148,10 +149,10 @@ int cmdOpen(Engine& e, std::string_view rest) {
   // failure no index is open.
   e.out.index.reset();
   e.out.indexName.clear();
-  auto file = std::make_unique<std::ofstream>(
+  auto file = e.platform.openStream(
       e.platform.userFilePath(*name),
-      kTextWriteMode | (mode == Token::Add ? std::ios::app : std::ios::trunc));
-  if (!file->is_open()) {
+      std::ios::out | kTextWriteMode | (mode == Token::Add ? std::ios::app : std::ios::trunc));
+  if (!file) {
     raiseMessage(e, "FIES001", *name);
     return 0;
   }

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "core/directory_commands.h"
 #include "core/engine.h"
 #include "core/output.h"
@@ -13,7 +11,7 @@
 namespace mora {
 namespace {
 
-using testing::ScratchDir;
+using testing::MemoryTestEngine;
 using testing::TestEngine;
 
 TEST(Echo, JoinsValuesAndFollowsEchoSetting) {
@@ -26,20 +24,20 @@ TEST(Echo, JoinsValuesAndFollowsEchoSetting) {
 }
 
 TEST(Echo, WritesAndAppendsToFilesOnly) {
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
   EXPECT_EQ(cmdEcho(t.engine, "\"x\" > f.txt"), 1);
   EXPECT_EQ(cmdEcho(t.engine, "\"y\" >>f.txt"), 1);
   EXPECT_EQ(cmdEcho(t.engine, "\"z\" > \"g.txt\""), 1);
-  EXPECT_EQ(dir.read("f.txt"), "x\ny\n");
-  EXPECT_EQ(dir.read("g.txt"), "z\n");
+  EXPECT_EQ(m.fs.text("f.txt"), "x\ny\n");
+  EXPECT_EQ(m.fs.text("g.txt"), "z\n");
   EXPECT_EQ(t.out(), "");
   EXPECT_EQ(&outputStream(t.engine), t.engine.out.stdOut);
 }
 
 TEST(Echo, RedirectionErrorsLeaveTheOutputStream) {
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
   EXPECT_EQ(cmdEcho(t.engine, "\"x\" >"), 0);
   EXPECT_EQ(cmdEcho(t.engine, "\"x\" > f.txt more"), 0);
   EXPECT_EQ(cmdEcho(t.engine, "\"x\" > no/such/f.txt"), 0);
@@ -53,8 +51,8 @@ TEST(Echo, RedirectionErrorsLeaveTheOutputStream) {
 }
 
 TEST(Spool, CopiesOutputUntilOffAndReportsMisuse) {
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
   EXPECT_EQ(cmdSpool(t.engine, "off"), 0);
   EXPECT_EQ(cmdSpool(t.engine, ""), 0);
   EXPECT_EQ(cmdSpool(t.engine, "s.txt"), 1);
@@ -66,7 +64,7 @@ TEST(Spool, CopiesOutputUntilOffAndReportsMisuse) {
   printOutput(t.engine, outputStream(t.engine), "after\n");
   EXPECT_EQ(cmdSpool(t.engine, "no/such/s.txt"), 0);
   // Messages take the output path too, so the spool holds them in order.
-  EXPECT_EQ(dir.read("s.txt"),
+  EXPECT_EQ(m.fs.text("s.txt"),
             "  FIES006 : Already spooling to s.txt\n"
             "echo \"hi\"\nhi\n"
             "  FIEU005 : Unexpected text: now (the statement should end before it)\n");
@@ -79,8 +77,8 @@ TEST(Spool, CopiesOutputUntilOffAndReportsMisuse) {
 }
 
 TEST(IndexFile, OnlyInHtmlModeAndReplacedByTheNextOpen) {
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
   EXPECT_EQ(cmdOpen(t.engine, "write index = i.html"), 0);
   EXPECT_NE(t.err().find("FIEU041"), std::string::npos);
   t.engine.settings.html = true;
@@ -105,8 +103,8 @@ TEST(IndexFile, OnlyInHtmlModeAndReplacedByTheNextOpen) {
 }
 
 TEST(Directories, ChangeCreateRemoveAndPrintTheCurrentOne) {
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
   EXPECT_EQ(cmdMkdir(t.engine, "sub"), 1);
   EXPECT_EQ(cmdMkdir(t.engine, "sub"), 0);  // exists: result 0 without a message
   EXPECT_EQ(cmdChdir(t.engine, "sub"), 1);
@@ -114,9 +112,9 @@ TEST(Directories, ChangeCreateRemoveAndPrintTheCurrentOne) {
   EXPECT_EQ(cmdChdir(t.engine, "nowhere"), 0);
   EXPECT_EQ(cmdChdir(t.engine, ".."), 1);
   EXPECT_EQ(cmdRmdir(t.engine, "\"sub\""), 1);
-  EXPECT_FALSE(std::filesystem::exists(dir.path() + "/sub"));
+  EXPECT_FALSE(m.fs.exists("/work/sub"));
   EXPECT_EQ(cmdRmdir(t.engine, ""), 0);
-  EXPECT_EQ(t.out(), std::filesystem::canonical(dir.path()).string() + "/sub\n");
+  EXPECT_EQ(t.out(), "/work/sub\n");
   EXPECT_EQ(t.err(), "  FIEU037 : Directory name missing\n");
   t.engine.settings.echo = false;
   t.outStream.str("");
@@ -125,10 +123,10 @@ TEST(Directories, ChangeCreateRemoveAndPrintTheCurrentOne) {
 }
 
 TEST(Listings, DirInFourColumnsAndLsWithoutDirectories) {
-  ScratchDir dir;
-  for (const char* name : {"a.c", "b.c", "c.h", "d.cpp", "e.c", "x.txt"}) dir.write(name, "");
-  std::filesystem::create_directory(dir.path() + "/sub.c");
-  TestEngine t;
+  MemoryTestEngine m;
+  for (const char* name : {"a.c", "b.c", "c.h", "d.cpp", "e.c", "x.txt"}) m.fs.addFile(name, "");
+  m.fs.addDirectory("sub.c");
+  TestEngine& t = m.t;
   EXPECT_EQ(cmdDir(t.engine, ""), 1);
   EXPECT_EQ(cmdLs(t.engine, "*.c"), 1);
   EXPECT_EQ(t.out(),

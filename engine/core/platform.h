@@ -98,8 +98,8 @@ class Platform {
   // of the name.
   virtual std::unique_ptr<std::istream> openInput(const std::string& path) {
     if (isDirectory(path)) return nullptr;
-    auto in = std::make_unique<std::ifstream>(path, std::ios::binary);
-    if (!in->is_open()) return nullptr;
+    auto in = openStream(path, std::ios::in | std::ios::binary);
+    if (!in || !*in) return nullptr;
     return in;
   }
   // The status of `path`, of the link itself unless `followLinks`.
@@ -112,6 +112,13 @@ class Platform {
   virtual std::unique_ptr<FileWriter> rewriteFile(const std::string& path) = 0;
   // `path` with every symbolic link resolved; nullopt when it does not exist.
   virtual std::optional<std::string> resolvePath(const std::string& path) = 0;
+  // Opens `path` as a stream with the modes of std::fstream: in for
+  // reading, out with trunc or app for writing (with kTextWriteMode for
+  // text), both for update; nullptr when it cannot be opened. Every file the
+  // engine reads or writes by name is opened here; by default the host's
+  // files, byte for byte as std::fstream opens them.
+  virtual std::unique_ptr<std::iostream> openStream(const std::string& path,
+                                                    std::ios::openmode mode);
   // Waits until the text of `path` is on the disk.
   virtual bool syncFile(const std::string& path) = 0;
   // Whether this process may write `path`.

@@ -1,6 +1,6 @@
 #include "core/reader.h"
 
-#include <fstream>
+#include <istream>
 #include <new>
 #include <ostream>
 
@@ -331,14 +331,14 @@ int runStringList(Engine& e, const std::vector<std::string>& lines) {
 }
 
 int runScriptFile(Engine& e, const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  if (!in) {
+  auto in = e.platform.openStream(name, std::ios::in | std::ios::binary);
+  if (!in || !*in) {
     raiseMessage(e, "FIES001", name);
     return -1;
   }
   SavedSource saved(e);
   e.settings.scriptFile = name;
-  if (!runStream(e, in, false)) {
+  if (!runStream(e, *in, false)) {
     raiseMessage(e, "FIES009", name);
     return -1;
   }

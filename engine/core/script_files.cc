@@ -1,6 +1,6 @@
 #include "core/script_files.h"
 
-#include <fstream>
+#include <istream>
 #include <optional>
 
 #include "core/engine.h"
@@ -35,7 +35,7 @@ class ScriptNesting {
 bool runFoundScript(Engine& e, const std::string& path) {
   NestingLevel level(e, "FIES009", path);
   if (!level.entered()) return false;
-  if (e.exec.scriptNesting >= kMaxScriptNesting || !canOpenForReading(path)) {
+  if (e.exec.scriptNesting >= kMaxScriptNesting || !canOpenForReading(e, path)) {
     raiseMessage(e, "FIES009", path);
     return false;
   }
@@ -213,12 +213,12 @@ int cmdEvent(Engine& e, std::string_view rest) {
   bool copied = false;
   for (const std::string& name : *names) {
     auto path = searchFile(e, name);
-    std::ifstream in;
-    if (path) in.open(*path, std::ios::binary);
-    if (!path || !in) {
+    auto file = path ? e.platform.openStream(*path, std::ios::in | std::ios::binary) : nullptr;
+    if (!file || !*file) {
       raiseMessage(e, "FIES001", name);
       return 0;
     }
+    std::istream& in = *file;
     for (const std::string& section : request->sections) {
       in.clear();
       in.seekg(0);

@@ -1,9 +1,9 @@
 #include "core/set_command.h"
 
 #include <array>
-#include <fstream>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <span>
 
 #include "core/engine.h"
@@ -61,9 +61,9 @@ bool applyTrace(Engine& e, bool on) {
     return true;
   }
   if (e.out.trace) return true;
-  auto file = std::make_unique<std::ofstream>(e.platform.userFilePath(e.settings.traceFile),
-                                              kTextWriteMode | std::ios::trunc);
-  if (!file->is_open()) {
+  auto file = e.platform.openStream(e.platform.userFilePath(e.settings.traceFile),
+                                    std::ios::out | kTextWriteMode | std::ios::trunc);
+  if (!file) {
     raiseMessage(e, "FIES001", e.settings.traceFile);
     return false;
   }
@@ -202,9 +202,9 @@ int setOutput(Engine& e, std::string_view rest, const SettingEntry&) {
   }
   // The new file is opened before the old one closes, so a failure leaves
   // output where it was.
-  auto file = std::make_unique<std::ofstream>(e.platform.userFilePath(name->value),
-                                              kTextWriteMode | std::ios::app);
-  if (!file->is_open()) {
+  auto file = e.platform.openStream(e.platform.userFilePath(name->value),
+                                    std::ios::out | kTextWriteMode | std::ios::app);
+  if (!file) {
     raiseMessage(e, "FIES001", name->value);
     return 0;
   }

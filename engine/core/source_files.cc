@@ -1,7 +1,5 @@
 #include "core/source_files.h"
 
-#include <fstream>
-
 #include "core/engine.h"
 #include "core/output.h"
 #include "core/platform.h"
@@ -13,25 +11,28 @@ namespace {
 
 // A file opened for writing through the staging opener; closing it lets the
 // staging copies catch up, so later reads see what was written.
-class StagedOutput : public std::ofstream {
+class StagedOutput : public std::ostream {
  public:
-  StagedOutput(Engine& e, const std::string& name, std::ios::openmode mode)
-      : std::ofstream(openPathForWrite(e, name), mode | kTextWriteMode), e_(e), name_(name) {}
+  StagedOutput(Engine& e, const std::string& name, std::unique_ptr<std::iostream> file)
+      : std::ostream(file->rdbuf()), e_(e), name_(name), file_(std::move(file)) {}
   ~StagedOutput() override {
-    close();
+    flush();
+    file_.reset();
     finishWrite(e_, name_);
   }
 
  private:
   Engine& e_;
   std::string name_;
+  std::unique_ptr<std::iostream> file_;
 };
 
 std::unique_ptr<std::ostream> openOutput(Engine& e, const std::string& name,
                                          std::ios::openmode mode) {
-  auto out = std::make_unique<StagedOutput>(e, name, mode);
-  if (!out->is_open()) return nullptr;
-  return out;
+  auto file =
+      e.platform.openStream(openPathForWrite(e, name), std::ios::out | mode | kTextWriteMode);
+  if (!file) return nullptr;
+  return std::make_unique<StagedOutput>(e, name, std::move(file));
 }
 
 }  // namespace

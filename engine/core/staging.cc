@@ -1,7 +1,5 @@
 #include "core/staging.h"
 
-#include <fstream>
-
 #include "core/engine.h"
 #include "core/exit.h"
 #include "core/limits.h"
@@ -40,8 +38,8 @@ bool copyStream(std::istream& in, std::ostream& out) {
 // Copies the file `from` into `out`, which the caller finishes.
 bool copyInto(Engine& e, const std::string& from, std::ostream& out) {
   if (e.platform.isDirectory(from)) return false;
-  std::ifstream in(from, std::ios::binary);
-  return in && copyStream(in, out);
+  auto in = e.platform.openStream(from, std::ios::in | std::ios::binary);
+  return in && copyStream(*in, out);
 }
 
 // Copies `from` over a copy this run made; never over anything else.

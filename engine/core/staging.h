@@ -7,9 +7,9 @@
 // (or the end of the run) writes the changes back; `reset` and the error limit throw them away.
 //
 // The file opener. Whoever opens a source file by name asks it first:
-//   std::ifstream in(openPathForRead(e, name), std::ios::binary);
-//   std::ofstream out(openPathForWrite(e, name), ...);  out.close();
-//   finishWrite(e, name);
+//   auto in = e.platform.openStream(openPathForRead(e, name), in | binary);
+//   auto out = e.platform.openStream(openPathForWrite(e, name), out | ...);
+//   out.reset();  finishWrite(e, name);
 // A name that is not registered comes back unchanged, so callers need not
 // know whether staging is active.
 #pragma once

@@ -1,6 +1,7 @@
 #include "reports/action_diagram.h"
 
-#include <fstream>
+#include <cstdio>
+#include <istream>
 #include <memory>
 #include <optional>
 
@@ -97,10 +98,10 @@ StructureStage structureStage(ScanLanguage language) {
 // line setting when there is none.
 int loadConfiguration(Engine& e) {
   std::string name(kActionConfigFile);
-  std::ifstream file;
-  if (e.platform.exists(name) && !e.platform.isDirectory(name)) file.open(name, std::ios::binary);
-  return loadActionConfig(e.action.config, file.is_open() ? &file : nullptr, e.settings.line, name,
-                          *e.out.stdErr);
+  std::unique_ptr<std::iostream> file;
+  if (e.platform.exists(name) && !e.platform.isDirectory(name))
+    file = e.platform.openStream(name, std::ios::in | std::ios::binary);
+  return loadActionConfig(e.action.config, file.get(), e.settings.line, name, *e.out.stdErr);
 }
 
 ActionOutput engineOutput(Engine& e) {
@@ -143,14 +144,14 @@ int drawActionDiagram(Engine& e, const std::string& textFile) {
 }
 
 int drawActionDiagram(Engine& e, const std::string& textFile, ActionRun& run) {
-  std::ifstream text(textFile, std::ios::binary);
-  if (!text) return failWith(e, textFile);
+  auto text = e.platform.openStream(textFile, std::ios::in | std::ios::binary);
+  if (!text || !*text) return failWith(e, textFile);
   IntermediateFile pot(e, intermediateFileName(textFile));
   if (!pot.created()) return failWith(e, pot.name());
 
   ActionRecordWriter writer([&pot](std::string_view bytes) { return pot.write(bytes); });
-  structureStage(e.settings.language)(text, writer);
-  text.close();
+  structureStage(e.settings.language)(*text, writer);
+  text.reset();
   bool written = writer.finish();
   if (!pot.close() || !written) return failWith(e, pot.name());
   e.checkInterrupt();
@@ -159,9 +160,9 @@ int drawActionDiagram(Engine& e, const std::string& textFile, ActionRun& run) {
     if (loadConfiguration(e) != 0) return -1;
     run.configured = true;
   }
-  std::ifstream records(pot.name(), std::ios::binary);
-  if (!records) return failWith(e, pot.name());
-  printActionDiagram(records, e.action.config, engineOutput(e));
+  auto records = e.platform.openStream(pot.name(), std::ios::in | std::ios::binary);
+  if (!records || !*records) return failWith(e, pot.name());
+  printActionDiagram(*records, e.action.config, engineOutput(e));
   if (e.settings.debug) pot.keep();
   return 0;
 }

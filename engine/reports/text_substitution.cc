@@ -1,6 +1,6 @@
 #include "reports/text_substitution.h"
 
-#include <fstream>
+#include <istream>
 #include <optional>
 
 #include "core/engine.h"
@@ -149,9 +149,10 @@ std::optional<DefineRequest> parseDefine(Engine& e, std::string_view rest) {
 // line, and copies the result back so that reads see it. Lines are held
 // whole, whatever their length, and keep their own line ends.
 bool substituteFile(Engine& e, const std::string& name, const std::vector<Substitution>& pairs) {
-  std::ifstream in(openPathForRead(e, name), std::ios::binary);
+  auto file = e.platform.openStream(openPathForRead(e, name), std::ios::in | std::ios::binary);
   auto out = rewriteWriteCopy(e, name);
-  if (!in || !out) return false;
+  if (!file || !*file || !out) return false;
+  std::istream& in = *file;
   std::string line;
   InputEncoding encoding;  // the file's own, as every reader decides it
   while (std::getline(in, line)) {
@@ -166,6 +167,18 @@ bool substituteFile(Engine& e, const std::string& name, const std::vector<Substi
   bool written = static_cast<bool>(*out);
   out.reset();
   return written && finishWrite(e, name);
+}
+
+// After a failed rewrite the write copy holds part of the new text: it gets
+// the read copy's text back, so that committing the run cannot cut the
+// real file short. False when the read copy cannot be read either.
+bool restoreWriteCopy(Engine& e, const std::string& name) {
+  auto in = e.platform.openStream(openPathForRead(e, name), std::ios::in | std::ios::binary);
+  auto out = rewriteWriteCopy(e, name);
+  if (!in || !out) return false;
+  *out << in->rdbuf();
+  out->flush();
+  return !in->bad() && static_cast<bool>(*out);
 }
 
 }  // namespace
@@ -201,6 +214,7 @@ int cmdDefine(Engine& e, std::string_view rest) {
       return 0;
     }
     if (!substituteFile(e, file, request->pairs)) {
+      restoreWriteCopy(e, file);
       raiseMessage(e, "FIEC016", file);
       return 0;
     }
