@@ -3,9 +3,11 @@
 #include "analysis/function_scan.h"
 #include "analysis/scan_failure.h"
 #include "core/engine.h"
+#include "core/limits.h"
 #include "core/messages.h"
 #include "core/output.h"
 #include "core/text.h"
+#include "core/text_encoding.h"
 
 namespace mora {
 
@@ -26,16 +28,27 @@ struct Sums {
 // Every table line starts with one blank.
 void printRow(Engine& e, const std::string& row) { printOutput(e, outputStream(e), " " + row); }
 
-// "%-24s %-8d %-8d %-8d  %-12s\n": a function, "others:" or a file total.
+// A label or file name padded to `columns` display columns; a text ends at a
+// NUL byte, as it always has in these lines.
+void appendColumn(std::string& line, std::string_view text, std::size_t columns) {
+  appendPadded(line, text.substr(0, text.find('\0')), columns);
+}
+
+// "%-24s %-8d %-8d %-8d  %-12s\n" (the texts padded by display columns): a
+// function, "others:" or a file total.
 std::string namedRow(std::string_view label, const Sums& s, const std::string& file) {
-  return format("%-24s %-8lld %-8lld %-8lld  %-12s\n", std::string(label).c_str(), s.lines, s.steps,
-                s.comments, file.c_str());
+  std::string line;
+  appendColumn(line, label, kCountNameColumns);
+  line += format(" %-8lld %-8lld %-8lld  ", s.lines, s.steps, s.comments);
+  appendColumn(line, file, kCountFileColumns);
+  return line + "\n";
 }
 
 // "%-24s %-8d %-8d %-8d \n": a file in file mode, or the grand total.
 std::string totalRow(std::string_view label, const Sums& s) {
-  return format("%-24s %-8lld %-8lld %-8lld \n", std::string(label).c_str(), s.lines, s.steps,
-                s.comments);
+  std::string line;
+  appendColumn(line, label, kCountNameColumns);
+  return line + format(" %-8lld %-8lld %-8lld \n", s.lines, s.steps, s.comments);
 }
 
 Sums sumsOf(const LineCounters& c) {

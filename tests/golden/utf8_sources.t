@@ -33,8 +33,8 @@ Step counts, tags and trees:
 
   $ cd u && run "count * from jp.c"; cd ..
    Function                 Line     Step     Comment  
-   \xe8\xa8\x88\xe7\xae\x97                   5        4        1         jp.c         (esc)
-   \xe5\x90\x88\xe8\xa8\x88                   9        9        0         jp.c         (esc)
+   \xe8\xa8\x88\xe7\xae\x97                     5        4        1         jp.c         (esc)
+   \xe5\x90\x88\xe8\xa8\x88                     9        9        0         jp.c         (esc)
    main                     8        8        0         jp.c        
    others:                  5        1        1         jp.c        
                             27       22       2         jp.c        
@@ -106,6 +106,24 @@ whatever the names' encoding (display columns before "jp.c" on each line):
   42
   42
   42
+
+`count` pads the same way (display columns before the line count):
+
+  $ ccols() { grep -v Function | sed -E 's/[0-9]+ +[0-9]+ +[0-9]+ +.*$//' | while IFS= read -r l; do printf '%s' "$l" | LC_ALL=C.UTF-8 wc -L; done; }
+  $ cd u && run "count * from jp.c" | ccols; cd ..
+  26
+  26
+  26
+  26
+  26
+  26
+  $ cd s && run "count * from jp.c" | iconv -f CP932 -t UTF-8 | ccols; cd ..
+  26
+  26
+  26
+  26
+  26
+  26
 
 Forcing Shift-JIS reads the UTF-8 file as before detection existed: the last
 byte of 計 swallows the "*" and the comment never closes.
