@@ -179,7 +179,7 @@ TEST(LineReaderErrors, ReadErrorEndsReadingAndIsReported) {
 }
 
 // Report output and line scans notice a recorded signal at once.
-TEST(Interrupts, OutputAndScansStopAtARecordedSignal) {
+TEST(Interrupts, OutputStopsAtARecordedSignal) {
   volatile std::sig_atomic_t flag = 1;
   TestEngine t;
   t.engine.setInterruptFlag(&flag);
