@@ -139,6 +139,10 @@ void appendPadded(std::string& out, std::string_view s, std::size_t columns) {
 
 std::string outputText(std::string_view sjis) {
   if (outputEncoding() == TextEncoding::ShiftJis) return std::string(sjis);
+  return utf8PieceText(sjis);
+}
+
+std::string utf8PieceText(std::string_view sjis) {
   std::string out;
   out.reserve(sjis.size() * 2);
   for (std::size_t i = 0; i < sjis.size();) {

@@ -152,6 +152,12 @@ void appendPadded(std::string& out, std::string_view s, std::size_t columns);
 // output; for UTF-8 output each line piece becomes its UTF-8 box-drawing
 // form of the same two columns.
 std::string outputText(std::string_view sjis);
+// The same text with each line piece in its UTF-8 form, whatever the output
+// encoding: for a line whose other text is UTF-8.
+std::string utf8PieceText(std::string_view sjis);
+// Whether `s` is measured by its UTF-8 characters rather than its bytes:
+// valid UTF-8 with multi-byte characters, unless Shift-JIS is forced.
+bool measuredAsUtf8(std::string_view s);
 
 // Restores the current encoding it found when it ends.
 class EncodingScope {

@@ -51,6 +51,10 @@ OutputPieces outputPieces(const LinePieces& p) {
   return {outputText(p.bar), outputText(p.middle), outputText(p.last)};
 }
 
+OutputPieces utf8Pieces(const LinePieces& p) {
+  return {utf8PieceText(p.bar), utf8PieceText(p.middle), utf8PieceText(p.last)};
+}
+
 class TreeWriter {
  public:
   TreeWriter(const NodeTable& table, const TreeOptions& options, const TreeSink& sink)
@@ -58,6 +62,7 @@ class TreeWriter {
         options_(options),
         sink_(sink),
         pieces_(outputPieces(linePieces(options.line))),
+        utf8Pieces_(utf8Pieces(linePieces(options.line))),
         parents_(table.nodes.size()),
         childNodes_(table.nodes.size()),
         callsItself_(table.nodes.size()),
@@ -139,20 +144,25 @@ class TreeWriter {
   }
 
   // The line of child i of n at `depth` (depth >= 1).
+  // A line is written in one encoding: next to a UTF-8 name the pieces take
+  // their UTF-8 form even when the output is Shift-JIS, so that a reader
+  // decoding the output line by line never meets a line that is neither.
   void printLine(std::string_view entry, int depth, std::size_t i, std::size_t n) {
     std::string& line = line_;
+    const OutputPieces& pieces =
+        outputEncoding() == TextEncoding::ShiftJis && measuredAsUtf8(entry) ? utf8Pieces_ : pieces_;
     line.assign(" ");
     setMark(0, false);
     for (int k = 0; k < depth; ++k) {
-      if (mark(k)) line += pieces_.bar;
+      if (mark(k)) line += pieces.bar;
       line += "  ";
     }
     if (i + 1 == n) {
       setMark(depth, false);
-      line += pieces_.last;
+      line += pieces.last;
     } else {
       if (i == 0) setMark(depth, true);
-      line += pieces_.middle;
+      line += pieces.middle;
     }
     appendAligned(line, entry, options_.filepos);
     line += '\n';
@@ -169,6 +179,7 @@ class TreeWriter {
   const TreeOptions& options_;
   const TreeSink& sink_;
   const OutputPieces pieces_;
+  const OutputPieces utf8Pieces_;              // for lines whose name is UTF-8
   std::vector<int> parents_;                   // parent count of node k, up to 2
   std::vector<std::vector<long>> childNodes_;  // node index of each child, -1 for a leaf
   std::string line_;                           // the line being built, reused

@@ -140,6 +140,27 @@ columns, and names align by columns (a kanji is two):
      \xe2\x94\x82   \xe2\x94\x94\xe2\x94\x80\xe8\xa8\x88\xe7\xae\x97           [jp.c]  (esc)
      \xe2\x94\x94\xe2\x94\x80puts (esc)
   
+With Shift-JIS output (the default when standard output is no terminal, as
+in the workbench) each tree line is still in one encoding: next to a UTF-8
+name the pieces take their UTF-8 form, elsewhere they stay Shift-JIS, so a
+reader that decodes line by line reads every line:
+
+  $ cd u && run "set with file on; set filepos 24; ftree * from jp.c"; cd ..
+   main                   [jp.c] 
+     \x84\xa5printf (esc)
+     \xe2\x94\x9c\xe2\x94\x80\xe5\x90\x88\xe8\xa8\x88               [jp.c]  (esc)
+     \xe2\x94\x82   \xe2\x94\x94\xe2\x94\x80\xe8\xa8\x88\xe7\xae\x97           [jp.c]  (esc)
+     \x84\xa4puts (esc)
+  
+  $ enc() { while IFS= read -r l; do if printf '%s' "$l" | iconv -f UTF-8 -t UTF-8 >/dev/null 2>&1; then echo utf8; elif printf '%s' "$l" | iconv -f CP932 -t UTF-8 >/dev/null 2>&1; then echo sjis; else echo neither; fi; done; }
+  $ cd u && run "ftree * from jp.c" | enc; cd ..
+  utf8
+  sjis
+  utf8
+  utf8
+  sjis
+  utf8
+
   $ cd u && MORA_ENCODING=utf8 run "action main from jp.c"; cd ..
   \xe2\x94\x8c\xe2\x94\x80\xe2\x94\x80\xe2\x94\x80 main(void)     (esc)
   \xe2\x94\x82    printf("\xe5\x90\x88\xe8\xa8\x88=%d\\n", \xe5\x90\x88\xe8\xa8\x88(10))     (esc)
