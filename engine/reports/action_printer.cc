@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/text.h"
+#include "core/text_encoding.h"
 #include "reports/action_record.h"
 
 namespace mora {
@@ -74,9 +75,19 @@ void Printer::drawPart(const ActionRecord& r, std::string_view part, bool firstP
     emit();
     out_.anchor(actionAnchorName(part));
   }
-  for (long i = std::min(r.nest, kActionDrawDepthMax); i > 0; --i) line_ += config_.tab;
+  // Next to UTF-8 text the line pieces take their UTF-8 form even in
+  // Shift-JIS output, so that the line reads in one encoding.
+  bool utf8Line = outputEncoding() == TextEncoding::ShiftJis && measuredAsUtf8(part);
+  auto put = [&](std::string_view piece) {
+    if (utf8Line) {
+      line_ += utf8PieceText(piece);
+    } else {
+      line_ += piece;
+    }
+  };
+  for (long i = std::min(r.nest, kActionDrawDepthMax); i > 0; --i) put(config_.tab);
   if (const ActionDefinition* def = config_.find(r.kind))
-    line_ += firstPart ? def->first : def->continuation;
+    put(firstPart ? def->first : def->continuation);
   line_ += part;
 }
 

@@ -161,6 +161,19 @@ reader that decodes line by line reads every line:
   sjis
   utf8
 
+Action diagrams too: a statement line holding UTF-8 text draws its pieces in
+UTF-8, the others in Shift-JIS:
+
+  $ cd u && run "action main from jp.c" | enc; cd ..
+  sjis
+  utf8
+  utf8
+  utf8
+  sjis
+  sjis
+  sjis
+  utf8
+
   $ cd u && MORA_ENCODING=utf8 run "action main from jp.c"; cd ..
   \xe2\x94\x8c\xe2\x94\x80\xe2\x94\x80\xe2\x94\x80 main(void)     (esc)
   \xe2\x94\x82    printf("\xe5\x90\x88\xe8\xa8\x88=%d\\n", \xe5\x90\x88\xe8\xa8\x88(10))     (esc)
