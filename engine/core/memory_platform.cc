@@ -437,7 +437,7 @@ std::unique_ptr<std::iostream> MemoryPlatform::openStream(const std::string& pat
   return std::make_unique<BufferStream<NodeBuffer>>(*this, node, kept);
 }
 
-std::optional<std::string> MemoryPlatform::resolvePath(const std::string& path) {
+std::optional<std::string> MemoryPlatform::realPath(const std::string& path) {
   if (!exists(path)) return std::nullopt;
   return absolute(path);
 }

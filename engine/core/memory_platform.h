@@ -86,16 +86,13 @@ class MemoryPlatform : public Platform {
   std::unique_ptr<FileWriter> rewriteFile(const std::string& path) override;
   std::unique_ptr<std::iostream> openStream(const std::string& path,
                                             std::ios::openmode mode) override;
-  std::optional<std::string> resolvePath(const std::string& path) override;
   bool syncFile(const std::string& path) override { return exists(path); }
   bool isWritable(const std::string& path) override;
   int runShell(const std::string& command) override;
   std::optional<std::string> environment(const std::string& name) override;
   std::string defaultTemporaryDirectory(const std::string&) override { return "/tmp"; }
   std::string executableDirectory() override { return "/bin"; }
-  std::optional<std::string> realPath(const std::string& path) override {
-    return resolvePath(path);
-  }
+  std::optional<std::string> realPath(const std::string& path) override;
   std::tm localTime() override;
 
   // The current time in ticks; every change takes the next.

@@ -110,8 +110,6 @@ class Platform {
   // Opens the existing regular file `path` for writing from empty, without
   // following a link; nullptr for anything else.
   virtual std::unique_ptr<FileWriter> rewriteFile(const std::string& path) = 0;
-  // `path` with every symbolic link resolved; nullopt when it does not exist.
-  virtual std::optional<std::string> resolvePath(const std::string& path) = 0;
   // Opens `path` as a stream with the modes of std::fstream: in for
   // reading, out with trunc or app for writing (with kTextWriteMode for
   // text), both for update; nullptr when it cannot be opened. Every file the
@@ -133,7 +131,7 @@ class Platform {
   // Directory of the running executable, for a program path without one.
   virtual std::string executableDirectory() = 0;
   // The absolute path of `path` with every symbolic link resolved; none when
-  // it cannot be resolved (or the platform cannot tell).
+  // it does not exist or cannot be resolved (or the platform cannot tell).
   virtual std::optional<std::string> realPath(const std::string&) { return std::nullopt; }
   virtual std::tm localTime() = 0;
   // Whether the process's standard output is a terminal (which then shows

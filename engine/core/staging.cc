@@ -214,7 +214,7 @@ bool registerStagedFile(Engine& e, const std::string& name) {
     if (!created || !created->closeFile()) return false;
   }
   if (findStaged(e, name)) return true;
-  auto real = e.platform.resolvePath(path);
+  auto real = e.platform.realPath(path);
   auto status = real ? e.platform.fileStatus(*real, true) : std::nullopt;
   if (!status || !status->regular || isOwnTemporaryFile(e, *real)) return false;
   StagedFile f{name, *real, {}, {}, *status};

@@ -37,7 +37,6 @@ class SandboxPlatform : public Platform {
   std::optional<FileStatus> fileStatus(const std::string&, bool) override { return std::nullopt; }
   std::unique_ptr<FileWriter> createFile(const std::string&, unsigned) override { return nullptr; }
   std::unique_ptr<FileWriter> rewriteFile(const std::string&) override { return nullptr; }
-  std::optional<std::string> resolvePath(const std::string&) override { return std::nullopt; }
   bool syncFile(const std::string&) override { return false; }
   bool isWritable(const std::string&) override { return false; }
   int runShell(const std::string&) override { return 0; }

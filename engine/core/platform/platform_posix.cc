@@ -187,14 +187,6 @@ class PosixPlatform final : public Platform {
     return std::make_unique<DescriptorWriter>(fd);
   }
 
-  std::optional<std::string> resolvePath(const std::string& path) override {
-    char* resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved) return std::nullopt;
-    std::string out(resolved);
-    std::free(resolved);
-    return out;
-  }
-
   bool syncFile(const std::string& path) override {
     int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return false;
@@ -237,9 +229,11 @@ class PosixPlatform final : public Platform {
   }
 
   std::optional<std::string> realPath(const std::string& path) override {
-    char buf[PATH_MAX];
-    if (!::realpath(path.c_str(), buf)) return std::nullopt;
-    return std::string(buf);
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved) return std::nullopt;
+    std::string out(resolved);
+    std::free(resolved);
+    return out;
   }
 
   std::tm localTime() override {

@@ -236,11 +236,6 @@ class Win32Platform final : public Platform {
     return std::make_unique<HandleWriter>(h);
   }
 
-  std::optional<std::string> resolvePath(const std::string& path) override {
-    if (!exists(path)) return std::nullopt;
-    return realPath(path);
-  }
-
   bool syncFile(const std::string& path) override {
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
@@ -281,6 +276,7 @@ class Win32Platform final : public Platform {
   }
 
   std::optional<std::string> realPath(const std::string& path) override {
+    if (!exists(path)) return std::nullopt;
     char buf[MAX_PATH];
     DWORD n = GetFullPathNameA(path.c_str(), sizeof buf, buf, nullptr);
     if (n == 0 || n >= sizeof buf) return std::nullopt;
