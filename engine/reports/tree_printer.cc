@@ -63,6 +63,8 @@ class TreeWriter {
         sink_(sink),
         pieces_(outputPieces(linePieces(options.line))),
         utf8Pieces_(utf8Pieces(linePieces(options.line))),
+        utf8Differs_(utf8Pieces_.bar != pieces_.bar || utf8Pieces_.middle != pieces_.middle ||
+                     utf8Pieces_.last != pieces_.last),
         parents_(table.nodes.size()),
         childNodes_(table.nodes.size()),
         callsItself_(table.nodes.size()),
@@ -149,8 +151,7 @@ class TreeWriter {
   // decoding the output line by line never meets a line that is neither.
   void printLine(std::string_view entry, int depth, std::size_t i, std::size_t n) {
     std::string& line = line_;
-    const OutputPieces& pieces =
-        outputEncoding() == TextEncoding::ShiftJis && measuredAsUtf8(entry) ? utf8Pieces_ : pieces_;
+    const OutputPieces& pieces = utf8Differs_ && measuredAsUtf8(entry) ? utf8Pieces_ : pieces_;
     line.assign(" ");
     setMark(0, false);
     for (int k = 0; k < depth; ++k) {
@@ -179,7 +180,10 @@ class TreeWriter {
   const TreeOptions& options_;
   const TreeSink& sink_;
   const OutputPieces pieces_;
-  const OutputPieces utf8Pieces_;              // for lines whose name is UTF-8
+  const OutputPieces utf8Pieces_;  // for lines whose name is UTF-8
+  // Only Shift-JIS line pieces differ in UTF-8: ASCII pieces, or output that
+  // is UTF-8 already, never need a name looked at.
+  const bool utf8Differs_;
   std::vector<int> parents_;                   // parent count of node k, up to 2
   std::vector<std::vector<long>> childNodes_;  // node index of each child, -1 for a leaf
   std::string line_;                           // the line being built, reused
