@@ -83,14 +83,19 @@ TestEngine::TestEngine(std::unique_ptr<Platform> platform_, const std::string& i
   definePredefinedVariables(engine);
 }
 
-RunResult runScript(const std::string& script, const std::vector<std::string>& extraArgs) {
-  ScratchDir dir;
-  dir.write("script.mora", script);
+RunResult runScriptOn(MemoryPlatform& platform, const std::string& script,
+                      const std::vector<std::string>& extraArgs) {
+  platform.addFile("script.mora", script);
   std::vector<std::string> args{"-vd1", "-nd", "-nh"};
   args.insert(args.end(), extraArgs.begin(), extraArgs.end());
   args.push_back("-f");
   args.push_back("script.mora");
-  return runMora(args);
+  return runMoraOn(platform, args);
+}
+
+RunResult runScript(const std::string& script, const std::vector<std::string>& extraArgs) {
+  auto platform = makeMemoryPlatform();
+  return runScriptOn(*platform, script, extraArgs);
 }
 
 ScratchDir::ScratchDir() {

@@ -40,8 +40,12 @@ inline constexpr const char* kMemoryProgramDirectory = "/bin";
 // directory is "/work".
 std::unique_ptr<MemoryPlatform> makeMemoryPlatform();
 
-// Runs `script` as a script file (-vd1 -nd -nh -f) in a fresh temporary
-// directory that is the current directory during the run.
+// Runs `script` as the script file "script.mora" (-vd1 -nd -nh -f) in the
+// current directory of `platform`, which the caller keeps to look at
+// afterwards.
+RunResult runScriptOn(MemoryPlatform& platform, const std::string& script,
+                      const std::vector<std::string>& extraArgs = {});
+// The same over a fresh in-memory file system (makeMemoryPlatform).
 RunResult runScript(const std::string& script, const std::vector<std::string>& extraArgs = {});
 
 // An engine that has not run: for calling its operations directly. The
