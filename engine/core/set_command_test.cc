@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 
 #include "core/engine.h"
 #include "core/output.h"
@@ -13,7 +12,7 @@
 namespace mora {
 namespace {
 
-using testing::ScratchDir;
+using testing::MemoryTestEngine;
 using testing::TestEngine;
 
 constexpr const char* kDefaultShow =
@@ -60,12 +59,12 @@ TEST(SetShow, DefaultListByteForByteAndNothingWithEchoOff) {
 }
 
 TEST(SetShow, ChangedSettingsAppearInTheList) {
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
   EXPECT_EQ(set(t, {"mode prototype", "language basic", "line ascii", "count file", "filepos 7",
                     "with position on", "code store on", "export head on", "case off"}),
             "111111111");
-  t.engine.out.spool = std::make_unique<std::ofstream>("sp.txt");
+  t.engine.out.spool = m.fs.openStream("sp.txt", std::ios::out | std::ios::binary);
   t.engine.out.spoolName = "sp.txt";
   set(t, {""});
   std::string shown = t.out();
@@ -185,9 +184,9 @@ TEST(SetWordArguments, WildcardsEndTheWord) {
 }
 
 TEST(SetOutput, AppendsToTheFileAndReturnsToTheConsole) {
-  ScratchDir dir;
-  dir.write("out.txt", "old\n");
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("out.txt", "old\n");
+  TestEngine& t = m.t;
   EXPECT_EQ(set(t, {"output out.txt"}), "1");
   printOutput(t.engine, outputStream(t.engine), "new\n");
   EXPECT_EQ(set(t, {"output missing/dir/x.txt"}), "0");  // keeps out.txt
@@ -195,18 +194,18 @@ TEST(SetOutput, AppendsToTheFileAndReturnsToTheConsole) {
   EXPECT_EQ(t.engine.settings.output, "out.txt");
   EXPECT_EQ(set(t, {"output console"}), "1");
   printOutput(t.engine, outputStream(t.engine), "screen\n");
-  EXPECT_EQ(dir.read("out.txt"), "old\nnew\nmore\n");
+  EXPECT_EQ(m.fs.text("out.txt"), "old\nnew\nmore\n");
   EXPECT_EQ(t.out(), "screen\n");
   EXPECT_EQ(t.engine.settings.output, "CONSOLE");
   EXPECT_NE(t.err().find("FIES001 : Cannot open file: missing/dir/x.txt"), std::string::npos);
 }
 
 TEST(SetHtml, BringsTheFilterAndOffClosesTheIndex) {
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
   EXPECT_EQ(set(t, {"html on"}), "1");
   EXPECT_TRUE(t.engine.settings.htmlFilter);
-  t.engine.out.index = std::make_unique<std::ofstream>("index.html");
+  t.engine.out.index = m.fs.openStream("index.html", std::ios::out | std::ios::binary);
   EXPECT_EQ(set(t, {"htmlfilter off", "html off"}), "11");
   EXPECT_FALSE(t.engine.settings.html);
   EXPECT_FALSE(t.engine.settings.htmlFilter);
@@ -214,15 +213,15 @@ TEST(SetHtml, BringsTheFilterAndOffClosesTheIndex) {
 }
 
 TEST(SetTrace, OnTruncatesTheTraceFileAndOffClosesIt) {
-  ScratchDir dir;
-  dir.write("command.mora", "stale\n");
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("command.mora", "stale\n");
+  TestEngine& t = m.t;
   EXPECT_EQ(set(t, {"trace on", "trace on"}), "11");
   ASSERT_NE(t.engine.out.trace, nullptr);
   *t.engine.out.trace << "x ;\n";
   EXPECT_EQ(set(t, {"trace off"}), "1");
   EXPECT_EQ(t.engine.out.trace, nullptr);
-  EXPECT_EQ(dir.read("command.mora"), "x ;\n");
+  EXPECT_EQ(m.fs.text("command.mora"), "x ;\n");
 }
 
 TEST(SetScreen, OnlyPrintsItsNotice) {
