@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <vector>
 
 #include "core/engine.h"
@@ -12,7 +11,7 @@
 namespace mora {
 namespace {
 
-using testing::ScratchDir;
+using testing::MemoryTestEngine;
 using testing::TestEngine;
 
 std::string arg(TestEngine& t, const std::string& name) {
@@ -93,14 +92,14 @@ TEST(Builtins, GetsReadsStandardInputLines) {
 }
 
 TEST(Builtins, FileHandlesWriteReadAndRunOut) {
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
   EXPECT_EQ(call(t, "fopen", {"f.txt", "w"}), "#01");
   EXPECT_EQ(call(t, "fprintf", {"#01", "%s=%d\\n", "n", "5"}), "1");
   EXPECT_EQ(call(t, "fputs", {"tail", "#01"}), "1");
   EXPECT_EQ(call(t, "fclose", {"#01"}), "1");
   EXPECT_EQ(call(t, "fclose", {"#01"}), "");
-  EXPECT_EQ(dir.read("f.txt"), "n=5\ntail");
+  EXPECT_EQ(m.fs.text("f.txt"), "n=5\ntail");
 
   EXPECT_EQ(call(t, "fopen", {"f.txt", "r"}), "#02");
   EXPECT_EQ(call(t, "fgets", {"", "#02"}), "1");
@@ -124,9 +123,9 @@ TEST(Builtins, FileHandlesWriteReadAndRunOut) {
 }
 
 TEST(Builtins, FgetsSplitsLongLines) {
-  ScratchDir dir;
-  dir.write("long.txt", std::string(1500, 'x') + "\r\nend\n");
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("long.txt", std::string(1500, 'x') + "\r\nend\n");
+  TestEngine& t = m.t;
   ASSERT_EQ(call(t, "fopen", {"long.txt", "r"}), "#01");
   call(t, "fgets", {"", "#01"});
   EXPECT_EQ(arg(t, "$_0"), std::string(kFgetsLineMax, 'x'));
@@ -139,17 +138,19 @@ TEST(Builtins, FgetsSplitsLongLines) {
 }
 
 TEST(Builtins, DirectoriesShellAndEval) {
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
   EXPECT_EQ(call(t, "mkdir", {"d"}), "1");
   EXPECT_EQ(call(t, "mkdir", {"d"}), "");
   EXPECT_EQ(call(t, "chdir", {"d"}), "1");
   EXPECT_EQ(call(t, "chdir", {""}), "1");
   EXPECT_EQ(call(t, "chdir", {".."}), "1");
   EXPECT_EQ(call(t, "rmdir", {"d"}), "1");
-  EXPECT_FALSE(std::filesystem::exists(dir.path() + "/d"));
+  EXPECT_FALSE(m.fs.exists("d"));
+  m.fs.setShellStatus("exit 3", 3);
   EXPECT_EQ(call(t, "system", {"exit 0"}), "1");
   EXPECT_EQ(call(t, "system", {"exit 3"}), "");
+  EXPECT_EQ(m.fs.shellCommands(), (std::vector<std::string>{"exit 0", "exit 3"}));
   EXPECT_EQ(call(t, "eval", {"$e = \"done\""}), "1");
   EXPECT_EQ(arg(t, "$_0"), "");
   EXPECT_EQ(arg(t, "$e"), "done");

@@ -449,7 +449,8 @@ bool MemoryPlatform::isWritable(const std::string& path) {
 
 int MemoryPlatform::runShell(const std::string& command) {
   shellCommands_.push_back(command);
-  return 0;
+  auto it = shellStatus_.find(command);
+  return it == shellStatus_.end() ? 0 : it->second;
 }
 
 std::optional<std::string> MemoryPlatform::environment(const std::string& name) {

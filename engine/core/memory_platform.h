@@ -64,8 +64,10 @@ class MemoryPlatform : public Platform {
   // rename or removal that it fails), or for good when `times` is 0.
   void failOn(const std::string& path, Failure failure, int times = 0);
   void clearFailures() { failures_.clear(); }
-  // The commands runShell was given, in order; each "succeeds" with 0.
+  // The commands runShell was given, in order; each "succeeds" with 0
+  // unless setShellStatus gave it another status.
   const std::vector<std::string>& shellCommands() const { return shellCommands_; }
+  void setShellStatus(const std::string& command, int status) { shellStatus_[command] = status; }
   // `path` as an absolute path with ".", ".." and repeated separators gone.
   std::string absolute(const std::string& path) const;
 
@@ -115,6 +117,7 @@ class MemoryPlatform : public Platform {
   std::map<std::pair<std::string, Failure>, int> failures_;
   std::map<std::string, std::string> environment_;
   std::vector<std::string> shellCommands_;
+  std::map<std::string, int> shellStatus_;
   std::string current_ = "/work";
   long long clock_ = 0;
   unsigned long long nextInode_ = 1;

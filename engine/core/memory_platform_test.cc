@@ -141,5 +141,14 @@ TEST(MemoryPlatform, ArmedFailuresStrikeWhereAndAsOftenAsArmed) {
   EXPECT_TRUE(fs.renameFile("a.c", "d.c"));
 }
 
+TEST(MemoryPlatform, ShellCommandsAreRecordedWithTheStatusSetForThem) {
+  MemoryPlatform fs;
+  fs.setShellStatus("make", 2);
+  EXPECT_EQ(fs.runShell("make"), 2);
+  EXPECT_EQ(fs.runShell("make all"), 0);
+  EXPECT_EQ(fs.runShell("make"), 2);
+  EXPECT_EQ(fs.shellCommands(), (std::vector<std::string>{"make", "make all", "make"}));
+}
+
 }  // namespace
 }  // namespace mora
