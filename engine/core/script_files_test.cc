@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 
 #include "control_test_support.h"
@@ -12,8 +11,8 @@ namespace mora {
 namespace {
 
 using testing::feed;
+using testing::MemoryTestEngine;
 using testing::messageCodes;
-using testing::ScratchDir;
 using testing::TestEngine;
 
 TEST(ReadSection, FirstMatchingSectionWithoutRegardToCase) {
@@ -30,28 +29,28 @@ TEST(ReadSection, FirstMatchingSectionWithoutRegardToCase) {
 }
 
 TEST(Include, RunsEveryFileInOrder) {
-  ScratchDir dir;
-  dir.write("a.mora", "echo \"a\"\n$x = \"from a\"\n");
-  dir.write("b.mora", "echo $x\n");
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("a.mora", "echo \"a\"\n$x = \"from a\"\n");
+  m.fs.addFile("b.mora", "echo $x\n");
+  TestEngine& t = m.t;
   feed(t, {"include a.mora, b.mora", "echo \"back\""});
   EXPECT_EQ(t.out(), "a\nfrom a\nback\n");
   EXPECT_EQ(t.err(), "");
 }
 
 TEST(Include, MissingFileRunsNothing) {
-  ScratchDir dir;
-  dir.write("a.mora", "echo \"a\"\n");
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("a.mora", "echo \"a\"\n");
+  TestEngine& t = m.t;
   feed(t, {"include a.mora, missing.mora"});
   EXPECT_EQ(t.out(), "");
   EXPECT_EQ(messageCodes(t.err()), "FIEC013");
 }
 
 TEST(Include, SelfIncludeEndsWithAMessage) {
-  ScratchDir dir;
-  dir.write("self.mora", "$%n = $%n + 1\ninclude self.mora\n");
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("self.mora", "$%n = $%n + 1\ninclude self.mora\n");
+  TestEngine& t = m.t;
   feed(t, {"include self.mora", "echo $%n"});
   EXPECT_EQ(t.out(), std::to_string(kMaxScriptNesting) + "\n");
   EXPECT_EQ(messageCodes(t.err()), "FIES009");
@@ -59,27 +58,27 @@ TEST(Include, SelfIncludeEndsWithAMessage) {
 }
 
 TEST(Event, RunsNamedSectionsThroughTheWorkFile) {
-  ScratchDir dir;
-  dir.write("ev1.txt", "[Start]\necho \"start 1\"\n[end]\necho \"end 1\"\n");
-  dir.write("ev2.txt",
-            "[start]\necho \"start 2\"\n[nested]\nevent end from ev1.txt\necho \"nested\"\n");
-  TestEngine t;
-  t.engine.settings.workFile = dir.path() + "/work.tmp";
+  MemoryTestEngine m;
+  m.fs.addFile("ev1.txt", "[Start]\necho \"start 1\"\n[end]\necho \"end 1\"\n");
+  m.fs.addFile("ev2.txt",
+               "[start]\necho \"start 2\"\n[nested]\nevent end from ev1.txt\necho \"nested\"\n");
+  TestEngine& t = m.t;
+  t.engine.settings.workFile = m.fs.currentDirectory() + "/work.tmp";
   feed(t, {"event start, END from ev1.txt, ev2.txt", "on nested from ev2.txt",
            "on none from ev1.txt"});
   EXPECT_EQ(t.out(), "start 1\nend 1\nstart 2\nend 1\nnested\n");
   EXPECT_EQ(t.err(), "");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+  EXPECT_EQ(m.fs.listDirectory("."), (std::vector<std::string>{"ev1.txt", "ev2.txt"}));
 }
 
 TEST(Event, Errors) {
-  ScratchDir dir;
-  TestEngine t;
-  t.engine.settings.workFile = dir.path() + "/work.tmp";
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
+  t.engine.settings.workFile = m.fs.currentDirectory() + "/work.tmp";
   feed(t, {"event start", "event from x.txt", "event start from missing.txt"});
   EXPECT_EQ(messageCodes(t.err()), "FIEU003 FIEU001 FIES001");
-  dir.write("ev.txt", "[a]\necho \"a\"\n");
-  t.engine.settings.workFile = dir.path() + "/no/such/dir/work.tmp";
+  m.fs.addFile("ev.txt", "[a]\necho \"a\"\n");
+  t.engine.settings.workFile = m.fs.currentDirectory() + "/no/such/dir/work.tmp";
   feed(t, {"event a from ev.txt"});
   EXPECT_EQ(messageCodes(t.err()), "FIEU003 FIEU001 FIES001 FIES001");
 }
