@@ -14,19 +14,19 @@ namespace mora {
 namespace {
 
 using testing::feed;
+using testing::MemoryTestEngine;
 using testing::messageCodes;
-using testing::ScratchDir;
 using testing::TestEngine;
 
 class HelpTest : public ::testing::Test {
  protected:
   HelpTest() {
-    dir.write("help.hl",
-              "[if]\nif (c)\n  branch\n[While]\nwhile (c)\n[end]\n" + std::string(300, 'x') + "\n");
-    t.engine.settings.helpPath = dir.path() + "/help.hl";
+    m.fs.addFile("help.hl", "[if]\nif (c)\n  branch\n[While]\nwhile (c)\n[end]\n" +
+                                std::string(300, 'x') + "\n");
+    t.engine.settings.helpPath = m.fs.currentDirectory() + "/help.hl";
   }
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
 };
 
 TEST_F(HelpTest, PrintsTheTopicWithoutRegardToCase) {
@@ -38,13 +38,13 @@ TEST_F(HelpTest, PrintsTheTopicWithoutRegardToCase) {
 TEST_F(HelpTest, LongLinesPrintUnchanged) {
   // A line longer than a help line is read in pieces; its tail starting
   // with "[" is no header.
-  dir.write("help.hl", "[long]\n" + std::string(300, 'x') + "[tail]\n[next]\n");
+  m.fs.addFile("help.hl", "[long]\n" + std::string(300, 'x') + "[tail]\n[next]\n");
   feed(t, {"help long"});
   EXPECT_EQ(t.out(), std::string(300, 'x') + "[tail]\n");
 }
 
 TEST_F(HelpTest, WithoutTopicListsPreambleAndTopics) {
-  dir.write("help.hl", "Intro line\n[a]\ntext [b]\n[set with file]\n[c]\n");
+  m.fs.addFile("help.hl", "Intro line\n[a]\ntext [b]\n[set with file]\n[c]\n");
   feed(t, {"help"});
   EXPECT_EQ(t.out(), "Intro line\n  a, set with file, c\n");
   EXPECT_EQ(t.err(), "");
@@ -53,7 +53,7 @@ TEST_F(HelpTest, WithoutTopicListsPreambleAndTopics) {
 TEST_F(HelpTest, TopicListWrapsAndHonoursEcho) {
   std::string file;
   for (int i = 0; i < 12; ++i) file += "[topic" + std::to_string(i) + "]\n";
-  dir.write("help.hl", file);
+  m.fs.addFile("help.hl", file);
   feed(t, {"help", "set echo off", "help"});
   EXPECT_EQ(t.out(),
             "  topic0, topic1, topic2, topic3, topic4, topic5, topic6, topic7, topic8,\n"
@@ -62,7 +62,7 @@ TEST_F(HelpTest, TopicListWrapsAndHonoursEcho) {
 
 TEST_F(HelpTest, UnknownTopicAndMissingFile) {
   feed(t, {"help nothing"});
-  t.engine.settings.helpPath = dir.path() + "/none.hl";
+  t.engine.settings.helpPath = m.fs.currentDirectory() + "/none.hl";
   feed(t, {"help if"});
   EXPECT_EQ(messageCodes(t.err()), "FIES005 FIES002");
   EXPECT_NE(t.err().find("none.hl"), std::string::npos);
