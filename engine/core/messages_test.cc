@@ -8,7 +8,7 @@
 namespace mora {
 namespace {
 
-using testing::ScratchDir;
+using testing::MemoryTestEngine;
 using testing::TestEngine;
 
 TEST(MessageText, EachAtRunStartingWithThreeAtsBecomesTheArgument) {
@@ -19,22 +19,22 @@ TEST(MessageText, EachAtRunStartingWithThreeAtsBecomesTheArgument) {
 }
 
 TEST(MessageLookup, KeyMustMatchExactlyAndFirstMatchWins) {
-  ScratchDir dir;
-  dir.write("cat.msg",
-            "no comma line\n"
-            "FIEU0021,longer key\n"
-            "fieu002,wrong case\n"
-            "FIEU002,first @@@\n"
-            "FIEU002,second\n");
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("cat.msg",
+               "no comma line\n"
+               "FIEU0021,longer key\n"
+               "fieu002,wrong case\n"
+               "FIEU002,first @@@\n"
+               "FIEU002,second\n");
+  TestEngine& t = m.t;
   std::string text;
-  EXPECT_EQ(lookupMessage(t.engine, dir.path() + "/cat.msg", "FIEU002", "foo", text),
+  EXPECT_EQ(lookupMessage(t.engine, m.fs.currentDirectory() + "/cat.msg", "FIEU002", "foo", text),
             LookupResult::Found);
   EXPECT_EQ(text, "first foo");
-  EXPECT_EQ(lookupMessage(t.engine, dir.path() + "/cat.msg", "FIEU003", "", text),
+  EXPECT_EQ(lookupMessage(t.engine, m.fs.currentDirectory() + "/cat.msg", "FIEU003", "", text),
             LookupResult::NotFound);
   EXPECT_EQ(text, "");
-  EXPECT_EQ(lookupMessage(t.engine, dir.path() + "/none.msg", "FIEU002", "", text),
+  EXPECT_EQ(lookupMessage(t.engine, m.fs.currentDirectory() + "/none.msg", "FIEU002", "", text),
             LookupResult::NoCatalogue);
 }
 
