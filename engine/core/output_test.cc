@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 #include <streambuf>
 #include <string>
@@ -15,7 +14,7 @@
 namespace mora {
 namespace {
 
-using testing::ScratchDir;
+using testing::MemoryTestEngine;
 using testing::TestEngine;
 
 TEST(HtmlEscape, ReservedCharactersBecomeEntities) {
@@ -96,11 +95,11 @@ TEST(PrintOutput, HoldsOutputUntilAnErrorOrAFlushAndKeepsTheOrder) {
 }
 
 TEST(FlushOutput, ReachesTheSpoolAndTheStreamsOnlyWhenDue) {
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
   MergedCapture capture;
   capture.attach(t.engine);
-  t.engine.out.spool = std::make_unique<std::ofstream>("spool.txt", std::ios::binary);
+  t.engine.out.spool = m.fs.openStream("spool.txt", std::ios::out | std::ios::binary);
   printOutput(t.engine, outputStream(t.engine), "x\n");
   t.engine.out.lastFlush = std::chrono::steady_clock::now();
   flushOutputIfDue(t.engine);
@@ -108,20 +107,20 @@ TEST(FlushOutput, ReachesTheSpoolAndTheStreamsOnlyWhenDue) {
   t.engine.out.lastFlush -= kOutputFlushInterval;
   flushOutputIfDue(t.engine);
   EXPECT_EQ(capture.merged, "x\n");
-  EXPECT_EQ(dir.read("spool.txt"), "x\n");  // read while the spool is still open
+  EXPECT_EQ(m.fs.text("spool.txt"), "x\n");  // read while the spool is still open
 }
 
 TEST(PrintOutput, WritesToTheStreamAndTheSpoolCopyFiltered) {
-  ScratchDir dir;
-  TestEngine t;
-  t.engine.out.spool = std::make_unique<std::ofstream>("spool.txt", std::ios::binary);
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
+  t.engine.out.spool = m.fs.openStream("spool.txt", std::ios::out | std::ios::binary);
   t.engine.settings.htmlFilter = true;
   printOutput(t.engine, outputStream(t.engine), "<a>\n");
   t.engine.settings.htmlFilter = false;
   printOutput(t.engine, outputStream(t.engine), "<b>\n");
   t.engine.out.spool.reset();
   EXPECT_EQ(t.out(), "&lt;a&gt;\n<b>\n");
-  EXPECT_EQ(dir.read("spool.txt"), "&lt;a&gt;\n<b>\n");
+  EXPECT_EQ(m.fs.text("spool.txt"), "&lt;a&gt;\n<b>\n");
 }
 
 TEST(PrintOutput, CaptureTakesWholePiecesUpToTheLimit) {
