@@ -10,8 +10,10 @@
 namespace mora {
 namespace {
 
+using testing::makeMemoryPlatform;
 using testing::runMora;
 using testing::runMoraAs;
+using testing::runMoraOn;
 using testing::ScratchDir;
 
 constexpr const char* kUsageTail =
@@ -70,6 +72,7 @@ TEST(CommandLine, LongHelpAndVersion) {
 
 // The data files are found beside the real program when it is started
 // through a symbolic link in another folder.
+// On disk: the host resolves real symbolic links to the real program.
 TEST(CommandLine, ProgramPathThroughASymbolicLink) {
   ScratchDir dir;
   std::filesystem::create_directory("bin");
@@ -114,43 +117,42 @@ TEST(Handshake, AcceptsOneToNine) {
 }
 
 TEST(RunModes, CommandStringsRunInsteadOfTheScriptAndEndWithExit) {
-  ScratchDir dir;
-  dir.write("s.mora", "exit 5\n");
-  EXPECT_EQ(runMora({"-vd1", "-nd", "-nh", "-f", "s.mora", "nosuchcommand"}).code, 0);
-  EXPECT_EQ(runMora({"-vd1", "-nd", "-nh", "-fs.mora"}).code, 5);
-  EXPECT_EQ(runMora({"-vd1", "-nd", "-nh", "-f", "s.mora"}).code, 5);
-  EXPECT_EQ(runMora({"-vd1", "-nd", "-nh", "@s.mora"}).code, 5);
-  auto r = runMora({"-vd1", "-nd", "-nh", "-f", "missing.mora"});
+  auto fs = makeMemoryPlatform();
+  fs->addFile("s.mora", "exit 5\n");
+  EXPECT_EQ(runMoraOn(*fs, {"-vd1", "-nd", "-nh", "-f", "s.mora", "nosuchcommand"}).code, 0);
+  EXPECT_EQ(runMoraOn(*fs, {"-vd1", "-nd", "-nh", "-fs.mora"}).code, 5);
+  EXPECT_EQ(runMoraOn(*fs, {"-vd1", "-nd", "-nh", "-f", "s.mora"}).code, 5);
+  EXPECT_EQ(runMoraOn(*fs, {"-vd1", "-nd", "-nh", "@s.mora"}).code, 5);
+  auto r = runMoraOn(*fs, {"-vd1", "-nd", "-nh", "-f", "missing.mora"});
   EXPECT_EQ(r.code, 255);
   EXPECT_EQ(r.err, "  FIES001 : Cannot open file: missing.mora\n");
 }
 
 TEST(RunModes, DefFileRunsFirstAndIsFoundOnlyWithoutDirectory) {
-  ScratchDir dir;
-  dir.write("mora.def", "alias q as exit 6\n");
-  dir.write("s.mora", "q\n");
-  EXPECT_EQ(runMora({"-vd1", "-nh", "-f", "s.mora"}).code, 6);
-  EXPECT_EQ(runMora({"-vd1", "-nh", "-dmora.def", "-f", "s.mora"}).code, 6);
+  auto fs = makeMemoryPlatform();
+  fs->addFile("mora.def", "alias q as exit 6\n");
+  fs->addFile("s.mora", "q\n");
+  EXPECT_EQ(runMoraOn(*fs, {"-vd1", "-nh", "-f", "s.mora"}).code, 6);
+  EXPECT_EQ(runMoraOn(*fs, {"-vd1", "-nh", "-dmora.def", "-f", "s.mora"}).code, 6);
   // A def-file with a directory part that does not exist is skipped silently.
-  auto r = runMora({"-vd1", "-nh", "-d", "no/such.def", "-f", "s.mora"});
+  auto r = runMoraOn(*fs, {"-vd1", "-nh", "-d", "no/such.def", "-f", "s.mora"});
   EXPECT_EQ(r.code, 0);
   EXPECT_EQ(r.err, "  FIEU002 : Unknown command: q (help alone lists the commands)\n");
 }
 
 TEST(RunModes, MessageOptionsChooseStreamAndPrefix) {
-  ScratchDir dir;
-  dir.write("s.mora", "\nbogus\n");
-  auto r = runMora({"-vd1", "-nd", "-nh", "-esf", "-f", "s.mora"});
+  auto fs = makeMemoryPlatform();
+  fs->addFile("s.mora", "\nbogus\n");
+  auto r = runMoraOn(*fs, {"-vd1", "-nd", "-nh", "-esf", "-f", "s.mora"});
   EXPECT_EQ(r.out,
             "s.mora(2) : FIEU002 : Unknown command: bogus (help alone lists the commands)\n");
   EXPECT_EQ(r.err, "");
-  r = runMora({"-vd1", "-nd", "-nh", "-esfne", "-f", "s.mora"});
+  r = runMoraOn(*fs, {"-vd1", "-nd", "-nh", "-esfne", "-f", "s.mora"});
   EXPECT_EQ(r.err, "  FIEU002 : Unknown command: bogus (help alone lists the commands)\n");
 }
 
 TEST(RunModes, WorkFileIsRemovedOnEveryPath) {
-  ScratchDir dir;
-  auto platform = makePosixPlatform();
+  auto platform = makeMemoryPlatform();
   for (auto args : {std::vector<std::string>{"-nh", "-x"}, {"-vd1", "-nh", "-nd", "exit 2"}}) {
     std::istringstream in;
     std::ostringstream out, err;
@@ -161,11 +163,12 @@ TEST(RunModes, WorkFileIsRemovedOnEveryPath) {
     ASSERT_FALSE(engine.settings.workFile.empty());
     EXPECT_FALSE(platform->exists(engine.settings.workFile)) << engine.settings.workFile;
   }
+  EXPECT_EQ(platform->filesUnder("/tmp"), std::vector<std::string>{});
 }
 
 TEST(Interrupt, EndsTheRunWithCodeZero) {
   volatile std::sig_atomic_t flag = 1;
-  auto platform = makePosixPlatform();
+  auto platform = makeMemoryPlatform();
   std::istringstream in("exit 3\n");
   std::ostringstream out, err;
   Engine engine(*platform, in, out, err);
