@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "analysis/function_scan.h"
 #include "core/engine.h"
 #include "scan_transcript.h"
@@ -12,7 +10,7 @@
 namespace mora {
 namespace {
 
-using testing::ScratchDir;
+using testing::MemoryTestEngine;
 using testing::TestEngine;
 
 class CScannerTest : public ::testing::Test {
@@ -20,20 +18,20 @@ class CScannerTest : public ::testing::Test {
   // Scans `source`, written as `name`, in `mode` with the pattern "*"; what
   // it returns is added to `entries` and the bodies.
   int scan(const std::string& source, ScanMode mode, const std::string& name = "t.c") {
-    dir.write(name, source);
+    m.fs.addFile(name, source);
     return scans.run({name}, mode);
   }
   std::vector<std::string> positions(const std::string& source) {
     scans.clear();
-    dir.write("t.c", source);
+    m.fs.addFile("t.c", source);
     scans.run({"t.c"}, ScanMode::NamesOnly, testing::ScanTranscript::Form::Position);
     return entries;
   }
   std::string text(std::size_t k) const { return scans.text(k); }
   std::vector<std::string> calls(std::size_t k) const { return scans.lines(k); }
 
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
   Engine& e = t.engine;
   testing::ScanTranscript scans{e};
   std::vector<std::string>& entries = scans.entries;
@@ -166,8 +164,8 @@ TEST_F(CScannerTest, PrototypeModeTurnsHeadersIntoDeclarations) {
 }
 
 TEST_F(CScannerTest, CallListsRunAcrossFilesAndDropOpenCandidates) {
-  dir.write("one.c", "void a(void)\n{\n  b(); c(); b();\n}\nvoid z(void)\n{\n  lost();\n");
-  dir.write("two.c", "void d(void)\n{\n}\nvoid e2(void)\n{\n  f(\"x\",\n    1);\n}\n");
+  m.fs.addFile("one.c", "void a(void)\n{\n  b(); c(); b();\n}\nvoid z(void)\n{\n  lost();\n");
+  m.fs.addFile("two.c", "void d(void)\n{\n}\nvoid e2(void)\n{\n  f(\"x\",\n    1);\n}\n");
   ASSERT_EQ(scans.run({"one.c", "two.c"}, ScanMode::CallLists), 0);
   EXPECT_EQ(entries, (Names{"a", "d", "e2"}));
   EXPECT_EQ(calls(0), (Names{"b", "c"}));
@@ -199,14 +197,14 @@ TEST_F(CScannerTest, EntryFormsFollowTheSettings) {
   scan(src, ScanMode::NamesOnly, "sub_t.c");
   e.settings.withFile = true;
   e.settings.fullpath = false;
-  std::filesystem::create_directories(dir.path() + "/d");
-  dir.write("d/t.c", src);
+  m.fs.addDirectory("d");
+  m.fs.addFile("d/t.c", src);
   scans.run({"d/t.c"}, ScanMode::NamesOnly);
   EXPECT_EQ(entries, (Names{"f [sub_t.c] (2)", "f [t.c] "}));
 }
 
 TEST_F(CScannerTest, OnlySelectedFunctionsAreRecorded) {
-  dir.write("t.c", "int keep(void)\n{\n}\nint drop(void)\n{\n}\n");
+  m.fs.addFile("t.c", "int keep(void)\n{\n}\nint drop(void)\n{\n}\n");
   ASSERT_EQ(scans.run({"t.c"}, ScanMode::FunctionText, testing::ScanTranscript::Form::Entry,
                       {FunctionPattern{"k*"}}),
             0);
