@@ -9,7 +9,7 @@
 namespace mora {
 namespace {
 
-using testing::ScratchDir;
+using testing::MemoryTestEngine;
 using testing::TestEngine;
 using Names = std::vector<std::string>;
 
@@ -17,15 +17,15 @@ class PascalScannerTest : public ::testing::Test {
  protected:
   void SetUp() override { e.settings.language = ScanLanguage::Pascal; }
   int scan(const std::string& source, ScanMode mode) {
-    dir.write("t.pas", source);
+    m.fs.addFile("t.pas", source);
     scans.clear();
     return scans.run({"t.pas"}, mode);
   }
   Names slot(std::size_t k) const { return scans.lines(k); }
   std::string text(std::size_t k) const { return scans.text(k); }
 
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
   Engine& e = t.engine;
   testing::ScanTranscript scans{e};
   std::vector<std::string>& entries = scans.entries;
