@@ -17,9 +17,7 @@
 namespace mora {
 namespace {
 
-using testing::runMora;
-using testing::RunResult;
-using testing::ScratchDir;
+using testing::MemoryTestEngine;
 using testing::TestEngine;
 using Names = std::vector<std::string>;
 
@@ -28,7 +26,7 @@ class BasicScannerTest : public ::testing::Test {
   void SetUp() override { e.settings.language = ScanLanguage::Basic; }
   int scan(const std::string& source, ScanMode mode,
            testing::ScanTranscript::Form form = testing::ScanTranscript::Form::Entry) {
-    dir.write("t.bas", source);
+    m.fs.addFile("t.bas", source);
     scans.clear();
     return scans.run({"t.bas"}, mode, form);
   }
@@ -42,8 +40,8 @@ class BasicScannerTest : public ::testing::Test {
     return {out, s.state().lineHadComment};
   }
 
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
   Engine& e = t.engine;
   testing::ScanTranscript scans{e};
   std::vector<std::string>& entries = scans.entries;
@@ -152,9 +150,9 @@ TEST_F(BasicScannerTest, CountsLinesAndDirectivesAbandonCandidates) {
 namespace mora {
 namespace {
 
-using testing::runMora;
+using testing::makeMemoryPlatform;
+using testing::runMoraOn;
 using testing::RunResult;
-using testing::ScratchDir;
 
 // The Basic corpus beside the checkout (MORA_CORPUS overrides its folder).
 std::string basicCorpus() {
@@ -174,11 +172,13 @@ TEST(RealBasicSources, EveryProcedureHeaderIsTaggedAndFileTotalsAreLineCounts) {
   std::set<std::string> expected;
   std::map<std::string, int> physical;
   std::string list;
+  auto fs = makeMemoryPlatform();  // the corpus files at their own paths
   for (const auto& entry : std::filesystem::directory_iterator(dir)) {
     std::string ext = entry.path().extension();
     if (ext != ".bas" && ext != ".frm") continue;
     std::string file = entry.path();
     list += file + "\n";
+    ASSERT_TRUE(fs->copyFromHost(file, file)) << file;
     std::ifstream in(file, std::ios::binary);
     int n = 0;
     std::smatch m;
@@ -190,16 +190,17 @@ TEST(RealBasicSources, EveryProcedureHeaderIsTaggedAndFileTotalsAreLineCounts) {
     physical[file] = n;
   }
   ASSERT_FALSE(expected.empty());
-  ScratchDir scratch;
-  scratch.write("files.lst", list);
-  RunResult tags = runMora({"-vd1", "-nd", "-nh", "set language basic; tags * from <files.lst>"});
+  fs->addFile("files.lst", list);
+  RunResult tags =
+      runMoraOn(*fs, {"-vd1", "-nd", "-nh", "set language basic; tags * from <files.lst>"});
   EXPECT_EQ(tags.err, "");
   std::istringstream lines(tags.out);
   std::set<std::string> tagged;
   for (std::string line; std::getline(lines, line);) tagged.insert(line);
   for (const auto& want : expected) EXPECT_TRUE(tagged.count(want)) << want;
 
-  RunResult count = runMora({"-vd1", "-nd", "-nh", "set language basic; count * from <files.lst>"});
+  RunResult count =
+      runMoraOn(*fs, {"-vd1", "-nd", "-nh", "set language basic; count * from <files.lst>"});
   EXPECT_EQ(count.err, "");
   std::istringstream rows(count.out);
   std::size_t files = 0;
