@@ -9,7 +9,7 @@
 namespace mora {
 namespace {
 
-using testing::ScratchDir;
+using testing::MemoryTestEngine;
 using testing::TestEngine;
 
 const char* kSource =
@@ -28,8 +28,8 @@ class LibraryTest : public ::testing::Test {
  protected:
   // A run chooses its work file at start-up; this engine never starts.
   LibraryTest() {
-    dir.write("a.c", kSource);
-    t.engine.settings.workFile = dir.path() + "/work.tmp";
+    m.fs.addFile("a.c", kSource);
+    t.engine.settings.workFile = m.fs.currentDirectory() + "/work.tmp";
   }
   int run(const std::string& statement) { return dispatchCommand(t.engine, statement); }
   std::string takeOut() {
@@ -43,8 +43,8 @@ class LibraryTest : public ::testing::Test {
     return s;
   }
 
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
 };
 
 TEST(LibraryMarkers, BeginLinesMustBeWholeLinesOfTheirSet) {
@@ -60,7 +60,7 @@ TEST(LibraryMarkers, BeginLinesMustBeWholeLinesOfTheirSet) {
 TEST_F(LibraryTest, ImportStoresBlocksAndRenamesEveryOccurrence) {
   EXPECT_GT(run("import add as sum, other from a.c"), 0);
   EXPECT_GT(run("import add from a.c"), 0);
-  EXPECT_EQ(dir.read("sysdt"),
+  EXPECT_EQ(m.fs.text("sysdt"),
             "@FUNCTIONS[sum]\n/* sums */\nint sum(int a, int b)\n{\n  return sum_one(a) + b;\n}\n"
             "@END_FUNC\n@FUNCTIONS[other]\nvoid other(void)\n{\n}\n@END_FUNC\n"
             "@FUNCTIONS[add]\n/* adds */\nint add(int a, int b)\n{\n  return add_one(a) + b;\n}\n"
@@ -83,29 +83,29 @@ TEST_F(LibraryTest, ExportToFilesChecksPlainNamesAndAddsHeaders) {
   EXPECT_EQ(run("export add, nothing to out.c"), -1);
   EXPECT_EQ(takeErr(), "  FIEC012 : Function not found: nothing\n");
   t.engine.settings.exportHead = true;
-  dir.write("out.c", "int x;\n");
+  m.fs.addFile("out.c", "int x;\n");
   EXPECT_GT(run("export function oth* as o2 to out.c"), 0);
-  EXPECT_EQ(dir.read("out.c"), "int x;\n");  // staged until done
+  EXPECT_EQ(m.fs.text("out.c"), "int x;\n");  // staged until done
   EXPECT_GT(run("done"), 0);
-  EXPECT_EQ(dir.read("out.c"),
+  EXPECT_EQ(m.fs.text("out.c"),
             "int x;\n\n/* (C) function : [o2] */\n\nvoid o2(void)\n{\n}\n\n"
             "/* (C) endfunc  : [o2] */\n\n");
   // The header comments mark a block that delete removes.
   EXPECT_GT(run("delete o* from out.c"), 0);
   EXPECT_GT(run("done"), 0);
-  EXPECT_EQ(dir.read("out.c"), "int x;\n\n\n");
+  EXPECT_EQ(m.fs.text("out.c"), "int x;\n\n\n");
 }
 
 TEST_F(LibraryTest, DeleteRemovesMarkedBlocksWhoseNamesMatch) {
-  dir.write("m.c", "a\n@FUNCTIONS[f1]\nbody\n@END_FUNC\nb\n@FUNCTIONS[g]\nkept\n@END_FUNC\n");
+  m.fs.addFile("m.c", "a\n@FUNCTIONS[f1]\nbody\n@END_FUNC\nb\n@FUNCTIONS[g]\nkept\n@END_FUNC\n");
   EXPECT_GT(run("delete f* from m.c"), 0);
   EXPECT_GT(run("delete g from m.c"), 0);  // sees the staged text
   EXPECT_GT(run("reset"), 0);
-  EXPECT_EQ(dir.read("m.c"),
+  EXPECT_EQ(m.fs.text("m.c"),
             "a\n@FUNCTIONS[f1]\nbody\n@END_FUNC\nb\n@FUNCTIONS[g]\nkept\n@END_FUNC\n");
   EXPECT_GT(run("delete f* from m.c"), 0);
   EXPECT_GT(run("done"), 0);
-  EXPECT_EQ(dir.read("m.c"), "a\nb\n@FUNCTIONS[g]\nkept\n@END_FUNC\n");
+  EXPECT_EQ(m.fs.text("m.c"), "a\nb\n@FUNCTIONS[g]\nkept\n@END_FUNC\n");
 }
 
 TEST_F(LibraryTest, FailuresRaiseOneMessageEach) {
@@ -125,7 +125,7 @@ TEST_F(LibraryTest, FailuresRaiseOneMessageEach) {
   EXPECT_EQ(run("print add"), -1);
   EXPECT_EQ(takeErr(), "  FIEI009 : No prototype found\n");
   // A begin line longer than a library piece is no marker.
-  dir.write("sysdt", "@FUNCTIONS[" + std::string(300, 'n') + "]\nx\n@END_FUNC\n");
+  m.fs.addFile("sysdt", "@FUNCTIONS[" + std::string(300, 'n') + "]\nx\n@END_FUNC\n");
   EXPECT_EQ(run("print n*"), -1);
   EXPECT_EQ(takeErr(), "  FIEI009 : No prototype found\n");
 }
