@@ -76,8 +76,16 @@ TestEngine::TestEngine(std::unique_ptr<Platform> platform_, const std::string& i
     : platform(std::move(platform_)),
       inStream(input),
       engine(*platform, inStream, outStream, errStream) {
-  std::string dir =
-      dynamic_cast<MemoryPlatform*>(platform.get()) ? kMemoryProgramDirectory : MORA_PROGRAM_DIR;
+  configure(*platform);
+}
+
+TestEngine::TestEngine(Platform& shared, const std::string& input)
+    : inStream(input), engine(shared, inStream, outStream, errStream) {
+  configure(shared);
+}
+
+void TestEngine::configure(Platform& on) {
+  std::string dir = dynamic_cast<MemoryPlatform*>(&on) ? kMemoryProgramDirectory : MORA_PROGRAM_DIR;
   engine.settings.cataloguePath = dir + "/mora.msg";
   engine.settings.helpPath = dir + "/mora.hl";
   definePredefinedVariables(engine);

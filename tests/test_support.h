@@ -54,14 +54,20 @@ struct TestEngine {
   explicit TestEngine(const std::string& input = "");
   // An engine over `platform`, such as an in-memory file system.
   explicit TestEngine(std::unique_ptr<Platform> platform, const std::string& input = "");
+  // An engine over `shared`, which the caller keeps: a second engine over
+  // another's in-memory file system.
+  explicit TestEngine(Platform& shared, const std::string& input = "");
   std::string out() const { return outStream.str(); }
   std::string err() const { return errStream.str(); }
 
-  std::unique_ptr<Platform> platform;
+  std::unique_ptr<Platform> platform;  // empty over a shared platform
   std::istringstream inStream;
   std::ostringstream outStream;
   std::ostringstream errStream;
   Engine engine;
+
+ private:
+  void configure(Platform& platform);
 };
 
 // A TestEngine over an in-memory file system (makeMemoryPlatform) that the

@@ -7,23 +7,23 @@
 namespace mora {
 namespace {
 
-using testing::ScratchDir;
+using testing::MemoryTestEngine;
 using testing::TestEngine;
 
 class LineReportCommandsTest : public ::testing::Test {
  protected:
   int run(std::string_view statement) { return dispatchCommand(t.engine, statement); }
 
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
 };
 
 // A missing file fails the command before anything is printed, and each
 // missing file is named.
 TEST_F(LineReportCommandsTest, MissingFilesFailEveryCommandWithNothingPrinted) {
-  dir.write("a.c", "int main(void)\n{\n}\n");
+  m.fs.addFile("a.c", "int main(void)\n{\n}\n");
   for (std::string_view command : {"count", "tags", "find"}) {
-    TestEngine fresh;
+    TestEngine fresh(m.fs);
     std::string statement = std::string(command) + " main from a.c, x.c, y.c";
     EXPECT_EQ(dispatchCommand(fresh.engine, statement), -1) << statement;
     EXPECT_EQ(fresh.out(), "") << statement;
@@ -34,7 +34,7 @@ TEST_F(LineReportCommandsTest, MissingFilesFailEveryCommandWithNothingPrinted) {
 }
 
 TEST_F(LineReportCommandsTest, SucceedOverExistingFiles) {
-  dir.write("a.c", "int main(void)\n{\n}\n");
+  m.fs.addFile("a.c", "int main(void)\n{\n}\n");
   EXPECT_GT(run("count * from a.c"), 0);
   EXPECT_GT(run("tags * from a.c"), 0);
   EXPECT_GT(run("find \"{\" from a.c"), 0);
