@@ -15,7 +15,7 @@
 namespace mora {
 namespace {
 
-using testing::ScratchDir;
+using testing::MemoryTestEngine;
 using testing::TestEngine;
 
 std::string layoutSource() {
@@ -32,14 +32,14 @@ class StepCountTest : public ::testing::Test {
     return t.out();
   }
 
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
 };
 
 // The scanner's counts satisfy lines = steps + comments + blanks for every
 // function and file, and the table shows the first three.
 TEST_F(StepCountTest, CountsAddUpToTheirLines) {
-  dir.write("a.c", layoutSource());
+  m.fs.addFile("a.c", layoutSource());
   FunctionScan scan(t.engine, ScanMode::StepCount, {{"*"}});
   ASSERT_TRUE(scan.scanFile("a.c"));
   const RecordList& records = scan.records();
@@ -57,9 +57,9 @@ TEST_F(StepCountTest, CountsAddUpToTheirLines) {
 }
 
 TEST_F(StepCountTest, NumbersRestartPerFileAndUnmatchedFilesHaveNoOthersLine) {
-  dir.write("a.c", layoutSource());
-  dir.write("b.c", "int h(void)\n{\n}\n");
-  dir.write("c.c", "int g(void)\n{\n}\n");
+  m.fs.addFile("a.c", layoutSource());
+  m.fs.addFile("b.c", "int h(void)\n{\n}\n");
+  m.fs.addFile("c.c", "int g(void)\n{\n}\n");
   t.engine.settings.number = true;
   EXPECT_EQ(count({"a.c", "b.c", "c.c"}, "[fg]"),
             " Function                 Line     Step     Comment  \n"
@@ -109,6 +109,7 @@ long long physicalPieces(const std::string& file, bool& hasLongLine) {
   return pieces;
 }
 
+// On disk: scans a real codebase where it lies rather than a copy of it in memory.
 TEST(RealSources, EveryCountEntryAddsUpAndFileTotalsAreLineCounts) {
   auto files = realSources();
   if (files.empty()) GTEST_SKIP() << "MORA_REAL_SOURCES not set";
