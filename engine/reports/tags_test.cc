@@ -14,7 +14,7 @@
 namespace mora {
 namespace {
 
-using testing::ScratchDir;
+using testing::MemoryTestEngine;
 using testing::TestEngine;
 
 constexpr const char* kTwoFunctions =
@@ -34,20 +34,20 @@ class TagsTest : public ::testing::Test {
     return t.out();
   }
 
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
 };
 
 // The line is where the name stands, also when the return type is above it.
 TEST_F(TagsTest, ListsEachFunctionAtTheLineOfItsName) {
-  dir.write("a.c", kTwoFunctions);
+  m.fs.addFile("a.c", kTwoFunctions);
   EXPECT_EQ(tags({"a.c"}), "a.c(3): first\na.c(8): second\n");
 }
 
 TEST_F(TagsTest, NumbersRestartPerFileAndFilesWithoutMatchesPrintNothing) {
-  dir.write("a.c", kTwoFunctions);
-  dir.write("b.c", "int other(void)\n{\n}\n");
-  dir.write("c.c", "int second_too(void)\n{\n}\n");
+  m.fs.addFile("a.c", kTwoFunctions);
+  m.fs.addFile("b.c", "int other(void)\n{\n}\n");
+  m.fs.addFile("c.c", "int second_too(void)\n{\n}\n");
   t.engine.settings.number = true;
   EXPECT_EQ(tags({"a.c", "b.c", "c.c"}, "[fs]*"),
             " 001: a.c(3): first\n 002: a.c(8): second\n 001: c.c(1): second_too\n");
@@ -62,6 +62,7 @@ namespace {
 // Over a real codebase (scripts/bench_lines.sh sets MORA_REAL_SOURCES):
 // tags lists exactly the functions a plain names scan records, each at a
 // line that holds its name.
+// On disk: scans a real codebase where it lies rather than a copy of it in memory.
 TEST(RealSources, TagsListEveryRecordedFunctionAtALineWithItsName) {
   const char* root = std::getenv("MORA_REAL_SOURCES");
   if (!root) GTEST_SKIP() << "MORA_REAL_SOURCES not set";
