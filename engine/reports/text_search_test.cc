@@ -12,7 +12,7 @@
 namespace mora {
 namespace {
 
-using testing::ScratchDir;
+using testing::MemoryTestEngine;
 using testing::TestEngine;
 
 TEST(LowerSjis, LowersAsciiLettersButNeverASecondByte) {
@@ -31,18 +31,18 @@ class FindTest : public ::testing::Test {
     return t.out();
   }
 
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
 };
 
 TEST_F(FindTest, PrintsEachMatchingLineOnceWithItsNumber) {
-  dir.write("a.c", "int main(void)\n{\n  puts(\"main\");\n}\n");
+  m.fs.addFile("a.c", "int main(void)\n{\n  puts(\"main\");\n}\n");
   EXPECT_EQ(find({"main", "puts"}, {"a.c", "missing.c"}),
             "a.c(1) : int main(void)\na.c(3) :   puts(\"main\");\n");
 }
 
 TEST_F(FindTest, CaseOffFindsEveryCaseAndKeepsTheSourceText) {
-  dir.write("a.c", "MAIN\nmain\nMain\nmane\n");
+  m.fs.addFile("a.c", "MAIN\nmain\nMain\nmane\n");
   t.engine.settings.caseSensitive = false;
   EXPECT_EQ(find({"Main"}, {"a.c"}), "a.c(1) : MAIN\na.c(2) : main\na.c(3) : Main\n");
 }
@@ -51,7 +51,7 @@ TEST_F(FindTest, CaseOffFindsEveryCaseAndKeepsTheSourceText) {
 // numbers after it run ahead; every printed piece ends its output line.
 TEST_F(FindTest, LongLinesCountAsSeveralPieces) {
   std::string longLine = std::string(510, 'a') + "XY" + std::string(600, 'b') + "\n";
-  dir.write("a.c", longLine + "last X");
+  m.fs.addFile("a.c", longLine + "last X");
   // "XY" straddles the cut after 511 bytes and is not found.
   EXPECT_EQ(find({"XY", "Y", "last"}, {"a.c"}),
             "a.c(2) : Y" + std::string(510, 'b') + "\n" + "a.c(4) : last X\n");
@@ -120,7 +120,7 @@ TEST_F(FindTest, WholeRunSearchPrintsWhatThePieceSearchPrints) {
                                                             {""}};
   for (std::size_t size : {300u, 70000u, 200000u}) {
     std::string text = randomSource(random, size);
-    dir.write("r.c", text);
+    m.fs.addFile("r.c", text);
     for (bool folded : {false, true})
       for (const std::vector<std::string>& strings : stringSets) {
         t.engine.settings.caseSensitive = !folded;
@@ -136,7 +136,7 @@ TEST_F(FindTest, WholeRunSearchPrintsWhatThePieceSearchPrints) {
 // UTF-8 the same byte is a letter of its own.
 TEST_F(FindTest, CaseOffLowersUnderTheEncodingOfTheFile) {
   t.engine.settings.caseSensitive = false;
-  dir.write("s.c", "x\n\x83\x41\n");
+  m.fs.addFile("s.c", "x\n\x83\x41\n");
   EXPECT_EQ(find({"\x83"
                   "a"},
                  {"s.c"}),
