@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -14,7 +13,7 @@
 namespace mora {
 namespace {
 
-using testing::ScratchDir;
+using testing::MemoryTestEngine;
 using testing::TestEngine;
 
 std::string substituted(std::string line, const std::vector<Substitution>& pairs) {
@@ -56,27 +55,24 @@ class DefineTest : public ::testing::Test {
  protected:
   int define(std::string_view rest) { return cmdDefine(t.engine, rest); }
   std::string staged(const std::string& name) {
-    std::ifstream in(openPathForRead(t.engine, name), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return m.fs.text(openPathForRead(t.engine, name)).value_or("");
   }
 
-  ScratchDir dir;
-  TestEngine t;
+  MemoryTestEngine m;
+  TestEngine& t = m.t;
 };
 
 TEST_F(DefineTest, LaterReadsSeeTheNewTextWhileTheRealFileWaitsForDone) {
-  dir.write("a.c", "int len = strlen(s);\nlen++;\n");
-  dir.write("b.c", "no match\n");
+  m.fs.addFile("a.c", "int len = strlen(s);\nlen++;\n");
+  m.fs.addFile("b.c", "no match\n");
   ASSERT_EQ(define("\"len\", \"(s)\" as \"size\", \"(str)\" on a.c, b.c"), 1) << t.err();
   EXPECT_EQ(staged("a.c"), "int size = strsize(str);\nsize++;\n");
-  EXPECT_EQ(dir.read("a.c"), "int len = strlen(s);\nlen++;\n");
+  EXPECT_EQ(m.fs.text("a.c"), "int len = strlen(s);\nlen++;\n");
   ASSERT_EQ(define("size as count on a.c"), 1) << t.err();  // a second change stacks
   EXPECT_EQ(staged("a.c"), "int count = strcount(str);\ncount++;\n");
   EXPECT_TRUE(commitStagedFiles(t.engine));
-  EXPECT_EQ(dir.read("a.c"), "int count = strcount(str);\ncount++;\n");
-  EXPECT_EQ(dir.read("b.c"), "no match\n");
+  EXPECT_EQ(m.fs.text("a.c"), "int count = strcount(str);\ncount++;\n");
+  EXPECT_EQ(m.fs.text("b.c"), "no match\n");
   EXPECT_FALSE(t.engine.platform.exists("sbt00000.src"));
   EXPECT_FALSE(t.engine.platform.exists("sbt00001.dst"));
   EXPECT_EQ(t.err(), "");
@@ -84,14 +80,14 @@ TEST_F(DefineTest, LaterReadsSeeTheNewTextWhileTheRealFileWaitsForDone) {
 
 TEST_F(DefineTest, KeepsLineEndsAndLongLinesWhole) {
   std::string longLine = std::string(1020, ' ') + "old" + std::string(2000, 'x');
-  dir.write("w.c", "old\r\n" + longLine + "\nlast old");
+  m.fs.addFile("w.c", "old\r\n" + longLine + "\nlast old");
   ASSERT_EQ(define("\"old\" as \"new\" on w.c"), 1) << t.err();
   EXPECT_EQ(staged("w.c"),
             "new\r\n" + std::string(1020, ' ') + "new" + std::string(2000, 'x') + "\nlast new");
 }
 
 TEST_F(DefineTest, MissingFilesAreEachReportedAndNothingIsStaged) {
-  dir.write("a.c", "len\n");
+  m.fs.addFile("a.c", "len\n");
   EXPECT_EQ(define("len as size on a.c, gone1.c, gone2.c"), 0);
   EXPECT_NE(t.err().find("FIEC013 : File not found: gone1.c"), std::string::npos) << t.err();
   EXPECT_NE(t.err().find("FIEC013 : File not found: gone2.c"), std::string::npos) << t.err();
@@ -100,7 +96,7 @@ TEST_F(DefineTest, MissingFilesAreEachReportedAndNothingIsStaged) {
 }
 
 TEST_F(DefineTest, MalformedStatementsRaiseOneMessageAndChangeNothing) {
-  dir.write("a.c", "len\n");
+  m.fs.addFile("a.c", "len\n");
   struct Case {
     const char* text;
     const char* code;
@@ -115,17 +111,17 @@ TEST_F(DefineTest, MalformedStatementsRaiseOneMessageAndChangeNothing) {
       {", as x on a.c", "FIEU001"},
   };
   for (const auto& c : cases) {
-    TestEngine one;
+    TestEngine one(m.fs);
     EXPECT_EQ(cmdDefine(one.engine, c.text), 0) << c.text;
     EXPECT_EQ(one.engine.messages.errorCount, 1) << c.text << ": " << one.err();
     EXPECT_NE(one.err().find(c.code), std::string::npos) << c.text << ": " << one.err();
     EXPECT_TRUE(one.engine.staging.files.empty());
   }
-  EXPECT_EQ(dir.read("a.c"), "len\n");
+  EXPECT_EQ(m.fs.text("a.c"), "len\n");
 }
 
 TEST_F(DefineTest, KeywordsInsideQuotesAreText) {
-  dir.write("a.c", "x as y on z\n");
+  m.fs.addFile("a.c", "x as y on z\n");
   ASSERT_EQ(define("\"as y on\" as \"AS\" on a.c"), 1) << t.err();
   EXPECT_EQ(staged("a.c"), "x AS z\n");
 }
