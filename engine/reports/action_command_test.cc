@@ -17,62 +17,71 @@
 namespace mora {
 namespace {
 
+using testing::MemoryTestEngine;
 using testing::RunResult;
 using testing::ScratchDir;
 using testing::TestEngine;
 
 constexpr const char* kSource = "int main(void)\n{\nif (a) { x = 1; } else { y = 2; }\n}\n";
 
-// The names in the current directory, sorted, separated by blanks.
-std::string listing() {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator("."))
-    names.push_back(entry.path().filename().string());
+// `names` sorted, separated by blanks.
+std::string joined(std::vector<std::string> names) {
   std::sort(names.begin(), names.end());
   std::string text;
   for (const auto& n : names) text += (text.empty() ? "" : " ") + n;
   return text;
 }
 
-// Runs `script` with the work file in the scratch directory.
-RunResult run(const ScratchDir& dir, const std::string& script) {
-  setenv("TMP", dir.path().c_str(), 1);
-  dir.write("s.mora", script);
-  RunResult result = testing::runMora({"-vd1", "-nd", "-nh", "-f", "s.mora"});
-  unsetenv("TMP");
-  return result;
+// The names in the current directory of the host.
+std::string listing() {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator("."))
+    names.push_back(entry.path().filename().string());
+  return joined(names);
+}
+
+// The names in the current directory of `fs`.
+std::string listing(MemoryPlatform& fs) {
+  return joined(fs.listDirectory(".").value_or(std::vector<std::string>{}));
+}
+
+// Runs `script` with the work file in the current directory.
+RunResult run(MemoryPlatform& fs, const std::string& script) {
+  fs.setEnvironment("TMP", fs.currentDirectory());
+  fs.addFile("s.mora", script);
+  return testing::runMoraOn(fs, {"-vd1", "-nd", "-nh", "-f", "s.mora"});
 }
 
 TEST(ActionCommand, OperandsAndMessages) {
-  ScratchDir dir;
-  dir.write("a.c", kSource);
-  RunResult ok = run(dir, "set line ascii; action m* from a.c;");
+  auto fs = testing::makeMemoryPlatform();
+  fs->addFile("a.c", kSource);
+  RunResult ok = run(*fs, "set line ascii; action m* from a.c;");
   EXPECT_EQ(ok.out.substr(0, 16), "+-- main(void)  ");
   EXPECT_EQ(ok.err, "");
-  RunResult missing = run(dir, "action * from a.c, gone.c;");
+  RunResult missing = run(*fs, "action * from a.c, gone.c;");
   EXPECT_EQ(testing::messageCodes(missing.err), "FIEC001");
   EXPECT_NE(missing.err.find("Cannot analyse file: gone.c"), std::string::npos);
-  RunResult junk = run(dir, "action * junk;");
+  RunResult junk = run(*fs, "action * junk;");
   EXPECT_EQ(testing::messageCodes(junk.err), "FIEU005");
   EXPECT_EQ(junk.out, "");
   // Without `from` the library file is the source.
-  RunResult library = run(dir, "set sysdt nolib; action *;");
+  RunResult library = run(*fs, "set sysdt nolib; action *;");
   EXPECT_EQ(testing::messageCodes(library.err), "FIEC001");
   EXPECT_NE(library.err.find("Cannot analyse file: nolib"), std::string::npos);
-  EXPECT_EQ(listing(), "a.c s.mora");
+  EXPECT_EQ(listing(*fs), "a.c s.mora");
 }
 
 TEST(ActionCommand, AHostileSourceIsDrawnAndCleanedUp) {
-  ScratchDir dir;
+  auto fs = testing::makeMemoryPlatform();
   // Unbalanced braces, unterminated literals and comment, and one line of
   // 4 MB (the golden and benchmark runs take 50 MB).
   std::string hostile = "int f(void)\n{\n" + std::string(4 << 20, 'a') + "\n";
   hostile += "if (a { } } \"open\n 'x\n}\n/* never closed\n";
-  dir.write("h.c", hostile);
-  RunResult result = run(dir, "set line ascii; action * from h.c;");
+  fs->addFile("h.c", hostile);
+  RunResult result = run(*fs, "set line ascii; action * from h.c;");
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(result.out.substr(0, 20), "+-- f(void)    \n|   ");
-  EXPECT_EQ(listing(), "h.c s.mora");
+  EXPECT_EQ(listing(*fs), "h.c s.mora");
 }
 
 // The engine's work file at `name` in the current directory, as start-up
@@ -87,20 +96,21 @@ bool ownWorkFile(TestEngine& t, const std::string& name, const std::string& cont
 }
 
 TEST(ActionCommand, TheOwnWorkFileIsEmptiedForTheTextsAndRemovedAfterwards) {
-  ScratchDir dir;
-  dir.write("a.c", kSource);
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("a.c", kSource);
+  TestEngine& t = m.t;
   ASSERT_TRUE(ownWorkFile(t, "w.tmp", "stale texts\n"));
   t.engine.settings.line = LineStyle::Ascii;
   EXPECT_EQ(cmdAction(t.engine, "* from a.c"), 1);
   EXPECT_EQ(t.err(), "");
   EXPECT_EQ(t.out().substr(0, 16), "+-- main(void)  ");
   EXPECT_EQ(t.out().find("stale"), std::string::npos);
-  EXPECT_EQ(listing(), "a.c");
+  EXPECT_EQ(listing(m.fs), "a.c");
 }
 
 // Someone else's file, a link to one and a dangling link at the work file's
 // name: the command fails with FIES001 and every one of them stays as it was.
+// On disk: only the host has symbolic links to refuse.
 TEST(ActionCommand, AWorkFileNameTakenByAnotherFileIsNeverWrittenNorRemoved) {
   ScratchDir dir;
   dir.write("a.c", kSource);
@@ -124,33 +134,33 @@ TEST(ActionCommand, AWorkFileNameTakenByAnotherFileIsNeverWrittenNorRemoved) {
 
 // A work file that was ours but has been replaced since is not ours.
 TEST(ActionCommand, AReplacedWorkFileIsLeftToItsOwner) {
-  ScratchDir dir;
-  dir.write("a.c", kSource);
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("a.c", kSource);
+  TestEngine& t = m.t;
   ASSERT_TRUE(ownWorkFile(t, "w.tmp", ""));
   // Moved aside, not deleted, so that the new file cannot reuse its inode.
-  std::filesystem::rename("w.tmp", "moved.tmp");
-  dir.write("w.tmp", "theirs");
+  ASSERT_TRUE(m.fs.renameFile("w.tmp", "moved.tmp"));
+  m.fs.addFile("w.tmp", "theirs");
   EXPECT_EQ(cmdAction(t.engine, "* from a.c"), 0);
   EXPECT_EQ(testing::messageCodes(t.err()), "FIES001");
-  EXPECT_EQ(dir.read("w.tmp"), "theirs");
+  EXPECT_EQ(m.fs.text("w.tmp"), "theirs");
   removeAllTemporaryFiles(t.engine);
-  EXPECT_EQ(dir.read("w.tmp"), "theirs");
-  EXPECT_EQ(listing(), "a.c moved.tmp w.tmp");
+  EXPECT_EQ(m.fs.text("w.tmp"), "theirs");
+  EXPECT_EQ(listing(m.fs), "a.c moved.tmp w.tmp");
 }
 
 // An interrupt in the middle of a diagram: the run's clean-up removes the
 // work file and the intermediate file, both still the files we made.
 TEST(ActionCommand, AnInterruptLeavesNeitherWorkNorIntermediateFile) {
-  ScratchDir dir;
-  dir.write("a.c", kSource);
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("a.c", kSource);
+  TestEngine& t = m.t;
   ASSERT_TRUE(ownWorkFile(t, "w.tmp", ""));
   volatile std::sig_atomic_t flag = 1;
   t.engine.setInterruptFlag(&flag);
   EXPECT_THROW(cmdAction(t.engine, "* from a.c"), EngineExit);
   removeAllTemporaryFiles(t.engine);
-  EXPECT_EQ(listing(), "a.c");
+  EXPECT_EQ(listing(m.fs), "a.c");
 }
 
 TEST(ActionDiagram, IntermediateFileNames) {
@@ -161,17 +171,18 @@ TEST(ActionDiagram, IntermediateFileNames) {
 }
 
 TEST(ActionDiagram, AnExistingFileIsNeitherWrittenNorRemoved) {
-  ScratchDir dir;
-  dir.write("t.txt", kSource);
-  dir.write("t.pot", "mine");
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("t.txt", kSource);
+  m.fs.addFile("t.pot", "mine");
+  TestEngine& t = m.t;
   EXPECT_EQ(drawActionDiagram(t.engine, "t.txt"), -1);
   EXPECT_EQ(t.err(), "  FIES001 : Cannot open file: t.pot\n");
-  EXPECT_EQ(dir.read("t.pot"), "mine");
+  EXPECT_EQ(m.fs.text("t.pot"), "mine");
   EXPECT_EQ(drawActionDiagram(t.engine, "none.txt"), -1);
   EXPECT_EQ(testing::messageCodes(t.err()), "FIES001 FIES001");
 }
 
+// On disk: only the host has symbolic links to refuse.
 TEST(ActionDiagram, AnIntermediateNameTakenByALinkIsLeftAlone) {
   ScratchDir dir;
   dir.write("t.txt", kSource);
@@ -186,54 +197,54 @@ TEST(ActionDiagram, AnIntermediateNameTakenByALinkIsLeftAlone) {
 
 // A kept intermediate file that was replaced by someone else's is theirs.
 TEST(ActionDiagram, AReplacedKeptIntermediateFileStays) {
-  ScratchDir dir;
-  dir.write("t.txt", kSource);
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("t.txt", kSource);
+  TestEngine& t = m.t;
   t.engine.settings.debug = true;
   ASSERT_EQ(drawActionDiagram(t.engine, "t.txt"), 0);
-  std::filesystem::rename("t.pot", "moved.pot");
-  dir.write("t.pot", "theirs");
+  ASSERT_TRUE(m.fs.renameFile("t.pot", "moved.pot"));
+  m.fs.addFile("t.pot", "theirs");
   EXPECT_EQ(drawActionDiagram(t.engine, "t.txt"), -1);
-  EXPECT_EQ(dir.read("t.pot"), "theirs");
+  EXPECT_EQ(m.fs.text("t.pot"), "theirs");
 }
 
 // The print configuration is read by the first diagram of a command; the
 // later ones use it as read.
 TEST(ActionDiagram, TheConfigurationIsReadOncePerCommand) {
-  ScratchDir dir;
-  dir.write("t.txt", kSource);
-  dir.write("actprt.ini", builtinActionConfig(LineStyle::Ascii));
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("t.txt", kSource);
+  m.fs.addFile("actprt.ini", builtinActionConfig(LineStyle::Ascii));
+  TestEngine& t = m.t;
   ActionRun run;
   ASSERT_EQ(drawActionDiagram(t.engine, "t.txt", run), 0);
   std::string first = t.out();
-  dir.write("actprt.ini", "TAB \"x\"\n");  // "=" missing in its first line
+  m.fs.addFile("actprt.ini", "TAB \"x\"\n");  // "=" missing in its first line
   ASSERT_EQ(drawActionDiagram(t.engine, "t.txt", run), 0);
   EXPECT_EQ(t.out(), first + first);
   EXPECT_EQ(t.err(), "");
   // A new command reads the file again.
   EXPECT_EQ(drawActionDiagram(t.engine, "t.txt"), -1);
   EXPECT_EQ(t.err(), "actprt.ini(1) : = Expected\n");
-  EXPECT_EQ(listing(), "actprt.ini t.txt");
+  EXPECT_EQ(listing(m.fs), "actprt.ini t.txt");
 }
 
 TEST(ActionDiagram, InterruptAndDebug) {
-  ScratchDir dir;
-  dir.write("t.txt", kSource);
-  TestEngine t;
+  MemoryTestEngine m;
+  m.fs.addFile("t.txt", kSource);
+  TestEngine& t = m.t;
   // Debug keeps the intermediate file; the next diagram replaces it.
   t.engine.settings.debug = true;
   ASSERT_EQ(drawActionDiagram(t.engine, "t.txt"), 0);
-  EXPECT_EQ(listing(), "t.pot t.txt");
+  EXPECT_EQ(listing(m.fs), "t.pot t.txt");
   ASSERT_EQ(drawActionDiagram(t.engine, "t.txt"), 0);
   t.engine.settings.debug = false;
   ASSERT_EQ(drawActionDiagram(t.engine, "t.txt"), 0);
-  EXPECT_EQ(listing(), "t.txt");
+  EXPECT_EQ(listing(m.fs), "t.txt");
   // An interrupt ends the run, and the intermediate file goes with it.
   volatile std::sig_atomic_t flag = 1;
   t.engine.setInterruptFlag(&flag);
   EXPECT_THROW(drawActionDiagram(t.engine, "t.txt"), EngineExit);
-  EXPECT_EQ(listing(), "t.txt");
+  EXPECT_EQ(listing(m.fs), "t.txt");
 }
 
 }  // namespace
