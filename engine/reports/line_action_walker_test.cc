@@ -170,10 +170,12 @@ TEST(RealBasicSources, EveryProcedureHeaderOpensADrawnBlock) {
                           std::regex::icase);
   std::set<std::string> headers;
   std::string list;
+  auto fs = testing::makeMemoryPlatform();  // the corpus files at their own paths
   for (const auto& entry : std::filesystem::directory_iterator(dir)) {
     std::string ext = entry.path().extension();
     if (ext != ".bas" && ext != ".frm") continue;
     list += entry.path().string() + "\n";
+    ASSERT_TRUE(fs->copyFromHost(entry.path(), entry.path())) << entry.path();
     std::ifstream in(entry.path(), std::ios::binary);
     for (std::string line; std::getline(in, line);) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -182,10 +184,9 @@ TEST(RealBasicSources, EveryProcedureHeaderOpensADrawnBlock) {
     }
   }
   ASSERT_FALSE(headers.empty());
-  testing::ScratchDir scratch;
-  scratch.write("files.lst", list);
-  testing::RunResult r = testing::runMora(
-      {"-vd1", "-nd", "-nh", "set language basic; set line ascii; action * from <files.lst>"});
+  fs->addFile("files.lst", list);
+  testing::RunResult r = testing::runMoraOn(
+      *fs, {"-vd1", "-nd", "-nh", "set language basic; set line ascii; action * from <files.lst>"});
   EXPECT_EQ(r.err, "");
   std::istringstream lines(r.out);
   std::set<std::string> opened;
