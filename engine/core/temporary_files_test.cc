@@ -13,11 +13,13 @@
 namespace mora {
 namespace {
 
+using testing::MemoryTestEngine;
 using testing::ScratchDir;
 using testing::TestEngine;
 
 std::string numbered(std::size_t n) { return format("t%02zu.tmp", n); }
 
+// On disk: the host's exclusive creation must refuse links and FIFOs.
 TEST(TemporaryFiles, NumberedNamesSkipEveryTakenNameAndNeverWriteThroughIt) {
   ScratchDir dir;
   dir.write("victim", "keep");
@@ -41,6 +43,7 @@ TEST(TemporaryFiles, NumberedNamesSkipEveryTakenNameAndNeverWriteThroughIt) {
   EXPECT_FALSE(createNumberedFile(t.engine, numbered, 0, 4));
 }
 
+// On disk: the host's exclusive creation must refuse links and FIFOs.
 TEST(TemporaryFiles, OnlyFilesThisRunCreatedAreRewrittenOrDeleted) {
   ScratchDir dir;
   dir.write("user.txt", "user");
@@ -70,18 +73,17 @@ TEST(TemporaryFiles, OnlyFilesThisRunCreatedAreRewrittenOrDeleted) {
 }
 
 TEST(TemporaryFiles, AFileDeletedMeanwhileIsCreatedAnewAndAllAreRemovedAtTheEnd) {
-  ScratchDir dir;
-  TestEngine t;
-  Engine& e = t.engine;
+  MemoryTestEngine m;
+  Engine& e = m.engine();
   ASSERT_TRUE(createTemporaryFile(e, "a.tmp"));
   ASSERT_TRUE(createTemporaryFile(e, "b.tmp"));
   EXPECT_FALSE(createTemporaryFile(e, "b.tmp"));  // exclusive, even for our own
-  ASSERT_EQ(::unlink("a.tmp"), 0);
+  ASSERT_TRUE(m.fs.removeFile("a.tmp"));
   auto w = rewriteTemporaryFile(e, "a.tmp");
   ASSERT_TRUE(w && w->finish());
   removeAllTemporaryFiles(e);
-  EXPECT_FALSE(std::filesystem::exists("a.tmp"));
-  EXPECT_FALSE(std::filesystem::exists("b.tmp"));
+  EXPECT_FALSE(m.fs.exists("a.tmp"));
+  EXPECT_FALSE(m.fs.exists("b.tmp"));
   EXPECT_TRUE(e.temporaries.created.empty());
 }
 

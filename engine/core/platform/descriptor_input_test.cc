@@ -1,4 +1,5 @@
 // The descriptor stream is the POSIX platform's; Windows opens files alone.
+// On disk: these tests read real files through the host's descriptors.
 #ifndef _WIN32
 #include "core/platform/descriptor_input.h"
 
