@@ -34,7 +34,8 @@ RunResult runEngine(Platform& platform, const std::string& programPath,
 }  // namespace
 
 RunResult runMora(const std::vector<std::string>& args, const std::string& input) {
-  return runMoraAs(std::string(MORA_PROGRAM_DIR) + "/mora", args, input);
+  auto platform = makeMemoryPlatform();
+  return runMoraOn(*platform, args, input);
 }
 
 RunResult runMoraAs(const std::string& programPath, const std::vector<std::string>& args,

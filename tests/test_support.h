@@ -19,10 +19,10 @@ struct RunResult {
 };
 
 // Runs mora with `args` (without the program path) and `input` on standard
-// input. The program path points at the build directory, so the catalogue
-// and help file are found there.
+// input, over a fresh in-memory file system (makeMemoryPlatform).
 RunResult runMora(const std::vector<std::string>& args, const std::string& input = "");
-// The same with `programPath` as the program path.
+// The same on the host's file system with `programPath` as the program
+// path, for what only the host can show (symbolic links to the program).
 RunResult runMoraAs(const std::string& programPath, const std::vector<std::string>& args,
                     const std::string& input = "");
 
