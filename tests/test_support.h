@@ -85,8 +85,10 @@ struct MemoryTestEngine {
 // The message codes in `err`, in order, separated by blanks.
 std::string messageCodes(const std::string& err);
 
-// A temporary directory, removed with its content on destruction; it is the
-// current directory while it lives.
+// A temporary directory on the host, removed with its content on
+// destruction; it is the current directory while it lives. Only for tests of
+// what the host alone does (links, FIFOs, descriptors); the others run over
+// makeMemoryPlatform.
 class ScratchDir {
  public:
   ScratchDir();
