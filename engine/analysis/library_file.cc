@@ -217,23 +217,23 @@ bool copyWithoutBlocks(std::istream& in, std::ostream& out, const FunctionPatter
 
 }  // namespace
 
-int listLibrary(Engine& e) {
+bool listLibrary(Engine& e) {
   auto names = readLibraryNames(e, e.settings.mode, true);
-  if (!names) return 0;
+  if (!names) return false;
   if (names->empty()) {
     raiseMessage(e, "FIEI001", e.settings.sysdt);
-    return 0;
+    return false;
   }
   for (std::size_t i = 0; i < names->size(); ++i)
     printOutput(e, outputStream(e),
                 format(" %03d: %s\n", static_cast<int>(i + 1), (*names)[i].c_str()));
-  return 1;
+  return true;
 }
 
-int exportToOutput(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
+bool exportToOutput(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
                    bool renaming) {
   auto in = openLibrary(e, "FIEI001");
-  if (!in) return 0;
+  if (!in) return false;
   std::ostream& out = outputStream(e);
   int matched = copyBlocks(
       e, *in, patterns, markerSet(mode), renaming, [](const std::string&) {},
@@ -243,70 +243,70 @@ int exportToOutput(Engine& e, const FunctionPatternList& patterns, LibraryMode m
       [](const std::string&) {});
   if (matched == 0) {
     raiseMessage(e, "FIEI009");
-    return 0;
+    return false;
   }
-  return 1;
+  return true;
 }
 
-int exportToFiles(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
+bool exportToFiles(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
                   const std::vector<std::string>& files) {
   bool plainNames = false;
   for (const auto& p : patterns) plainNames |= !hasWildcard(p.pattern);
   if (plainNames) {
     auto names = readLibraryNames(e, mode, false);
-    if (!names) return 0;
+    if (!names) return false;
     for (const auto& p : patterns) {
       if (hasWildcard(p.pattern)) continue;
       if (std::find(names->begin(), names->end(), p.pattern) == names->end()) {
         raiseMessage(e, "FIEC012", p.pattern);
-        return 0;
+        return false;
       }
     }
   }
   std::string work = workFileName(e);
   int matched = 0;
-  if (!writeWorkFile(e, work, patterns, mode, matched)) return 0;
+  if (!writeWorkFile(e, work, patterns, mode, matched)) return false;
   if (matched == 0) {
     raiseMessage(e, "FIEI009");
-    return 0;
+    return false;
   }
   for (const auto& file : files) {
     if (!registerForChange(e, file)) {
       raiseMessage(e, "FIEC015", file);
-      return 0;
+      return false;
     }
     if (!copyWorkFile(e, work, file, false)) {
       raiseMessage(e, "FIEC016", file);
-      return 0;
+      return false;
     }
   }
-  return 1;
+  return true;
 }
 
-int deleteBlocks(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
+bool deleteBlocks(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
                  const std::vector<std::string>& files) {
   const MarkerSet& set = markerSet(mode);
   std::string work = workFileName(e);
   for (const auto& file : files) {
     if (!registerForChange(e, file)) {
       raiseMessage(e, "FIEC015", file);
-      return 0;
+      return false;
     }
     auto in = openForReading(e, file);
     auto out = in ? openWorkFile(e, work) : nullptr;
     if (!in || !out) {
       raiseMessage(e, "FIES001", in ? work : file);
-      return 0;
+      return false;
     }
     bool copied = copyWithoutBlocks(*in, *out, patterns, set);
     in.reset();
     out.reset();
     if (!copied || !copyWorkFile(e, work, file, true)) {
       raiseMessage(e, "FIEC007");
-      return 0;
+      return false;
     }
   }
-  return 1;
+  return true;
 }
 
 }  // namespace mora

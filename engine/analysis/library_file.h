@@ -41,13 +41,13 @@ const MarkerSet& otherMarkerSet(LibraryMode mode);
 std::optional<std::string> beginLineName(std::string_view line, const MarkerSet& set);
 bool isEndLine(std::string_view line, const MarkerSet& set);
 
-// The library commands' work. Each returns 1, or 0 after raising one message.
-int listLibrary(Engine& e);
+// The library commands' work. Each returns false after raising one message.
+bool listLibrary(Engine& e);
 // `export` without `to` and `print` (renaming off).
-int exportToOutput(Engine& e, const FunctionPatternList& patterns, LibraryMode mode, bool renaming);
-int exportToFiles(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
+bool exportToOutput(Engine& e, const FunctionPatternList& patterns, LibraryMode mode, bool renaming);
+bool exportToFiles(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
                   const std::vector<std::string>& files);
-int deleteBlocks(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
+bool deleteBlocks(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
                  const std::vector<std::string>& files);
 
 }  // namespace mora

@@ -46,17 +46,17 @@ bool drawFile(Engine& e, ActionRun& run, const FunctionPatternList& names,
 
 }  // namespace
 
-int cmdAction(Engine& e, std::string_view rest) {
+bool cmdAction(Engine& e, std::string_view rest) {
   auto ops = readReportOperands(e, rest);
-  if (!ops) return 0;
+  if (!ops) return false;
   ActionRun run;
   for (const std::string& file : ops->files) {
     bool drawn = drawFile(e, run, ops->patterns, file);
     // The function texts do not outlive the diagram; only our own file goes.
     removeTemporaryFile(e, e.settings.workFile);
-    if (!drawn) return 0;
+    if (!drawn) return false;
   }
-  return 1;
+  return true;
 }
 
 }  // namespace mora

@@ -92,7 +92,7 @@ TEST(ActionCommand, TheOwnWorkFileIsEmptiedForTheTextsAndRemovedAfterwards) {
   TestEngine t;
   ASSERT_TRUE(ownWorkFile(t, "w.tmp", "stale texts\n"));
   t.engine.settings.line = LineStyle::Ascii;
-  EXPECT_EQ(cmdAction(t.engine, "* from a.c"), 1);
+  EXPECT_TRUE(cmdAction(t.engine, "* from a.c"));
   EXPECT_EQ(t.err(), "");
   EXPECT_EQ(t.out().substr(0, 16), "+-- main(void)  ");
   EXPECT_EQ(t.out().find("stale"), std::string::npos);
@@ -111,7 +111,7 @@ TEST(ActionCommand, AWorkFileNameTakenByAnotherFileIsNeverWrittenNorRemoved) {
   for (const char* name : {"theirs.tmp", "linked.tmp", "dangling.tmp"}) {
     TestEngine t;
     t.engine.settings.workFile = absolutePath(t.engine, name);
-    EXPECT_EQ(cmdAction(t.engine, "* from a.c"), 0) << name;
+    EXPECT_FALSE(cmdAction(t.engine, "* from a.c")) << name;
     EXPECT_EQ(t.err(), "  FIES001 : Cannot open file: " + t.engine.settings.workFile + "\n");
     EXPECT_EQ(t.out(), "") << name;
   }
@@ -131,7 +131,7 @@ TEST(ActionCommand, AReplacedWorkFileIsLeftToItsOwner) {
   // Moved aside, not deleted, so that the new file cannot reuse its inode.
   std::filesystem::rename("w.tmp", "moved.tmp");
   dir.write("w.tmp", "theirs");
-  EXPECT_EQ(cmdAction(t.engine, "* from a.c"), 0);
+  EXPECT_FALSE(cmdAction(t.engine, "* from a.c"));
   EXPECT_EQ(testing::messageCodes(t.err()), "FIES001");
   EXPECT_EQ(dir.read("w.tmp"), "theirs");
   removeAllTemporaryFiles(t.engine);
