@@ -41,7 +41,7 @@ bool drawFile(Engine& e, ActionRun& run, const FunctionPatternList& names,
     raiseScanFailure(e, error, kActionScanFailures, file, work);
     return false;
   }
-  return drawActionDiagram(e, work, run) == 0;
+  return drawActionDiagram(e, work, run);
 }
 
 }  // namespace
