@@ -115,10 +115,10 @@ std::optional<std::vector<std::string>> readLibraryNames(Engine& e, LibraryMode 
 }
 
 // Copies the blocks selected by `patterns` to a consumer: begin(old, new),
-// line(text, startsLine), end(name). Returns how many blocks matched, or -1
-// after a message.
+// line(text, startsLine), end(name). Returns how many blocks matched, or
+// nothing after FIEC004 when the library could not be read to its end.
 template <typename Begin, typename Line, typename End>
-int copyBlocks(Engine& e, std::istream& in, const FunctionPatternList& patterns,
+std::optional<int> copyBlocks(Engine& e, std::istream& in, const FunctionPatternList& patterns,
                const MarkerSet& set, bool renaming, Begin begin, Line line, End end) {
   int matched = 0;
   bool inBlock = false;
@@ -148,23 +148,25 @@ int copyBlocks(Engine& e, std::istream& in, const FunctionPatternList& patterns,
   if (inBlock) end(newName);
   if (in.bad()) {
     raiseMessage(e, "FIEC004", e.settings.sysdt);
-    return -1;
+    return std::nullopt;
   }
   return matched;
 }
 
-bool writeWorkFile(Engine& e, const std::string& work, const FunctionPatternList& patterns,
-                   LibraryMode mode, int& matched) {
+// Copies the selected blocks to the work file; how many matched, or nothing
+// after a message.
+std::optional<int> writeWorkFile(Engine& e, const std::string& work,
+                                 const FunctionPatternList& patterns, LibraryMode mode) {
   auto in = openLibrary(e, "FIEI001");
-  if (!in) return false;
+  if (!in) return std::nullopt;
   auto out = openWorkFile(e, work);
   if (!out) {
     raiseMessage(e, "FIES001", work);
-    return false;
+    return std::nullopt;
   }
   const MarkerSet& set = markerSet(mode);
   bool head = e.settings.exportHead;
-  matched = copyBlocks(
+  std::optional<int> matched = copyBlocks(
       e, *in, patterns, set, true,
       [&](const std::string& name) {
         *out << '\n';
@@ -176,7 +178,7 @@ bool writeWorkFile(Engine& e, const std::string& work, const FunctionPatternList
         if (head) *out << format(set.trailer, name.c_str()) << '\n';
       });
   out->flush();
-  return true;
+  return matched;
 }
 
 // Where a block to delete starts on `line`: its name, or nothing.
@@ -235,13 +237,14 @@ bool exportToOutput(Engine& e, const FunctionPatternList& patterns, LibraryMode 
   auto in = openLibrary(e, "FIEI001");
   if (!in) return false;
   std::ostream& out = outputStream(e);
-  int matched = copyBlocks(
+  std::optional<int> matched = copyBlocks(
       e, *in, patterns, markerSet(mode), renaming, [](const std::string&) {},
       [&](const std::string& text, bool lineStart) {
         printOutput(e, out, lineStart ? " " + text : text);
       },
       [](const std::string&) {});
-  if (matched == 0) {
+  if (!matched) return false;
+  if (*matched == 0) {
     raiseMessage(e, "FIEI009");
     return false;
   }
@@ -264,9 +267,9 @@ bool exportToFiles(Engine& e, const FunctionPatternList& patterns, LibraryMode m
     }
   }
   std::string work = workFileName(e);
-  int matched = 0;
-  if (!writeWorkFile(e, work, patterns, mode, matched)) return false;
-  if (matched == 0) {
+  std::optional<int> matched = writeWorkFile(e, work, patterns, mode);
+  if (!matched) return false;
+  if (*matched == 0) {
     raiseMessage(e, "FIEI009");
     return false;
   }

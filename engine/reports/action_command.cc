@@ -36,7 +36,7 @@ bool drawFile(Engine& e, ActionRun& run, const FunctionPatternList& names,
     raiseMessage(e, "FIES001", work);
     return false;
   }
-  int error = writeFunctionTexts(e, file, work, names, LibraryMode::Function, false);
+  ScanError error = writeFunctionTexts(e, file, work, names, LibraryMode::Function, false);
   if (error != kScanOk) {
     raiseScanFailure(e, error, kActionScanFailures, file, work);
     return false;

@@ -87,7 +87,7 @@ bool writeTexts(Engine& e, std::string_view rest, bool toLibrary,
   if (toLibrary) createLibraryIfMissing(e);
   std::string output = toLibrary ? e.settings.sysdt : std::string();
   for (const auto& file : ops->files) {
-    int error = writeFunctionTexts(e, file, output, ops->patterns, mode, true);
+    ScanError error = writeFunctionTexts(e, file, output, ops->patterns, mode, true);
     if (error == kScanOk) continue;
     raiseScanFailure(e, error, failures, file, output);
     return false;
