@@ -119,7 +119,8 @@ std::optional<std::vector<std::string>> readLibraryNames(Engine& e, LibraryMode 
 // nothing after FIEC004 when the library could not be read to its end.
 template <typename Begin, typename Line, typename End>
 std::optional<int> copyBlocks(Engine& e, std::istream& in, const FunctionPatternList& patterns,
-               const MarkerSet& set, bool renaming, Begin begin, Line line, End end) {
+                              const MarkerSet& set, bool renaming, Begin begin, Line line,
+                              End end) {
   int matched = 0;
   bool inBlock = false;
   std::string oldName;
@@ -233,7 +234,7 @@ bool listLibrary(Engine& e) {
 }
 
 bool exportToOutput(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
-                   bool renaming) {
+                    bool renaming) {
   auto in = openLibrary(e, "FIEI001");
   if (!in) return false;
   std::ostream& out = outputStream(e);
@@ -252,7 +253,7 @@ bool exportToOutput(Engine& e, const FunctionPatternList& patterns, LibraryMode 
 }
 
 bool exportToFiles(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
-                  const std::vector<std::string>& files) {
+                   const std::vector<std::string>& files) {
   bool plainNames = false;
   for (const auto& p : patterns) plainNames |= !hasWildcard(p.pattern);
   if (plainNames) {
@@ -287,7 +288,7 @@ bool exportToFiles(Engine& e, const FunctionPatternList& patterns, LibraryMode m
 }
 
 bool deleteBlocks(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
-                 const std::vector<std::string>& files) {
+                  const std::vector<std::string>& files) {
   const MarkerSet& set = markerSet(mode);
   std::string work = workFileName(e);
   for (const auto& file : files) {

@@ -125,8 +125,9 @@ bool NoCaseWordSet::contains(std::string_view word) const {
   return std::binary_search(words_.begin(), words_.end(), word, lessNoCase);
 }
 
-LineOutcome routineBodyLine(FunctionScan& s, const std::string& raw, std::string_view stripped, bool ends,
-                    int (*addCallees)(std::string_view, RoutineScanState&, BodySlot&)) {
+LineOutcome routineBodyLine(FunctionScan& s, const std::string& raw, std::string_view stripped,
+                            bool ends,
+                            int (*addCallees)(std::string_view, RoutineScanState&, BodySlot&)) {
   ScanState& db = s.state();
   if (db.mode == ScanMode::FunctionText) {
     collectRoutineLine(db, raw);

@@ -51,8 +51,9 @@ LineOutcome finishRoutine(FunctionScan& s);
 
 // A line inside a routine: collected in text mode, its callees (found by
 // `addCallees`) listed in call-list mode; the routine is recorded when `ends`.
-LineOutcome routineBodyLine(FunctionScan& s, const std::string& raw, std::string_view stripped, bool ends,
-                    int (*addCallees)(std::string_view, RoutineScanState&, BodySlot&));
+LineOutcome routineBodyLine(FunctionScan& s, const std::string& raw, std::string_view stripped,
+                            bool ends,
+                            int (*addCallees)(std::string_view, RoutineScanState&, BodySlot&));
 
 // A fixed set of words compared without regard to (ASCII) case.
 class NoCaseWordSet {

@@ -25,7 +25,7 @@ std::string arg(TestEngine& t, const std::string& name) {
 std::string call(TestEngine& t, std::string_view name, std::vector<std::string> args = {}) {
   for (std::size_t i = 0; i < kBuiltinArgs; ++i)
     EXPECT_TRUE(setVariable(t.engine, 0, "$_" + std::to_string(i), kScalarIndex,
-                i < args.size() ? args[i] : ""));
+                            i < args.size() ? args[i] : ""));
   EXPECT_TRUE(callBuiltin(t.engine, name)) << name;
   return arg(t, "$_r");
 }

@@ -56,7 +56,7 @@ std::optional<std::vector<std::string>> listedFiles(Engine& e, std::string_view 
 }  // namespace
 
 // chdir [dir], cd [dir]. A directory that cannot be entered (like a failed
-// mkdir or rmdir) gives the result 0 without a message: scripts test it.
+// mkdir or rmdir) fails the command without a message: scripts test it.
 bool cmdChdir(Engine& e, std::string_view rest) {
   std::optional<std::string> dir = readDirectory(e, rest);
   if (!dir) return false;

@@ -10,7 +10,7 @@
 //   yes (wildcardMatches).
 // - An outcome that is control flow rather than success or failure has a
 //   named type (a scanner's LineOutcome, the executor's statement results).
-// - Counts stay integers; -1 or 0 never stand for a failure.
+// - Counts and indices stay integers; none of them doubles as a failure.
 #pragma once
 
 #include <string>

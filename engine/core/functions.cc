@@ -209,8 +209,7 @@ bool startFunctionBody(Engine& e) {
     d.body.push_back("Var " + d.parameters[k]);
     d.body.push_back(d.parameters[k] + "=" + argumentVariable(k));
   }
-  for (std::size_t k = 0; k <= kMaxCallArguments; ++k)
-    setEngineScalar(e, argumentVariable(k), "");
+  for (std::size_t k = 0; k <= kMaxCallArguments; ++k) setEngineScalar(e, argumentVariable(k), "");
   d.state = CaptureState::Recording;
   d.startDepth = x.depth;
   ++x.depth;

@@ -75,8 +75,7 @@ TEST_F(VariablesTest, ScalarAndArrayOfOneNameOnOneLevel) {
 }
 
 TEST_F(VariablesTest, ArrayLimits) {
-  for (int i = 0; i < 1024; ++i)
-    ASSERT_TRUE(setVariable(e, 0, "$arr" + std::to_string(i), 0, "x"));
+  for (int i = 0; i < 1024; ++i) ASSERT_TRUE(setVariable(e, 0, "$arr" + std::to_string(i), 0, "x"));
   EXPECT_FALSE(setVariable(e, 0, "$one_too_many", 0, "x"));
   EXPECT_FALSE(setVariable(e, 0, "$arr0", static_cast<long>(kMaxArrayElements), "x"));
   EXPECT_EQ(codes(), "FIES004 FIES004");

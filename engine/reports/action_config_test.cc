@@ -48,7 +48,8 @@ TEST(ActionConfig, BuiltinSets) {
 TEST(ActionConfig, CaretsAndKeptValues) {
   ActionConfig config;
   EXPECT_EQ(config.printLevel, 99);
-  ASSERT_TRUE(load(config, "SEP = \"^C\"\nEOL=\"^D^\"\nTAB = \"a^\"\nDEF x1 = (\"^A\", \"\")\n").loaded);
+  ASSERT_TRUE(
+      load(config, "SEP = \"^C\"\nEOL=\"^D^\"\nTAB = \"a^\"\nDEF x1 = (\"^A\", \"\")\n").loaded);
   EXPECT_EQ(config.separator, "\x03");
   EXPECT_EQ(config.recordEnd, "\x04");
   EXPECT_EQ(config.tab, "a");
@@ -67,7 +68,8 @@ TEST(ActionConfig, CaretsAndKeptValues) {
 
 TEST(ActionConfig, TheFirstDefinitionOfAKindWins) {
   ActionConfig config;
-  ASSERT_TRUE(load(config, "DEF a = (\"1\", \"\")\nDEF a = (\"2\", \"\")\nDEF A = (\"3\", \"\")\n").loaded);
+  ASSERT_TRUE(
+      load(config, "DEF a = (\"1\", \"\")\nDEF a = (\"2\", \"\")\nDEF A = (\"3\", \"\")\n").loaded);
   EXPECT_EQ(config.find("a")->first, "1");
   EXPECT_EQ(config.find("A")->first, "3");
 }

@@ -62,8 +62,8 @@ std::string formatListLine(std::string_view entry, std::string_view fileName, in
 }
 
 bool printFlatList(Engine& e, const FunctionPatternList& names,
-                  const std::vector<std::string>& files, const PatternSet& without,
-                  const std::vector<bool>& seen) {
+                   const std::vector<std::string>& files, const PatternSet& without,
+                   const std::vector<bool>& seen) {
   if (!allFilesExist(e, files, seen)) return false;
   bool html = e.settings.html;
   if (html) {

@@ -80,7 +80,7 @@ constexpr ScanFailureMessages textFailures(std::string_view cannotOpenSource,
 }
 
 bool writeTexts(Engine& e, std::string_view rest, bool toLibrary,
-               const ScanFailureMessages& failures) {
+                const ScanFailureMessages& failures) {
   LibraryMode mode = readModeWord(e, rest);
   auto ops = readReportOperands(e, rest, kTextOperands);
   if (!ops) return false;
