@@ -3,6 +3,7 @@
 // current output.
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include "analysis/function_database.h"
@@ -21,6 +22,10 @@ class Engine;
                                            const std::string& outputFile,
                                            const FunctionPatternList& patterns, LibraryMode mode,
                                            bool markers);
+// The same, written to the open file `file`.
+[[nodiscard]] ScanError writeFunctionTexts(Engine& e, const std::string& sourceFile,
+                                           std::ostream& file, const FunctionPatternList& patterns,
+                                           LibraryMode mode, bool markers);
 
 // Replaces every occurrence of `from` by `to`, left to right; true when
 // anything changed.
