@@ -164,7 +164,7 @@ LineOutcome bodyLine(FunctionScan& s, std::string& raw, std::string_view strippe
     ends = c.braceDepth < 1;
     if (ends) c.braceDepth = 0;
   }
-  return ends ? finishFunction(s) : 0;
+  return ends ? finishFunction(s) : LineOutcome::Continue;
 }
 
 // The header closed with ")"; the body's "{" is expected.
