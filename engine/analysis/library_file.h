@@ -42,13 +42,13 @@ std::optional<std::string> beginLineName(std::string_view line, const MarkerSet&
 bool isEndLine(std::string_view line, const MarkerSet& set);
 
 // The library commands' work. Each returns false after raising one message.
-bool listLibrary(Engine& e);
+[[nodiscard]] bool listLibrary(Engine& e);
 // `export` without `to` and `print` (renaming off).
-bool exportToOutput(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
-                    bool renaming);
-bool exportToFiles(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
-                   const std::vector<std::string>& files);
-bool deleteBlocks(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
-                  const std::vector<std::string>& files);
+[[nodiscard]] bool exportToOutput(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
+                                  bool renaming);
+[[nodiscard]] bool exportToFiles(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
+                                 const std::vector<std::string>& files);
+[[nodiscard]] bool deleteBlocks(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
+                                const std::vector<std::string>& files);
 
 }  // namespace mora

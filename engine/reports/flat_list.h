@@ -22,8 +22,8 @@ std::string formatListLine(std::string_view entry, std::string_view fileName, in
 // each missing file, FIES004 when memory runs out). A file the scanner fails
 // on is reported (FIEC010) and skipped. `seen` marks the files already
 // seen to exist while the names were expanded.
-bool printFlatList(Engine& e, const FunctionPatternList& names,
-                   const std::vector<std::string>& files, const PatternSet& without,
-                   const std::vector<bool>& seen = {});
+[[nodiscard]] bool printFlatList(Engine& e, const FunctionPatternList& names,
+                                 const std::vector<std::string>& files, const PatternSet& without,
+                                 const std::vector<bool>& seen = {});
 
 }  // namespace mora
