@@ -106,7 +106,7 @@ TEST(Directories, ChangeCreateRemoveAndPrintTheCurrentOne) {
   MemoryTestEngine m;
   TestEngine& t = m.t;
   EXPECT_TRUE(cmdMkdir(t.engine, "sub"));
-  EXPECT_FALSE(cmdMkdir(t.engine, "sub"));  // exists: result 0 without a message
+  EXPECT_FALSE(cmdMkdir(t.engine, "sub"));  // exists: fails without a message
   EXPECT_TRUE(cmdChdir(t.engine, "sub"));
   EXPECT_TRUE(cmdChdir(t.engine, ""));
   EXPECT_FALSE(cmdChdir(t.engine, "nowhere"));
