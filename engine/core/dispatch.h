@@ -10,7 +10,7 @@
 //   yes (wildcardMatches).
 // - An outcome that is control flow rather than success or failure has a
 //   named type (a scanner's LineOutcome, the executor's statement results).
-// - Counts and indices stay integers; none of them doubles as a failure.
+// - Counts stay integers and never double as a failure report.
 #pragma once
 
 #include <string>
