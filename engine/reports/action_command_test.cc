@@ -101,7 +101,7 @@ TEST(ActionCommand, TheOwnWorkFileIsEmptiedForTheTextsAndRemovedAfterwards) {
   TestEngine& t = m.t;
   ASSERT_TRUE(ownWorkFile(t, "w.tmp", "stale texts\n"));
   t.engine.settings.line = LineStyle::Ascii;
-  EXPECT_EQ(cmdAction(t.engine, "* from a.c"), 1);
+  EXPECT_TRUE(cmdAction(t.engine, "* from a.c"));
   EXPECT_EQ(t.err(), "");
   EXPECT_EQ(t.out().substr(0, 16), "+-- main(void)  ");
   EXPECT_EQ(t.out().find("stale"), std::string::npos);
@@ -121,7 +121,7 @@ TEST(ActionCommand, AWorkFileNameTakenByAnotherFileIsNeverWrittenNorRemoved) {
   for (const char* name : {"theirs.tmp", "linked.tmp", "dangling.tmp"}) {
     TestEngine t;
     t.engine.settings.workFile = absolutePath(t.engine, name);
-    EXPECT_EQ(cmdAction(t.engine, "* from a.c"), 0) << name;
+    EXPECT_FALSE(cmdAction(t.engine, "* from a.c")) << name;
     EXPECT_EQ(t.err(), "  FIES001 : Cannot open file: " + t.engine.settings.workFile + "\n");
     EXPECT_EQ(t.out(), "") << name;
   }
@@ -141,7 +141,7 @@ TEST(ActionCommand, AReplacedWorkFileIsLeftToItsOwner) {
   // Moved aside, not deleted, so that the new file cannot reuse its inode.
   ASSERT_TRUE(m.fs.renameFile("w.tmp", "moved.tmp"));
   m.fs.addFile("w.tmp", "theirs");
-  EXPECT_EQ(cmdAction(t.engine, "* from a.c"), 0);
+  EXPECT_FALSE(cmdAction(t.engine, "* from a.c"));
   EXPECT_EQ(testing::messageCodes(t.err()), "FIES001");
   EXPECT_EQ(m.fs.text("w.tmp"), "theirs");
   removeAllTemporaryFiles(t.engine);
@@ -175,10 +175,10 @@ TEST(ActionDiagram, AnExistingFileIsNeitherWrittenNorRemoved) {
   m.fs.addFile("t.txt", kSource);
   m.fs.addFile("t.pot", "mine");
   TestEngine& t = m.t;
-  EXPECT_EQ(drawActionDiagram(t.engine, "t.txt"), -1);
+  EXPECT_FALSE(drawActionDiagram(t.engine, "t.txt"));
   EXPECT_EQ(t.err(), "  FIES001 : Cannot open file: t.pot\n");
   EXPECT_EQ(m.fs.text("t.pot"), "mine");
-  EXPECT_EQ(drawActionDiagram(t.engine, "none.txt"), -1);
+  EXPECT_FALSE(drawActionDiagram(t.engine, "none.txt"));
   EXPECT_EQ(testing::messageCodes(t.err()), "FIES001 FIES001");
 }
 
@@ -189,7 +189,7 @@ TEST(ActionDiagram, AnIntermediateNameTakenByALinkIsLeftAlone) {
   dir.write("target.txt", "target");
   std::filesystem::create_symlink("target.txt", "t.pot");
   TestEngine t;
-  EXPECT_EQ(drawActionDiagram(t.engine, "t.txt"), -1);
+  EXPECT_FALSE(drawActionDiagram(t.engine, "t.txt"));
   EXPECT_EQ(t.err(), "  FIES001 : Cannot open file: t.pot\n");
   EXPECT_TRUE(std::filesystem::is_symlink("t.pot"));
   EXPECT_EQ(dir.read("target.txt"), "target");
@@ -201,10 +201,10 @@ TEST(ActionDiagram, AReplacedKeptIntermediateFileStays) {
   m.fs.addFile("t.txt", kSource);
   TestEngine& t = m.t;
   t.engine.settings.debug = true;
-  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt"), 0);
+  ASSERT_TRUE(drawActionDiagram(t.engine, "t.txt"));
   ASSERT_TRUE(m.fs.renameFile("t.pot", "moved.pot"));
   m.fs.addFile("t.pot", "theirs");
-  EXPECT_EQ(drawActionDiagram(t.engine, "t.txt"), -1);
+  EXPECT_FALSE(drawActionDiagram(t.engine, "t.txt"));
   EXPECT_EQ(m.fs.text("t.pot"), "theirs");
 }
 
@@ -216,14 +216,14 @@ TEST(ActionDiagram, TheConfigurationIsReadOncePerCommand) {
   m.fs.addFile("actprt.ini", builtinActionConfig(LineStyle::Ascii));
   TestEngine& t = m.t;
   ActionRun run;
-  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt", run), 0);
+  ASSERT_TRUE(drawActionDiagram(t.engine, "t.txt", run));
   std::string first = t.out();
   m.fs.addFile("actprt.ini", "TAB \"x\"\n");  // "=" missing in its first line
-  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt", run), 0);
+  ASSERT_TRUE(drawActionDiagram(t.engine, "t.txt", run));
   EXPECT_EQ(t.out(), first + first);
   EXPECT_EQ(t.err(), "");
   // A new command reads the file again.
-  EXPECT_EQ(drawActionDiagram(t.engine, "t.txt"), -1);
+  EXPECT_FALSE(drawActionDiagram(t.engine, "t.txt"));
   EXPECT_EQ(t.err(), "actprt.ini(1) : = Expected\n");
   EXPECT_EQ(listing(m.fs), "actprt.ini t.txt");
 }
@@ -234,16 +234,16 @@ TEST(ActionDiagram, InterruptAndDebug) {
   TestEngine& t = m.t;
   // Debug keeps the intermediate file; the next diagram replaces it.
   t.engine.settings.debug = true;
-  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt"), 0);
+  ASSERT_TRUE(drawActionDiagram(t.engine, "t.txt"));
   EXPECT_EQ(listing(m.fs), "t.pot t.txt");
-  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt"), 0);
+  ASSERT_TRUE(drawActionDiagram(t.engine, "t.txt"));
   t.engine.settings.debug = false;
-  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt"), 0);
+  ASSERT_TRUE(drawActionDiagram(t.engine, "t.txt"));
   EXPECT_EQ(listing(m.fs), "t.txt");
   // An interrupt ends the run, and the intermediate file goes with it.
   volatile std::sig_atomic_t flag = 1;
   t.engine.setInterruptFlag(&flag);
-  EXPECT_THROW(drawActionDiagram(t.engine, "t.txt"), EngineExit);
+  EXPECT_THROW(static_cast<void>(drawActionDiagram(t.engine, "t.txt")), EngineExit);
   EXPECT_EQ(listing(m.fs), "t.txt");
 }
 
