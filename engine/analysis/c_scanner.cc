@@ -370,11 +370,10 @@ void cStripLine(FunctionScan& s, std::string_view raw, std::string& out) {
       i = skipCommentText(db, raw, n, i);
       continue;
     }
-    std::size_t run = plainRunEnd(line, i);
     // Blanks before the first kept byte are trimmed anyway: never copied,
     // they need not be moved out again.
-    if (out.empty())
-      while (i < run && isBlank(raw[i])) ++i;
+    if (out.empty()) i = skipBlankRun(line, i);
+    std::size_t run = plainRunEnd(line, i);
     out.append(raw.data() + i, run - i);
     if (run >= n) break;
     i = run;
