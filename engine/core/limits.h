@@ -18,8 +18,9 @@ inline constexpr int kHandshakeMax = 9;
 // Buffered output reaches its files at least this often while a run goes on
 // (checked before each statement and each scanned file).
 inline constexpr std::chrono::milliseconds kOutputFlushInterval{30};
-// Standard output's buffer when it is not a terminal.
-inline constexpr std::size_t kStdoutBufferSize = std::size_t{1} << 16;
+// Standard output's buffer when it is not a terminal: few writes for a
+// long report, and few pages of memory.
+inline constexpr std::size_t kStdoutBufferSize = std::size_t{1} << 14;
 
 // Diagnostics.
 inline constexpr int kErrorLimit = 9999;
