@@ -118,8 +118,9 @@ inline constexpr std::size_t kAlignLineWidth = 1023;  // the blank line entries 
 inline constexpr int kFileposMin = 10;               // tree file positions below this: no alignment
 inline constexpr std::size_t kListNameColumns = 38;  // `list`: the entry's column
 inline constexpr std::size_t kListFileColumns = 24;  // and the file name's after 3 blanks
-inline constexpr std::size_t kCountNameColumns = 24;  // `count`: the function's or file's column
-inline constexpr std::size_t kCountFileColumns = 12;  // and the file name's in function mode
+inline constexpr std::size_t kCountNameColumns = 24;   // `count`: the function's or file's column
+inline constexpr std::size_t kCountFileColumns = 12;   // and the file name's in function mode
+inline constexpr std::size_t kCountNumberColumns = 8;  // and each count's (lines, steps, comments)
 
 // Action diagrams: the intermediate file's records.
 inline constexpr char kActionFieldSeparator = '\x01';  // what the writer puts between fields
