@@ -78,17 +78,24 @@ void writeToFile(std::ostream& file, RecordList& records, const FunctionPatternL
 
 int writeFunctionTexts(Engine& e, const std::string& sourceFile, const std::string& outputFile,
                        const FunctionPatternList& patterns, LibraryMode mode, bool markers) {
-  FunctionScan scan(e, textScanMode(mode), patterns);
-  if (!scan.scanFile(sourceFile)) return scan.error();
   if (outputFile.empty()) {
+    FunctionScan scan(e, textScanMode(mode), patterns);
+    if (!scan.scanFile(sourceFile)) return scan.error();
     writeToOutput(e, scan.records(), patterns, mode);
     return kScanOk;
   }
   std::unique_ptr<std::ostream> file = openForAppending(e, outputFile);
   if (!file) return kScanCannotOpenOutput;
-  writeToFile(*file, scan.records(), patterns, mode, markers);
+  return writeFunctionTexts(e, sourceFile, *file, patterns, mode, markers);
+}
+
+int writeFunctionTexts(Engine& e, const std::string& sourceFile, std::ostream& file,
+                       const FunctionPatternList& patterns, LibraryMode mode, bool markers) {
+  FunctionScan scan(e, textScanMode(mode), patterns);
+  if (!scan.scanFile(sourceFile)) return scan.error();
+  writeToFile(file, scan.records(), patterns, mode, markers);
   // A full file system shows only here: the texts did not all arrive.
-  if (file->fail()) return kScanCannotOpenOutput;
+  if (file.fail()) return kScanCannotOpenOutput;
   return kScanOk;
 }
 

@@ -3,6 +3,7 @@
 // current output.
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include "analysis/function_database.h"
@@ -18,6 +19,9 @@ class Engine;
 // begin and end lines unless `markers` is false. kScanOk, or the scan error
 // (source, output or memory).
 int writeFunctionTexts(Engine& e, const std::string& sourceFile, const std::string& outputFile,
+                       const FunctionPatternList& patterns, LibraryMode mode, bool markers);
+// The same, written to the open file `file`.
+int writeFunctionTexts(Engine& e, const std::string& sourceFile, std::ostream& file,
                        const FunctionPatternList& patterns, LibraryMode mode, bool markers);
 
 // Replaces every occurrence of `from` by `to`, left to right; true when

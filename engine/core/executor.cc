@@ -6,6 +6,7 @@
 #include "core/labels.h"
 #include "core/loops.h"
 #include "core/messages.h"
+#include "core/nesting_budget.h"
 #include "core/output.h"
 #include "core/text.h"
 #include "core/variables.h"
@@ -48,11 +49,7 @@ int openBlock(Engine& e, std::string_view statement) {
     return kStatementFailed;
   }
   if (x.depth >= kMaxDepth) {
-    // Inside a script function the rest of the body would run with its
-    // braces out of step (and a recursive call would go on nesting): the
-    // whole chain of calls gives up instead.
-    if (x.runningFunctions > 0) x.unwinding = true;
-    raiseMessage(e, "FIEC018");
+    raiseBlocksTooDeep(e);
     return kStatementFailed;
   }
   if (x.definition.state == CaptureState::NextBlock)

@@ -59,7 +59,8 @@ bool holds(T order, Compare compare) {
   return false;
 }
 
-// Integers are 32 bits and wrap, as the arithmetic of the original targets did.
+// Integers are 32 bits and wrap: scripts see the same numbers on every
+// platform, whatever the width of the host's long.
 std::int32_t toInt32(std::uint32_t v) { return static_cast<std::int32_t>(v); }
 std::int32_t readInt(std::string_view text) {
   return static_cast<std::int32_t>(parseLeadingInt(text));

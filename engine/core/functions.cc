@@ -131,10 +131,8 @@ bool runScriptFunction(Engine& e, const std::vector<std::string>& body) {
   // The body opens a block: a call deeper than the deepest block fails here
   // rather than recursing without end.
   if (e.exec.depth >= kMaxDepth) {
-    // Called from a running function, this is a recursion out of room: the
-    // whole chain of calls gives up, with this one message.
-    if (e.exec.runningFunctions > 0) e.exec.unwinding = true;
-    raiseMessage(e, "FIEC018");
+    // Called from a running function, this is a recursion out of room.
+    raiseBlocksTooDeep(e);
     return false;
   }
   e.exec.breakFlag = false;  // left over from outside any loop

@@ -29,4 +29,9 @@ NestingLevel::~NestingLevel() {
 
 bool isUnwinding(const Engine& e) { return e.exec.unwinding; }
 
+void raiseBlocksTooDeep(Engine& e) {
+  if (e.exec.runningFunctions > 0) e.exec.unwinding = true;
+  raiseMessage(e, "FIEC018");
+}
+
 }  // namespace mora

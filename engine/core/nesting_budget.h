@@ -33,4 +33,10 @@ class NestingLevel {
 // stop at once instead of running what is left of their statements.
 bool isUnwinding(const Engine& e);
 
+// Raises FIEC018 for a block nested deeper than the deepest block. Inside a
+// script function the rest of the body would run with its braces out of step
+// (and a recursive call would go on nesting): the whole chain of calls gives
+// up with this one message.
+void raiseBlocksTooDeep(Engine& e);
+
 }  // namespace mora

@@ -53,11 +53,13 @@ std::unique_ptr<FileWriter> rewriteTemporaryFile(Engine& e, const std::string& p
   std::string absolute = absolutePath(e, path);
   auto it = e.temporaries.created.find(absolute);
   if (it == e.temporaries.created.end()) return createTemporaryFile(e, absolute);
-  if (!e.platform.fileStatus(absolute, false)) {
+  auto now = e.platform.fileStatus(absolute, false);
+  if (!now) {
     e.temporaries.created.erase(it);
     return createTemporaryFile(e, absolute);
   }
-  if (!stillOurs(e, absolute, it->second)) return nullptr;
+  if (!now->regular || !now->sameFile(it->second)) return nullptr;
+  // The open handle is checked again: the name may have changed hands since.
   auto writer = e.platform.rewriteFile(absolute);
   auto status = writer ? writer->status() : std::nullopt;
   if (!status || !status->sameFile(it->second)) return nullptr;

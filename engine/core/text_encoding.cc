@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 #include "core/text.h"
 
@@ -107,28 +108,37 @@ bool measuredAsUtf8(std::string_view s) {
   return encodingChoice() != EncodingChoice::ShiftJis && isMultiByteUtf8(s);
 }
 
+namespace {
+
+struct ColumnSpan {
+  std::size_t bytes = 0;
+  std::size_t columns = 0;
+};
+
+// The whole characters at the head of UTF-8 text `s` that fit in `limit`
+// columns.
+ColumnSpan utf8SpanWithin(std::string_view s, std::size_t limit) {
+  ColumnSpan span;
+  while (span.bytes < s.size()) {
+    std::size_t n = std::max<std::size_t>(utf8SequenceLength(s, span.bytes), 1);
+    std::size_t width = n == 1 ? 1 : codePointWidth(decodeUtf8(s.data() + span.bytes, n));
+    if (span.columns + width > limit) break;
+    span.columns += width;
+    span.bytes += n;
+  }
+  return span;
+}
+
+}  // namespace
+
 std::size_t displayWidth(std::string_view s) {
   if (!measuredAsUtf8(s)) return s.size();
-  std::size_t columns = 0;
-  for (std::size_t i = 0; i < s.size();) {
-    std::size_t n = std::max<std::size_t>(utf8SequenceLength(s, i), 1);
-    columns += n == 1 ? 1 : codePointWidth(decodeUtf8(s.data() + i, n));
-    i += n;
-  }
-  return columns;
+  return utf8SpanWithin(s, std::numeric_limits<std::size_t>::max()).columns;
 }
 
 std::string_view headWithinColumns(std::string_view s, std::size_t columns) {
   if (!measuredAsUtf8(s)) return s.substr(0, std::min(columns, s.size()));
-  std::size_t used = 0, i = 0;
-  while (i < s.size()) {
-    std::size_t n = std::max<std::size_t>(utf8SequenceLength(s, i), 1);
-    std::size_t width = n == 1 ? 1 : codePointWidth(decodeUtf8(s.data() + i, n));
-    if (used + width > columns) break;
-    used += width;
-    i += n;
-  }
-  return s.substr(0, i);
+  return s.substr(0, utf8SpanWithin(s, columns).bytes);
 }
 
 void appendPadded(std::string& out, std::string_view s, std::size_t columns) {

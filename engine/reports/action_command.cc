@@ -18,25 +18,21 @@ constexpr ScanFailureMessages kActionScanFailures{{"FIEC001", ScanSubject::Sourc
                                                   {"FIES004", ScanSubject::None},
                                                   {"FIEC003", ScanSubject::None}};
 
-// Starts the work file empty. Only the engine's own file is emptied, and a
-// new one is created exclusively: a file or link that someone else put at
-// the name is never written through nor removed; the command fails instead.
-bool freshWorkFile(Engine& e) {
-  const std::string& work = e.settings.workFile;
-  if (work.empty()) return false;
-  auto writer = rewriteTemporaryFile(e, work);
-  return writer && writer->closeFile();
-}
-
 // The diagram of the selected functions of one file; false after a message.
+// The texts go to the work file through the one handle that started it empty:
+// only the engine's own file is emptied, a new one is created exclusively, and
+// a file or link that someone else put at the name is never written through
+// nor removed; the command fails instead.
 bool drawFile(Engine& e, ActionRun& run, const FunctionPatternList& names,
               const std::string& file) {
   const std::string& work = e.settings.workFile;
-  if (!freshWorkFile(e)) {
+  auto writer = work.empty() ? nullptr : rewriteTemporaryFile(e, work);
+  if (!writer) {
     raiseMessage(e, "FIES001", work);
     return false;
   }
-  int error = writeFunctionTexts(e, file, work, names, LibraryMode::Function, false);
+  int error = writeFunctionTexts(e, file, *writer, names, LibraryMode::Function, false);
+  if (!writer->closeFile() && error == kScanOk) error = kScanCannotOpenOutput;
   if (error != kScanOk) {
     raiseScanFailure(e, error, kActionScanFailures, file, work);
     return false;

@@ -129,6 +129,12 @@ int failWith(Engine& e, const std::string& name) {
   return -1;
 }
 
+// A file that opened but could not be read to its end fails the report.
+int failReading(Engine& e, const std::string& name) {
+  raiseMessage(e, "FIEC010", name);
+  return -1;
+}
+
 }  // namespace
 
 std::string intermediateFileName(std::string_view textFile) {
@@ -151,6 +157,7 @@ int drawActionDiagram(Engine& e, const std::string& textFile, ActionRun& run) {
 
   ActionRecordWriter writer([&pot](std::string_view bytes) { return pot.write(bytes); });
   structureStage(e.settings.language)(*text, writer);
+  if (text->bad()) return failReading(e, textFile);
   text.reset();
   bool written = writer.finish();
   if (!pot.close() || !written) return failWith(e, pot.name());
@@ -163,6 +170,7 @@ int drawActionDiagram(Engine& e, const std::string& textFile, ActionRun& run) {
   auto records = e.platform.openStream(pot.name(), std::ios::in | std::ios::binary);
   if (!records || !*records) return failWith(e, pot.name());
   printActionDiagram(*records, e.action.config, engineOutput(e));
+  if (records->bad()) return failReading(e, pot.name());
   if (e.settings.debug) pot.keep();
   return 0;
 }

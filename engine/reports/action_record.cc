@@ -64,7 +64,7 @@ bool ActionRecordWriter::finish() {
 }
 
 ActionRecordReader::ActionRecordReader(std::istream& in, char separator, char recordEnd)
-    : in_(in.rdbuf()), separator_(byteOf(separator)), recordEnd_(byteOf(recordEnd)) {}
+    : stream_(in), in_(in.rdbuf()), separator_(byteOf(separator)), recordEnd_(byteOf(recordEnd)) {}
 
 int ActionRecordReader::readField(std::string& into, std::size_t max) {
   into.clear();
@@ -81,6 +81,17 @@ void ActionRecordReader::skipWhiteSpace() {
 }
 
 bool ActionRecordReader::next(ActionRecord& record) {
+  // A file buffer reports a read error by throwing; the stream is marked bad
+  // instead and reading ends, for the caller to see.
+  try {
+    return readRecord(record);
+  } catch (const std::ios_base::failure&) {
+    stream_.setstate(std::ios::badbit);
+    return false;
+  }
+}
+
+bool ActionRecordReader::readRecord(ActionRecord& record) {
   if (!in_ || in_->sgetc() == std::char_traits<char>::eof()) return false;
   record.level = 0;
   record.nest = 0;

@@ -64,7 +64,8 @@ class ActionRecordWriter {
 class ActionRecordReader {
  public:
   ActionRecordReader(std::istream& in, char separator, char recordEnd);
-  // False at the end of the input.
+  // False at the end of the input, and after a read error, which leaves the
+  // stream bad.
   bool next(ActionRecord& record);
 
  private:
@@ -72,7 +73,9 @@ class ActionRecordReader {
   // that ended it, or -1 at the end of the input.
   int readField(std::string& into, std::size_t max);
   void skipWhiteSpace();
+  bool readRecord(ActionRecord& record);
 
+  std::istream& stream_;
   std::streambuf* in_;
   int separator_;
   int recordEnd_;

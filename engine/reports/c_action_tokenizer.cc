@@ -15,8 +15,10 @@ bool ActionByteSource::refill() {
     kept = 1;
   }
   pos_ = 0;
-  end_ = kept + static_cast<std::size_t>(
-                    in_->sgetn(buffer_.data() + kept, static_cast<std::streamsize>(kBlock - kept)));
+  // The stream's own read marks a read error as a bad stream for the caller
+  // to see, where the buffer underneath would throw.
+  in_.read(buffer_.data() + kept, static_cast<std::streamsize>(kBlock - kept));
+  end_ = kept + static_cast<std::size_t>(in_.gcount());
   encoding_.observe(std::string_view(buffer_.data() + kept, end_ - kept));
   return end_ > 0;
 }

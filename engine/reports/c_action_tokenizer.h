@@ -47,7 +47,7 @@ struct CToken {
 // before a line feed is dropped.
 class ActionByteSource {
  public:
-  explicit ActionByteSource(std::istream& in) : in_(in.rdbuf()), buffer_(kBlock) {}
+  explicit ActionByteSource(std::istream& in) : in_(in), buffer_(kBlock) {}
   int peek();
   int get();
 
@@ -55,7 +55,7 @@ class ActionByteSource {
   static constexpr std::size_t kBlock = 1 << 16;
   bool refill();
 
-  std::streambuf* in_;
+  std::istream& in_;
   std::vector<char> buffer_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;

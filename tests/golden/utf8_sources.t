@@ -43,8 +43,23 @@ Step counts, tags and trees:
   same
   $ same "set count file; count * from jp.c"
   same
+  $ cd u && run "tags * from jp.c"; cd ..
+  jp.c(5): \xe8\xa8\x88\xe7\xae\x97 (esc)
+  jp.c(10): \xe5\x90\x88\xe8\xa8\x88 (esc)
+  jp.c(20): main
   $ same "tags * from jp.c"
   same
+  $ cd u && run "set line ascii; ftree * from jp.c"; cd ..
+   main
+     |-printf
+     |-\xe5\x90\x88\xe8\xa8\x88 (esc)
+     |   +-\xe8\xa8\x88\xe7\xae\x97 (esc)
+     +-puts
+  
+  $ cd u && run "set line ascii; rtree 計算 from jp.c"; cd ..
+   \xe8\xa8\x88\xe7\xae\x97 (esc)
+     +-\xe5\x90\x88\xe8\xa8\x88 (esc)
+  
   $ same "set line ascii; ftree * from jp.c"
   same
   $ same "set line ascii; rtree 計算 from jp.c" "set line ascii; rtree Z from jp.c"
