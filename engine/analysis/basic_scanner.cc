@@ -73,7 +73,7 @@ bool argumentsFollow(std::string_view s, std::size_t pos) {
 }
 
 // A procedure written on its header line ends there; its calls follow the header.
-int oneLineProcedure(FunctionScan& s, std::string_view stripped) {
+LineOutcome oneLineProcedure(FunctionScan& s, std::string_view stripped) {
   ScanState& db = s.state();
   if (db.mode == ScanMode::CallLists) {
     std::size_t rest = statementBounds(stripped).first;
@@ -175,7 +175,7 @@ void basicStripLine(FunctionScan& s, std::string_view raw, std::string& out) {
 
 void basicBeginFile(FunctionScan& s) { resetRoutine(s.state()); }
 
-int basicScanLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+LineOutcome basicScanLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
   ScanState& db = s.state();
   countRoutineLine(db, stripped, db.lineHadComment);
   if (db.routine.inRoutine)
@@ -187,17 +187,17 @@ int basicScanLine(FunctionScan& s, std::string& raw, std::string_view stripped) 
       // Comments directly above a procedure become part of its text.
       collectRoutineLine(db, raw);
     }
-    return 0;
+    return LineOutcome::Continue;
   }
   std::string_view name = stripped.front() == '#' ? std::string_view{} : basicHeaderName(stripped);
   if (name.empty()) {
     abandonRoutine(db);
-    return 0;
+    return LineOutcome::Continue;
   }
   startRoutine(db, name);
   if (isTextMode(db.mode)) collectRoutineLine(db, raw);
   if (endsProcedure(stripped, true)) return oneLineProcedure(s, stripped);
-  return 0;
+  return LineOutcome::Continue;
 }
 
 void basicEndFile(FunctionScan&) {}

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "analysis/function_database.h"
+#include "analysis/function_scan.h"
 
 namespace mora {
 
@@ -109,7 +110,7 @@ bool stripBasicLine(std::string_view raw, std::string& out);
 // The four operations of the Basic row of the scanner table.
 void basicStripLine(FunctionScan& s, std::string_view raw, std::string& stripped);
 void basicBeginFile(FunctionScan& s);
-int basicScanLine(FunctionScan& s, std::string& raw, std::string_view stripped);
+LineOutcome basicScanLine(FunctionScan& s, std::string& raw, std::string_view stripped);
 void basicEndFile(FunctionScan& s);
 
 }  // namespace mora

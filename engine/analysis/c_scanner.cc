@@ -139,19 +139,19 @@ void headerEndCheck(ScanState& db, std::string& raw, std::string_view stripped) 
   }
 }
 
-int finishFunction(FunctionScan& s) {
+LineOutcome finishFunction(FunctionScan& s) {
   ScanState& db = s.state();
-  int r = s.record(db.c.currentName);
-  if (r == 0) {
+  RecordResult r = s.record(db.c.currentName);
+  if (r == RecordResult::Recorded) {
     resetCandidate(db);
-    return 0;
+    return LineOutcome::Continue;
   }
   abandonCandidate(db);
-  return r < 0 ? -1 : 0;
+  return r == RecordResult::Failed ? LineOutcome::StopFile : LineOutcome::Continue;
 }
 
 // A line inside a body.
-int bodyLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+LineOutcome bodyLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
   ScanState& db = s.state();
   CScanState& c = db.c;
   if (db.mode == ScanMode::FunctionText) {
@@ -167,11 +167,11 @@ int bodyLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
     ends = c.braceDepth < 1;
     if (ends) c.braceDepth = 0;
   }
-  return ends ? finishFunction(s) : 0;
+  return ends ? finishFunction(s) : LineOutcome::Continue;
 }
 
 // The header closed with ")"; the body's "{" is expected.
-int awaitingLine(ScanState& db, std::string& raw, std::string_view stripped) {
+LineOutcome awaitingLine(ScanState& db, std::string& raw, std::string_view stripped) {
   if (db.mode == ScanMode::FunctionText) collect(db, raw);
   if (startsWith(raw, '{') && startsWith(stripped, '{')) {
     startBody(db.c);
@@ -179,16 +179,16 @@ int awaitingLine(ScanState& db, std::string& raw, std::string_view stripped) {
     // Old-style parameter declarations (with ";") and blank lines may wait.
     abandonCandidate(db);
   }
-  return 0;
+  return LineOutcome::Continue;
 }
 
 // Keeps the line and close a body that ends on it.
-int finishLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+LineOutcome finishLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
   ScanState& db = s.state();
   if (isTextMode(db.mode)) collect(db, raw);
   if (s.settings().braces && db.c.inBody && endsWith(stripped, '}') && braceBalance(stripped) == 0)
     return finishFunction(s);
-  return 0;
+  return LineOutcome::Continue;
 }
 
 bool nextLineOpensParen(const ScanState& db) {
@@ -197,7 +197,7 @@ bool nextLineOpensParen(const ScanState& db) {
 }
 
 // Idle, or a header in progress.
-int headerLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+LineOutcome headerLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
   ScanState& db = s.state();
   CScanState& c = db.c;
   if (stripped.empty()) {
@@ -207,16 +207,16 @@ int headerLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
       // Comments directly above a function become part of its text.
       collect(db, raw);
     }
-    return 0;
+    return LineOutcome::Continue;
   }
   if (stripped.front() == '#') {
     abandonCandidate(db);
-    return 0;
+    return LineOutcome::Continue;
   }
   if (stripped.back() == '\\') {
     c.skipNextLine = true;
     abandonCandidate(db);
-    return 0;
+    return LineOutcome::Continue;
   }
   static constexpr ByteSet kDeclarationMarks(";\\+-/<>");
   bool declaration = kDeclarationMarks.findIn(stripped) != npos;
@@ -225,13 +225,13 @@ int headerLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
     if (paren == npos) {
       if (declaration) {
         abandonCandidate(db);
-        return 0;
+        return LineOutcome::Continue;
       }
       // A name alone on its line, its "(" on the next.
       if (nextLineOpensParen(db)) {
         if (!acceptName(db, stripped)) {
           abandonCandidate(db);
-          return 0;
+          return LineOutcome::Continue;
         }
         headerEndCheck(db, raw, stripped);
       }
@@ -239,14 +239,14 @@ int headerLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
     }
     if (!acceptName(db, stripped.substr(0, paren))) {
       abandonCandidate(db);
-      return 0;
+      return LineOutcome::Continue;
     }
   }
   headerEndCheck(db, raw, stripped);
   // A prototype, or a call statement outside any body.
   if (declaration && !c.inBody) {
     abandonCandidate(db);
-    return 0;
+    return LineOutcome::Continue;
   }
   return finishLine(s, raw, stripped);
 }
@@ -406,7 +406,7 @@ void cBeginFile(FunctionScan& s) {
   s.beginPreprocessing();
 }
 
-int cScanLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+LineOutcome cScanLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
   ScanState& db = s.state();
   countLine(db, stripped);
   if (db.c.inBody) return bodyLine(s, raw, stripped);
@@ -414,7 +414,7 @@ int cScanLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
   if (db.c.skipNextLine) {
     db.c.skipNextLine = false;
     abandonCandidate(db);
-    return 0;
+    return LineOutcome::Continue;
   }
   return headerLine(s, raw, stripped);
 }

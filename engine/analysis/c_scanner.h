@@ -11,6 +11,7 @@
 #include <unordered_set>
 
 #include "analysis/function_database.h"
+#include "analysis/function_scan.h"
 
 namespace mora {
 
@@ -57,7 +58,7 @@ int addCalleeNames(std::string_view stripped, BodySlot& names, NameSet& seen);
 // The four operations of the C/C++ row of the scanner table.
 void cStripLine(FunctionScan& s, std::string_view raw, std::string& stripped);
 void cBeginFile(FunctionScan& s);
-int cScanLine(FunctionScan& s, std::string& raw, std::string_view stripped);
+LineOutcome cScanLine(FunctionScan& s, std::string& raw, std::string_view stripped);
 void cEndFile(FunctionScan& s);
 
 }  // namespace mora

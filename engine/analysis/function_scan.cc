@@ -50,15 +50,15 @@ void FunctionScan::endPreprocessing() {
   if (e_.settings.ifdef && preprocessor_.endFile) preprocessor_.endFile(e_);
 }
 
-// Reads every line of one open file through the scanner; the result of the
-// last scanLine.
-int FunctionScan::scanLines(std::istream& in, const LanguageScanner& scanner) {
+// Reads every line of one open file through the scanner, until one asks to
+// stop the file.
+LineOutcome FunctionScan::scanLines(std::istream& in, const LanguageScanner& scanner) {
   ScanState& db = state_;
   SourceLineReader reader(in);
   db.lineReader = &reader;
   std::string raw;
   std::string stripped;
-  int result = 0;
+  LineOutcome result = LineOutcome::Continue;
   bool ifdef = e_.settings.ifdef && preprocessor_.skipsLine;
   auto joins = [&] {
     return e_.settings.continueLines && scanner.kind == ScanLanguage::C && db.c.inBody &&
@@ -70,7 +70,7 @@ int FunctionScan::scanLines(std::istream& in, const LanguageScanner& scanner) {
     bool skipped = ifdef && preprocessor_.skipsLine(e_, stripped);
     if (!skipped) result = scanner.scanLine(*this, raw, stripped);
     db.lineHadComment = false;
-    if (result != 0) break;
+    if (result == LineOutcome::StopFile) break;
   }
   db.lineReader = nullptr;
   return result;
@@ -94,11 +94,11 @@ bool FunctionScan::scanFile(const std::string& fileName) {
   db.candidate.clear();
   const LanguageScanner& scanner = scannerFor(e_.settings.language);
   scanner.beginFile(*this);
-  int result = scanLines(*in, scanner);
+  LineOutcome result = scanLines(*in, scanner);
   // A candidate still open at the end is dropped with what it collected.
   db.candidate.clear();
   scanner.endFile(*this);
-  if (result != 0) return false;
+  if (result == LineOutcome::StopFile) return false;
   // A read error is no end of file: the file could not be read, and the
   // command fails naming it as it does for a file that cannot be opened.
   if (in->bad()) {
@@ -108,15 +108,15 @@ bool FunctionScan::scanFile(const std::string& fileName) {
   return true;
 }
 
-int FunctionScan::record(std::string_view name) {
+RecordResult FunctionScan::record(std::string_view name) {
   ScanState& db = state_;
-  if (!findPattern(patterns_, name)) return 1;
+  if (!findPattern(patterns_, name)) return RecordResult::NotSelected;
   if (modeUsesSlots(db.mode)) {
     // The collected lines of every recorded function are held until the
     // command ends: their number is bounded.
     if (db.recordedCount + 1 >= kBodySlots) {
       error_ = kScanOutOfMemory;
-      return -1;
+      return RecordResult::Failed;
     }
     ++db.recordedCount;
   }
@@ -128,7 +128,7 @@ int FunctionScan::record(std::string_view name) {
   r.counts = db.functionCounters;
   r.lines = std::move(db.candidate);
   db.candidate.clear();  // a moved-from vector is valid but unspecified
-  return 0;
+  return RecordResult::Recorded;
 }
 
 }  // namespace mora

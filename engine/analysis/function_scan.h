@@ -17,12 +17,19 @@ class Engine;
 struct EngineSettings;
 class FunctionScan;
 
+// What a scanner row asks after one line: read on, or stop the file (a limit
+// was reached while recording; the scan's error() says which).
+enum class LineOutcome { Continue, StopFile };
+
+// What became of a candidate offered to FunctionScan::record.
+enum class RecordResult { Recorded, NotSelected, Failed };
+
 // One row of the scanner table, chosen by the language setting. Each
 // language keeps its own per-file state in the scan's state.
 struct LanguageScanner {
   ScanLanguage kind;
-  // 0 to go on, non-zero to stop the file. May rewrite `raw` (prototypes).
-  int (*scanLine)(FunctionScan&, std::string& raw, std::string_view stripped);
+  // May rewrite `raw` (prototypes).
+  LineOutcome (*scanLine)(FunctionScan&, std::string& raw, std::string_view stripped);
   void (*stripLine)(FunctionScan&, std::string_view raw, std::string& stripped);
   void (*beginFile)(FunctionScan&);
   void (*endFile)(FunctionScan&);
@@ -50,14 +57,15 @@ class FunctionScan {
   const EngineSettings& settings() const;
   ScanState& state() { return state_; }
   ScanMode mode() const { return state_.mode; }
-  // Records the candidate `name`: 0 recorded, 1 not selected, -1 failure.
-  int record(std::string_view name);
+  // Records the candidate `name` when the patterns select it; Failed sets
+  // error().
+  [[nodiscard]] RecordResult record(std::string_view name);
   // The conditional-compilation pass, when the ifdef setting is on.
   void beginPreprocessing();
   void endPreprocessing();
 
  private:
-  int scanLines(std::istream& in, const LanguageScanner& scanner);
+  LineOutcome scanLines(std::istream& in, const LanguageScanner& scanner);
 
   Engine& e_;
   FunctionPatternList patterns_;

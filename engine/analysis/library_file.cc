@@ -115,11 +115,12 @@ std::optional<std::vector<std::string>> readLibraryNames(Engine& e, LibraryMode 
 }
 
 // Copies the blocks selected by `patterns` to a consumer: begin(old, new),
-// line(text, startsLine), end(name). Returns how many blocks matched, or -1
-// after a message.
+// line(text, startsLine), end(name). Returns how many blocks matched, or
+// nothing after FIEC004 when the library could not be read to its end.
 template <typename Begin, typename Line, typename End>
-int copyBlocks(Engine& e, std::istream& in, const FunctionPatternList& patterns,
-               const MarkerSet& set, bool renaming, Begin begin, Line line, End end) {
+std::optional<int> copyBlocks(Engine& e, std::istream& in, const FunctionPatternList& patterns,
+                              const MarkerSet& set, bool renaming, Begin begin, Line line,
+                              End end) {
   int matched = 0;
   bool inBlock = false;
   std::string oldName;
@@ -148,23 +149,25 @@ int copyBlocks(Engine& e, std::istream& in, const FunctionPatternList& patterns,
   if (inBlock) end(newName);
   if (in.bad()) {
     raiseMessage(e, "FIEC004", e.settings.sysdt);
-    return -1;
+    return std::nullopt;
   }
   return matched;
 }
 
-bool writeWorkFile(Engine& e, const std::string& work, const FunctionPatternList& patterns,
-                   LibraryMode mode, int& matched) {
+// Copies the selected blocks to the work file; how many matched, or nothing
+// after a message.
+std::optional<int> writeWorkFile(Engine& e, const std::string& work,
+                                 const FunctionPatternList& patterns, LibraryMode mode) {
   auto in = openLibrary(e, "FIEI001");
-  if (!in) return false;
+  if (!in) return std::nullopt;
   auto out = openWorkFile(e, work);
   if (!out) {
     raiseMessage(e, "FIES001", work);
-    return false;
+    return std::nullopt;
   }
   const MarkerSet& set = markerSet(mode);
   bool head = e.settings.exportHead;
-  matched = copyBlocks(
+  std::optional<int> matched = copyBlocks(
       e, *in, patterns, set, true,
       [&](const std::string& name) {
         *out << '\n';
@@ -176,7 +179,7 @@ bool writeWorkFile(Engine& e, const std::string& work, const FunctionPatternList
         if (head) *out << format(set.trailer, name.c_str()) << '\n';
       });
   out->flush();
-  return true;
+  return matched;
 }
 
 // Where a block to delete starts on `line`: its name, or nothing.
@@ -217,96 +220,97 @@ bool copyWithoutBlocks(std::istream& in, std::ostream& out, const FunctionPatter
 
 }  // namespace
 
-int listLibrary(Engine& e) {
+bool listLibrary(Engine& e) {
   auto names = readLibraryNames(e, e.settings.mode, true);
-  if (!names) return 0;
+  if (!names) return false;
   if (names->empty()) {
     raiseMessage(e, "FIEI001", e.settings.sysdt);
-    return 0;
+    return false;
   }
   for (std::size_t i = 0; i < names->size(); ++i)
     printOutput(e, outputStream(e),
                 format(" %03d: %s\n", static_cast<int>(i + 1), (*names)[i].c_str()));
-  return 1;
+  return true;
 }
 
-int exportToOutput(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
-                   bool renaming) {
+bool exportToOutput(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
+                    bool renaming) {
   auto in = openLibrary(e, "FIEI001");
-  if (!in) return 0;
+  if (!in) return false;
   std::ostream& out = outputStream(e);
-  int matched = copyBlocks(
+  std::optional<int> matched = copyBlocks(
       e, *in, patterns, markerSet(mode), renaming, [](const std::string&) {},
       [&](const std::string& text, bool lineStart) {
         printOutput(e, out, lineStart ? " " + text : text);
       },
       [](const std::string&) {});
-  if (matched == 0) {
+  if (!matched) return false;
+  if (*matched == 0) {
     raiseMessage(e, "FIEI009");
-    return 0;
+    return false;
   }
-  return 1;
+  return true;
 }
 
-int exportToFiles(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
-                  const std::vector<std::string>& files) {
+bool exportToFiles(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
+                   const std::vector<std::string>& files) {
   bool plainNames = false;
   for (const auto& p : patterns) plainNames |= !hasWildcard(p.pattern);
   if (plainNames) {
     auto names = readLibraryNames(e, mode, false);
-    if (!names) return 0;
+    if (!names) return false;
     for (const auto& p : patterns) {
       if (hasWildcard(p.pattern)) continue;
       if (std::find(names->begin(), names->end(), p.pattern) == names->end()) {
         raiseMessage(e, "FIEC012", p.pattern);
-        return 0;
+        return false;
       }
     }
   }
   std::string work = workFileName(e);
-  int matched = 0;
-  if (!writeWorkFile(e, work, patterns, mode, matched)) return 0;
-  if (matched == 0) {
+  std::optional<int> matched = writeWorkFile(e, work, patterns, mode);
+  if (!matched) return false;
+  if (*matched == 0) {
     raiseMessage(e, "FIEI009");
-    return 0;
+    return false;
   }
   for (const auto& file : files) {
     if (!registerForChange(e, file)) {
       raiseMessage(e, "FIEC015", file);
-      return 0;
+      return false;
     }
     if (!copyWorkFile(e, work, file, false)) {
       raiseMessage(e, "FIEC016", file);
-      return 0;
+      return false;
     }
   }
-  return 1;
+  return true;
 }
 
-int deleteBlocks(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
-                 const std::vector<std::string>& files) {
+bool deleteBlocks(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
+                  const std::vector<std::string>& files) {
   const MarkerSet& set = markerSet(mode);
   std::string work = workFileName(e);
   for (const auto& file : files) {
     if (!registerForChange(e, file)) {
       raiseMessage(e, "FIEC015", file);
-      return 0;
+      return false;
     }
     auto in = openForReading(e, file);
     auto out = in ? openWorkFile(e, work) : nullptr;
     if (!in || !out) {
       raiseMessage(e, "FIES001", in ? work : file);
-      return 0;
+      return false;
     }
     bool copied = copyWithoutBlocks(*in, *out, patterns, set);
     in.reset();
     out.reset();
     if (!copied || !copyWorkFile(e, work, file, true)) {
       raiseMessage(e, "FIEC007");
-      return 0;
+      return false;
     }
   }
-  return 1;
+  return true;
 }
 
 }  // namespace mora

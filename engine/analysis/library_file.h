@@ -41,13 +41,14 @@ const MarkerSet& otherMarkerSet(LibraryMode mode);
 std::optional<std::string> beginLineName(std::string_view line, const MarkerSet& set);
 bool isEndLine(std::string_view line, const MarkerSet& set);
 
-// The library commands' work. Each returns 1, or 0 after raising one message.
-int listLibrary(Engine& e);
+// The library commands' work. Each returns false after raising one message.
+[[nodiscard]] bool listLibrary(Engine& e);
 // `export` without `to` and `print` (renaming off).
-int exportToOutput(Engine& e, const FunctionPatternList& patterns, LibraryMode mode, bool renaming);
-int exportToFiles(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
-                  const std::vector<std::string>& files);
-int deleteBlocks(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
-                 const std::vector<std::string>& files);
+[[nodiscard]] bool exportToOutput(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
+                                  bool renaming);
+[[nodiscard]] bool exportToFiles(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
+                                 const std::vector<std::string>& files);
+[[nodiscard]] bool deleteBlocks(Engine& e, const FunctionPatternList& patterns, LibraryMode mode,
+                                const std::vector<std::string>& files);
 
 }  // namespace mora

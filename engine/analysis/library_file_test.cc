@@ -130,6 +130,22 @@ TEST_F(LibraryTest, FailuresRaiseOneMessageEach) {
   EXPECT_EQ(takeErr(), "  FIEI009 : No prototype found\n");
 }
 
+// A library that cannot be read to its end fails the command with FIEC004
+// alone: nothing is reported as found, and no file receives a partial copy.
+TEST(LibraryReadError, FailsTheCommandAndLeavesTargetsAlone) {
+  testing::MemoryTestEngine m;
+  m.engine().settings.workFile = "/work/work.tmp";
+  std::string block = "@FUNCTIONS[add]\nint add(void)\n{\n}\n@END_FUNC\n";
+  m.fs.addFile("/work/sysdt", block + std::string(4000, '\n') + block);
+  m.fs.addFile("/work/out.c", "int x;\n");
+  m.fs.failOn("/work/sysdt", MemoryPlatform::Failure::Read);
+  EXPECT_EQ(dispatchCommand(m.engine(), "export ad*"), -1);
+  EXPECT_EQ(dispatchCommand(m.engine(), "export ad* to out.c"), -1);
+  dispatchCommand(m.engine(), "done");  // commits whatever was staged
+  EXPECT_EQ(testing::messageCodes(m.t.err()), "FIEC004 FIEC004");
+  EXPECT_EQ(m.fs.text("/work/out.c"), "int x;\n");
+}
+
 TEST_F(LibraryTest, TypeWritesLinesToTheCurrentOutput) {
   EXPECT_GT(run("type prototype a* from a.c"), 0);
   EXPECT_EQ(takeOut(), "int add(int a, int b);\n");

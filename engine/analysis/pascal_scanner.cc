@@ -170,7 +170,7 @@ void pascalBeginFile(FunctionScan& s) {
   state.declaredSuffixes.clear();
 }
 
-int pascalScanLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+LineOutcome pascalScanLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
   ScanState& db = s.state();
   countRoutineLine(db, stripped, db.lineHadComment);
   noteDeclaration(db.routine, stripped);
@@ -182,16 +182,16 @@ int pascalScanLine(FunctionScan& s, std::string& raw, std::string_view stripped)
     } else if (db.mode == ScanMode::FunctionText && !raw.empty()) {
       collectRoutineLine(db, raw);
     }
-    return 0;
+    return LineOutcome::Continue;
   }
   std::string_view name = pascalHeaderName(raw, stripped);
   if (name.empty()) {
     abandonRoutine(db);
-    return 0;
+    return LineOutcome::Continue;
   }
   startRoutine(db, name);
   if (isTextMode(db.mode)) collectRoutineLine(db, raw);
-  return 0;
+  return LineOutcome::Continue;
 }
 
 void pascalEndFile(FunctionScan& s) { pascalBeginFile(s); }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "analysis/function_database.h"
+#include "analysis/function_scan.h"
 
 namespace mora {
 
@@ -136,7 +137,7 @@ bool stripPascalLine(std::string_view raw, bool& inComment, int& commentKind, st
 // The four operations of the Pascal row of the scanner table.
 void pascalStripLine(FunctionScan& s, std::string_view raw, std::string& stripped);
 void pascalBeginFile(FunctionScan& s);
-int pascalScanLine(FunctionScan& s, std::string& raw, std::string_view stripped);
+LineOutcome pascalScanLine(FunctionScan& s, std::string& raw, std::string_view stripped);
 void pascalEndFile(FunctionScan& s);
 
 }  // namespace mora

@@ -51,7 +51,7 @@ std::optional<std::size_t> readItem(Engine& e, std::string_view s, bool inParens
     std::size_t end = 1;
     while (end < t.size() && isNameChar(t[end])) ++end;
     std::string value;
-    if (getVariable(e, t.substr(0, end), kScalarIndex, value) < 0) return std::nullopt;
+    if (!getVariable(e, t.substr(0, end), kScalarIndex, value)) return std::nullopt;
     names.push_back(value);
     return start + end;
   }

@@ -40,11 +40,11 @@ bool takeDefineKeyword(Engine& e, std::string_view& rest) {
 
 PreprocessorHooks preprocessorHooks() { return {resetConditionals, skipsLine, resetConditionals}; }
 
-int cmdLoad(Engine& e, std::string_view rest) {
-  if (!takeDefineKeyword(e, rest)) return 0;
+bool cmdLoad(Engine& e, std::string_view rest) {
+  if (!takeDefineKeyword(e, rest)) return false;
   auto list = parseFileList(e, rest);
-  if (!list) return 0;
-  if (!nothingFollows(e, rest.substr(list->consumed))) return 0;
+  if (!list) return false;
+  if (!nothingFollows(e, rest.substr(list->consumed))) return false;
   std::vector<std::string> names = expandFileNames(e, list->names);
   // Every file is located before any is read: one missing file loads nothing.
   std::vector<std::string> paths;
@@ -58,29 +58,29 @@ int cmdLoad(Engine& e, std::string_view rest) {
       paths.push_back(*path);
     }
   }
-  if (missing) return 0;
+  if (missing) return false;
   for (std::size_t k = 0; k < paths.size(); ++k) {
     auto in = e.platform.openStream(paths[k], std::ios::in | std::ios::binary);
     if (!in || !*in) {
       raiseMessage(e, "FIES001", names[k]);
-      return 0;
+      return false;
     }
     loadDefines(*in, e.preprocessing.defines);
   }
-  return 1;
+  return true;
 }
 
-int cmdUnload(Engine& e, std::string_view rest) {
-  if (!takeDefineKeyword(e, rest) || !nothingFollows(e, rest)) return 0;
+bool cmdUnload(Engine& e, std::string_view rest) {
+  if (!takeDefineKeyword(e, rest) || !nothingFollows(e, rest)) return false;
   e.preprocessing.defines.clear();
-  return 1;
+  return true;
 }
 
-int cmdDeflist(Engine& e, std::string_view rest) {
-  if (!nothingFollows(e, rest)) return 0;
+bool cmdDeflist(Engine& e, std::string_view rest) {
+  if (!nothingFollows(e, rest)) return false;
   for (const DefineRecord& record : e.preprocessing.defines.records())
     printOutput(e, outputStream(e), formatDefine(record));
-  return 1;
+  return true;
 }
 
 }  // namespace mora

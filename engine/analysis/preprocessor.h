@@ -23,10 +23,10 @@ struct PreprocessorState {
 PreprocessorHooks preprocessorHooks();
 
 // load define files
-int cmdLoad(Engine& e, std::string_view rest);
+bool cmdLoad(Engine& e, std::string_view rest);
 // unload define
-int cmdUnload(Engine& e, std::string_view rest);
+bool cmdUnload(Engine& e, std::string_view rest);
 // deflist
-int cmdDeflist(Engine& e, std::string_view rest);
+bool cmdDeflist(Engine& e, std::string_view rest);
 
 }  // namespace mora

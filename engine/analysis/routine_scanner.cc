@@ -97,15 +97,15 @@ void startRoutine(ScanState& db, std::string_view name) {
   db.startLine = db.fileCounters.total;
 }
 
-int finishRoutine(FunctionScan& s) {
+LineOutcome finishRoutine(FunctionScan& s) {
   ScanState& db = s.state();
-  int r = s.record(db.routine.currentName);
-  if (r == 0) {
+  RecordResult r = s.record(db.routine.currentName);
+  if (r == RecordResult::Recorded) {
     resetRoutine(db);
-    return 0;
+    return LineOutcome::Continue;
   }
   abandonRoutine(db);
-  return r < 0 ? -1 : 0;
+  return r == RecordResult::Failed ? LineOutcome::StopFile : LineOutcome::Continue;
 }
 
 namespace {
@@ -127,15 +127,16 @@ bool NoCaseWordSet::contains(std::string_view word) const {
   return std::binary_search(words_.begin(), words_.end(), word, lessNoCase);
 }
 
-int routineBodyLine(FunctionScan& s, const std::string& raw, std::string_view stripped, bool ends,
-                    int (*addCallees)(std::string_view, RoutineScanState&, BodySlot&)) {
+LineOutcome routineBodyLine(FunctionScan& s, const std::string& raw, std::string_view stripped,
+                            bool ends,
+                            int (*addCallees)(std::string_view, RoutineScanState&, BodySlot&)) {
   ScanState& db = s.state();
   if (db.mode == ScanMode::FunctionText) {
     collectRoutineLine(db, raw);
   } else if (db.mode == ScanMode::CallLists) {
     db.routine.collectedLines += addCallees(stripped, db.routine, db.candidate);
   }
-  return ends ? finishRoutine(s) : 0;
+  return ends ? finishRoutine(s) : LineOutcome::Continue;
 }
 
 std::size_t wordLength(std::string_view s, bool (*isWordChar)(char)) {

@@ -46,13 +46,14 @@ void abandonRoutine(ScanState& db);
 // Starts a routine named `name` at the file's current line.
 void startRoutine(ScanState& db, std::string_view name);
 
-// Records the finished routine; the scan result (0, or -1 on failure).
-int finishRoutine(FunctionScan& s);
+// Records the finished routine; the file stops when recording fails.
+LineOutcome finishRoutine(FunctionScan& s);
 
 // A line inside a routine: collected in text mode, its callees (found by
 // `addCallees`) listed in call-list mode; the routine is recorded when `ends`.
-int routineBodyLine(FunctionScan& s, const std::string& raw, std::string_view stripped, bool ends,
-                    int (*addCallees)(std::string_view, RoutineScanState&, BodySlot&));
+LineOutcome routineBodyLine(FunctionScan& s, const std::string& raw, std::string_view stripped,
+                            bool ends,
+                            int (*addCallees)(std::string_view, RoutineScanState&, BodySlot&));
 
 // A fixed set of words compared without regard to (ASCII) case.
 class NoCaseWordSet {

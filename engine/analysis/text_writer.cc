@@ -76,8 +76,9 @@ void writeToFile(std::ostream& file, RecordList& records, const FunctionPatternL
 
 }  // namespace
 
-int writeFunctionTexts(Engine& e, const std::string& sourceFile, const std::string& outputFile,
-                       const FunctionPatternList& patterns, LibraryMode mode, bool markers) {
+ScanError writeFunctionTexts(Engine& e, const std::string& sourceFile,
+                             const std::string& outputFile, const FunctionPatternList& patterns,
+                             LibraryMode mode, bool markers) {
   if (outputFile.empty()) {
     FunctionScan scan(e, textScanMode(mode), patterns);
     if (!scan.scanFile(sourceFile)) return scan.error();
@@ -89,8 +90,8 @@ int writeFunctionTexts(Engine& e, const std::string& sourceFile, const std::stri
   return writeFunctionTexts(e, sourceFile, *file, patterns, mode, markers);
 }
 
-int writeFunctionTexts(Engine& e, const std::string& sourceFile, std::ostream& file,
-                       const FunctionPatternList& patterns, LibraryMode mode, bool markers) {
+ScanError writeFunctionTexts(Engine& e, const std::string& sourceFile, std::ostream& file,
+                             const FunctionPatternList& patterns, LibraryMode mode, bool markers) {
   FunctionScan scan(e, textScanMode(mode), patterns);
   if (!scan.scanFile(sourceFile)) return scan.error();
   writeToFile(file, scan.records(), patterns, mode, markers);

@@ -18,11 +18,14 @@ class Engine;
 // the current output (lines alone); otherwise the file is appended to, with
 // begin and end lines unless `markers` is false. kScanOk, or the scan error
 // (source, output or memory).
-int writeFunctionTexts(Engine& e, const std::string& sourceFile, const std::string& outputFile,
-                       const FunctionPatternList& patterns, LibraryMode mode, bool markers);
+[[nodiscard]] ScanError writeFunctionTexts(Engine& e, const std::string& sourceFile,
+                                           const std::string& outputFile,
+                                           const FunctionPatternList& patterns, LibraryMode mode,
+                                           bool markers);
 // The same, written to the open file `file`.
-int writeFunctionTexts(Engine& e, const std::string& sourceFile, std::ostream& file,
-                       const FunctionPatternList& patterns, LibraryMode mode, bool markers);
+[[nodiscard]] ScanError writeFunctionTexts(Engine& e, const std::string& sourceFile,
+                                           std::ostream& file, const FunctionPatternList& patterns,
+                                           LibraryMode mode, bool markers);
 
 // Replaces every occurrence of `from` by `to`, left to right; true when
 // anything changed.

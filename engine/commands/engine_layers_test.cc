@@ -17,10 +17,10 @@ namespace {
 int gEchoCalls = 0;
 std::string gEchoRest;
 
-int countingEcho(Engine&, std::string_view rest) {
+bool countingEcho(Engine&, std::string_view rest) {
   ++gEchoCalls;
   gEchoRest = std::string(rest);
-  return 1;
+  return true;
 }
 
 // Layers that know one command only: the engine runs whatever its layers

@@ -77,23 +77,23 @@ bool storeList(Engine& e, std::string_view name, long index,
                const std::vector<std::string>& items) {
   for (std::size_t i = 0; i < items.size(); ++i) {
     long at = index == kAppendIndex ? kAppendIndex : index + static_cast<long>(i);
-    if (setVariable(e, e.exec.depth, name, at, items[i]) != 0) return false;
+    if (!setVariable(e, e.exec.depth, name, at, items[i])) return false;
   }
   return true;
 }
 
 }  // namespace
 
-int executeAssignment(Engine& e, std::string_view statement) {
+bool executeAssignment(Engine& e, std::string_view statement) {
   std::string_view s = trim(statement);
   std::size_t length = variableNameLength(s);
   if (length == 0) {
     raiseMessage(e, "FIEU014");
-    return 0;
+    return false;
   }
   if (length == 1) {
     raiseMessage(e, "FIEU015");
-    return 0;
+    return false;
   }
   std::string_view name = s.substr(0, length);
   std::size_t pos = skipBlanksAt(s, length);
@@ -102,37 +102,37 @@ int executeAssignment(Engine& e, std::string_view statement) {
   if (pos < s.size() && s[pos] == '(') {
     std::string call(name.substr(1));
     call.append(s.substr(pos));
-    return cmdCall(e, call) ? 1 : 0;
+    return cmdCall(e, call);
   }
 
   long index = kScalarIndex;
-  if (!readTargetIndex(e, s, pos, index)) return 0;
+  if (!readTargetIndex(e, s, pos, index)) return false;
   pos = skipBlanksAt(s, pos);
   if (operatorRun(s.substr(pos)) != "=") {
     raiseMessage(e, "FIEU003", "=");
-    return 0;
+    return false;
   }
   pos = skipBlanksAt(s, pos + 1);
 
   if (pos < s.size() && s[pos] == '{') {
     if (index == kScalarIndex) {
       raiseMessage(e, "FIEU030", name);
-      return 0;
+      return false;
     }
     std::vector<std::string> items;
-    if (!readList(e, s, pos, items)) return 0;
-    return storeList(e, name, index, items) ? 1 : 0;
+    if (!readList(e, s, pos, items)) return false;
+    return storeList(e, name, index, items);
   }
 
   std::string value;
   if (isNumericName(name)) {
     std::int32_t n = 0;
-    if (!evaluateInteger(e, s.substr(pos), n, "")) return 0;
+    if (!evaluateInteger(e, s.substr(pos), n, "")) return false;
     value = std::to_string(n);
   } else if (!evaluateValue(e, s.substr(pos), value, "")) {
-    return 0;
+    return false;
   }
-  return setVariable(e, e.exec.depth, name, index, value) == 0 ? 1 : 0;
+  return setVariable(e, e.exec.depth, name, index, value);
 }
 
 }  // namespace mora

@@ -316,15 +316,16 @@ bool callBuiltin(Engine& e, std::string_view name) {
   if (!builtin) return false;
   Arguments args;
   for (std::size_t i = 0; i < kBuiltinArgs; ++i) {
-    getVariable(e, argumentName(i), kScalarIndex, args[i]);
+    // An argument that cannot be read has raised its message and stays empty.
+    static_cast<void>(getVariable(e, argumentName(i), kScalarIndex, args[i]));
     fitBuffer(args[i]);
   }
   std::string value = builtin->run(e, args);
   for (std::size_t i = 0; i < kBuiltinArgs; ++i) {
     fitBuffer(args[i]);
-    setVariable(e, 0, argumentName(i), kScalarIndex, args[i]);
+    setEngineScalar(e, argumentName(i), args[i]);
   }
-  setVariable(e, 0, "$_r", kScalarIndex, value);
+  setEngineScalar(e, "$_r", value);
   return true;
 }
 

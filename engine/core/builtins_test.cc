@@ -17,15 +17,15 @@ using testing::TestEngine;
 
 std::string arg(TestEngine& t, const std::string& name) {
   std::string value;
-  getVariable(t.engine, name, kScalarIndex, value);
+  EXPECT_TRUE(getVariable(t.engine, name, kScalarIndex, value));
   return value;
 }
 
 // Calls built-in `name` with `args` in $_0.. and returns $_r.
 std::string call(TestEngine& t, std::string_view name, std::vector<std::string> args = {}) {
   for (std::size_t i = 0; i < kBuiltinArgs; ++i)
-    setVariable(t.engine, 0, "$_" + std::to_string(i), kScalarIndex,
-                i < args.size() ? args[i] : "");
+    EXPECT_TRUE(setVariable(t.engine, 0, "$_" + std::to_string(i), kScalarIndex,
+                            i < args.size() ? args[i] : ""));
   EXPECT_TRUE(callBuiltin(t.engine, name)) << name;
   return arg(t, "$_r");
 }

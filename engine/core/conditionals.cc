@@ -13,29 +13,29 @@ bool& storedTruth(Engine& e) { return e.exec.ifResult[static_cast<std::size_t>(e
 
 // Runs the statement that follows the condition when the branch is taken;
 // without one, a branch not taken skips the next block.
-int takeBranch(Engine& e, bool taken, std::string_view following) {
+bool takeBranch(Engine& e, bool taken, std::string_view following) {
   following = trim(following);
   if (following.empty()) {
     if (!taken) e.exec.skip = SkipState::NextBlock;
-    return 1;
+    return true;
   }
-  if (!taken) return 1;
-  return executeInnerStatement(e, following) == kStatementFailed ? 0 : 1;
+  if (!taken) return true;
+  return executeInnerStatement(e, following) != kStatementFailed;
 }
 
 // A condition that cannot be evaluated takes no branch of its chain: the
 // block that follows is skipped, and the chain counts as decided so that its
 // `elsif` and `else` branches do not run either.
-int conditionFailed(Engine& e) {
+bool conditionFailed(Engine& e) {
   storedTruth(e) = true;
   e.exec.skip = SkipState::NextBlock;
-  return 0;
+  return false;
 }
 
 }  // namespace
 
 // if (condition) [statement]
-int cmdIf(Engine& e, std::string_view rest) {
+bool cmdIf(Engine& e, std::string_view rest) {
   bool truth = false;
   auto used = evaluateCondition(e, rest, truth);
   if (!used) return conditionFailed(e);
@@ -45,7 +45,7 @@ int cmdIf(Engine& e, std::string_view rest) {
 
 // elsif (condition) [statement]: after a branch was taken, the condition is
 // only checked and this branch is not taken.
-int cmdElsif(Engine& e, std::string_view rest) {
+bool cmdElsif(Engine& e, std::string_view rest) {
   if (!storedTruth(e)) return cmdIf(e, rest);
   bool truth = false;
   auto used = evaluateCondition(e, rest, truth);
@@ -54,7 +54,7 @@ int cmdElsif(Engine& e, std::string_view rest) {
 }
 
 // else [statement]
-int cmdElse(Engine& e, std::string_view rest) {
+bool cmdElse(Engine& e, std::string_view rest) {
   bool truth = !storedTruth(e);
   storedTruth(e) = truth;
   return takeBranch(e, truth, rest);

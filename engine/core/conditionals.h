@@ -9,8 +9,8 @@ namespace mora {
 
 class Engine;
 
-int cmdIf(Engine& e, std::string_view rest);
-int cmdElsif(Engine& e, std::string_view rest);
-int cmdElse(Engine& e, std::string_view rest);
+bool cmdIf(Engine& e, std::string_view rest);
+bool cmdElsif(Engine& e, std::string_view rest);
+bool cmdElse(Engine& e, std::string_view rest);
 
 }  // namespace mora

@@ -53,10 +53,10 @@ std::optional<Token> keywordArgument(Engine& e, std::string_view word,
 }  // namespace
 
 // whenever error|exit statement
-int cmdWhenever(Engine& e, std::string_view rest) {
+bool cmdWhenever(Engine& e, std::string_view rest) {
   Word w = firstWord(rest);
   auto which = keywordArgument(e, w.word, {Token::Error, Token::Exit});
-  if (!which) return 0;
+  if (!which) return false;
   std::string command(trim(w.rest));
   bool nested = lookupKeyword(firstWord(command).word) == Token::Whenever;
   // The message comes before the handler is armed, so that it does not fire
@@ -70,7 +70,7 @@ int cmdWhenever(Engine& e, std::string_view rest) {
     m.wheneverExit = std::move(command);
     m.wheneverExitArmed = true;
   }
-  return nested ? 0 : 1;
+  return !nested;
 }
 
 namespace {
@@ -87,51 +87,51 @@ bool noMoreText(Engine& e, std::string_view rest) {
   return true;
 }
 
-int debugFunctions(Engine& e, std::string_view name) {
+bool debugFunctions(Engine& e, std::string_view name) {
   if (name.empty()) {
     for (const ScriptFunction& f : e.exec.functions) printIfEcho(e, f.name + "\n");
-    return 1;
+    return true;
   }
   const std::vector<std::string>* body = functionBody(e, name);
   if (!body) {
     raiseMessage(e, "FIEC019", name);
-    return 0;
+    return false;
   }
   printLines(e, *body);
-  return 1;
+  return true;
 }
 
-int debugLabels(Engine& e) {
+bool debugLabels(Engine& e) {
   for (const std::string& name : e.exec.labelNames) {
     std::string key(name);
     for (char& c : key) c = asciiUpper(c);
     printIfEcho(e, format("%s %zu\n", name.c_str(), e.exec.labelIndex.at(key)));
   }
-  return 1;
+  return true;
 }
 
 }  // namespace
 
 // debug function [name] | var | history | label | code
-int cmdDebug(Engine& e, std::string_view rest) {
+bool cmdDebug(Engine& e, std::string_view rest) {
   Word w = firstWord(rest);
   auto what = keywordArgument(
       e, w.word, {Token::Function, Token::Var, Token::History, Token::Label, Token::Code});
-  if (!what) return 0;
+  if (!what) return false;
   if (*what == Token::Function) return debugFunctions(e, trim(w.rest));
-  if (!noMoreText(e, w.rest)) return 0;
+  if (!noMoreText(e, w.rest)) return false;
   switch (*what) {
     case Token::Var:
       printLines(e, e.vars.localDeclarations);
-      return 1;
+      return true;
     case Token::History:
       printLines(e, e.reader.history);
-      return 1;
+      return true;
     case Token::Label:
       return debugLabels(e);
     default:
       printLines(e, e.exec.code);
-      return 1;
+      return true;
   }
 }
 

@@ -9,15 +9,15 @@ namespace mora {
 class Engine;
 
 // `call name(args)`: also used for a function call inside an expression,
-// with `rest` = "name(args)". Returns 1, or 0 after a message.
-int cmdCall(Engine& e, std::string_view rest);
+// with `rest` = "name(args)". False after a message.
+bool cmdCall(Engine& e, std::string_view rest);
 
 // `whenever error|exit statement`: arms the statement for the next error or
 // exit.
-int cmdWhenever(Engine& e, std::string_view rest);
+bool cmdWhenever(Engine& e, std::string_view rest);
 
 // `debug function [name] | var | history | label | code`: prints what the
 // interpreter holds.
-int cmdDebug(Engine& e, std::string_view rest);
+bool cmdDebug(Engine& e, std::string_view rest);
 
 }  // namespace mora

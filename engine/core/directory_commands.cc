@@ -56,32 +56,32 @@ std::optional<std::vector<std::string>> listedFiles(Engine& e, std::string_view 
 }  // namespace
 
 // chdir [dir], cd [dir]. A directory that cannot be entered (like a failed
-// mkdir or rmdir) gives the result 0 without a message: scripts test it.
-int cmdChdir(Engine& e, std::string_view rest) {
+// mkdir or rmdir) fails the command without a message: scripts test it.
+bool cmdChdir(Engine& e, std::string_view rest) {
   std::optional<std::string> dir = readDirectory(e, rest);
-  if (!dir) return 0;
+  if (!dir) return false;
   if (dir->empty()) {
     std::string current = e.platform.currentDirectory().substr(0, kCurrentDirectoryMax);
     printIfEcho(e, current + "\n");
-    return 1;
+    return true;
   }
-  return e.platform.changeDirectory(*dir) ? 1 : 0;
+  return e.platform.changeDirectory(*dir);
 }
 
-int cmdMkdir(Engine& e, std::string_view rest) {
+bool cmdMkdir(Engine& e, std::string_view rest) {
   std::optional<std::string> dir = readRequiredDirectory(e, rest);
-  return dir && e.platform.makeDirectory(*dir) ? 1 : 0;
+  return dir && e.platform.makeDirectory(*dir);
 }
 
-int cmdRmdir(Engine& e, std::string_view rest) {
+bool cmdRmdir(Engine& e, std::string_view rest) {
   std::optional<std::string> dir = readRequiredDirectory(e, rest);
-  return dir && e.platform.removeDirectory(*dir) ? 1 : 0;
+  return dir && e.platform.removeDirectory(*dir);
 }
 
 // dir [files]: the names in columns of 17 characters, four to a line.
-int cmdDir(Engine& e, std::string_view rest) {
+bool cmdDir(Engine& e, std::string_view rest) {
   std::optional<std::vector<std::string>> files = listedFiles(e, rest);
-  if (!files) return 0;
+  if (!files) return false;
   std::string line;
   int column = 0;
   for (const std::string& name : *files) {
@@ -93,16 +93,16 @@ int cmdDir(Engine& e, std::string_view rest) {
     }
   }
   if (column > 0) printOutput(e, outputStream(e), line + "\n");
-  return 1;
+  return true;
 }
 
 // ls [files]: the names that are not directories, one to a line.
-int cmdLs(Engine& e, std::string_view rest) {
+bool cmdLs(Engine& e, std::string_view rest) {
   std::optional<std::vector<std::string>> files = listedFiles(e, rest);
-  if (!files) return 0;
+  if (!files) return false;
   for (const std::string& name : *files)
     if (!e.platform.isDirectory(name)) printOutput(e, outputStream(e), name + "\n");
-  return 1;
+  return true;
 }
 
 }  // namespace mora

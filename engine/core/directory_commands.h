@@ -7,10 +7,10 @@ namespace mora {
 
 class Engine;
 
-int cmdChdir(Engine& e, std::string_view rest);
-int cmdMkdir(Engine& e, std::string_view rest);
-int cmdRmdir(Engine& e, std::string_view rest);
-int cmdDir(Engine& e, std::string_view rest);
-int cmdLs(Engine& e, std::string_view rest);
+bool cmdChdir(Engine& e, std::string_view rest);
+bool cmdMkdir(Engine& e, std::string_view rest);
+bool cmdRmdir(Engine& e, std::string_view rest);
+bool cmdDir(Engine& e, std::string_view rest);
+bool cmdLs(Engine& e, std::string_view rest);
 
 }  // namespace mora

@@ -141,7 +141,7 @@ int Engine::start(const std::vector<std::string>& args) {
   if (!settings.defFile.empty()) {
     if (auto found = searchFile(*this, settings.defFile)) {
       std::string mainName = settings.scriptFile;
-      if (runScriptFile(*this, *found) < 0) exitOperation(*this, 255);
+      if (!runScriptFile(*this, *found)) exitOperation(*this, 255);
       settings.scriptFile = mainName;
     }
   }

@@ -49,18 +49,18 @@ void exitOperation(Engine& e, int code) {
   throw EngineExit{code};
 }
 
-int cmdExit(Engine& e, std::string_view rest) {
+bool cmdExit(Engine& e, std::string_view rest) {
   rest = trim(rest);
   if (rest.empty()) {
     exitOperation(e, 0);
-    return 1;
+    return true;
   }
   if (!isAsciiDigit(rest[0])) {
     raiseMessage(e, "FIEU011", rest);
-    return 0;
+    return false;
   }
   exitOperation(e, static_cast<int>(parseLeadingInt(rest)));
-  return 1;
+  return true;
 }
 
 }  // namespace mora

@@ -20,6 +20,6 @@ void discardStagedChanges(Engine& e);
 void deleteWorkFiles(Engine& e);
 
 // `exit` [n], `bye` [n].
-int cmdExit(Engine& e, std::string_view rest);
+bool cmdExit(Engine& e, std::string_view rest);
 
 }  // namespace mora

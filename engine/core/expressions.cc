@@ -279,7 +279,7 @@ class Evaluator {
     pos_ += length;
     long index = kScalarIndex;
     if (!readIndex(index)) return false;
-    return getVariable(e_, name, index, out) == 0;
+    return getVariable(e_, name, index, out);
   }
 
   // Optional "[" integer "]". A negative index reads outside the array.
@@ -313,7 +313,7 @@ class Evaluator {
     callText.append(text_.substr(open, close - open + 1));
     pos_ = close + 1;
     if (!cmdCall(e_, callText)) return false;
-    return getVariable(e_, "$_r", kScalarIndex, out) == 0;
+    return getVariable(e_, "$_r", kScalarIndex, out);
   }
 
   // sum: ["+" | "-"] product { ("+" | "-") product }

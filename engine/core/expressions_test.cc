@@ -8,7 +8,7 @@ namespace {
 class ExpressionsTest : public ValuesTest {
  protected:
   void set(std::string_view name, std::string_view value) {
-    ASSERT_EQ(setVariable(e, 0, name, kScalarIndex, value), 0);
+    ASSERT_TRUE(setVariable(e, 0, name, kScalarIndex, value));
   }
   // The integer, or "error" after a message.
   std::string integer(std::string_view text, std::string_view terminators = "") {
@@ -65,7 +65,7 @@ TEST_F(ExpressionsTest, IntegerVariables) {
   set("$%n", "10");
   set("$s", "  -12abc");
   set("$word", "abc");
-  ASSERT_EQ(setVariable(e, 0, "$%arr", 2, "5"), 0);
+  ASSERT_TRUE(setVariable(e, 0, "$%arr", 2, "5"));
   EXPECT_EQ(integer("$%n * 2"), "20");
   EXPECT_EQ(integer("$s + 2"), "-10");
   EXPECT_EQ(integer("$word + 1"), "1");
@@ -149,7 +149,7 @@ TEST_F(ExpressionsTest, ValueStopsAtTerminators) {
 }
 
 TEST_F(ExpressionsTest, ArrayReadsInStrings) {
-  ASSERT_EQ(setVariable(e, 0, "$a", 1, "one"), 0);
+  ASSERT_TRUE(setVariable(e, 0, "$a", 1, "one"));
   set("$%i", "1");
   EXPECT_EQ(value("$a[$%i] + \"/\" + $a[0] + \"/\" + $a[5]"), "one//");
   EXPECT_EQ(value("$a"), "\none");

@@ -99,7 +99,7 @@ class FileListParser {
       pos_ = digits + 1;
     }
     std::string value;
-    if (getVariable(e_, name, index, value) != 0) return false;
+    if (!getVariable(e_, name, index, value)) return false;
     std::size_t before = names.size();
     if (!addValueNames(value, names)) return false;
     return names.size() > before || missingName();

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/wildcard.h"  // matchWildcard, used with file lists
+#include "core/wildcard.h"  // wildcardMatches, used with file lists
 
 namespace mora {
 

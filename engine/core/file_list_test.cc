@@ -75,10 +75,10 @@ TEST(ParseFileList, VariableValueCanHoldSeveralNamesAndListFiles) {
   MemoryTestEngine m;
   m.fs.addFile("l.txt", "from-list.c\n");
   TestEngine& t = m.t;
-  setVariable(t.engine, 0, "$_files", kScalarIndex, "<l.txt>");
-  setVariable(t.engine, 0, "$src", kScalarIndex, " a.c, my file.c ");
-  setVariable(t.engine, 0, "$arr", 0, "x.c");
-  setVariable(t.engine, 0, "$arr", 1, "y.c");
+  ASSERT_TRUE(setVariable(t.engine, 0, "$_files", kScalarIndex, "<l.txt>"));
+  ASSERT_TRUE(setVariable(t.engine, 0, "$src", kScalarIndex, " a.c, my file.c "));
+  ASSERT_TRUE(setVariable(t.engine, 0, "$arr", 0, "x.c"));
+  ASSERT_TRUE(setVariable(t.engine, 0, "$arr", 1, "y.c"));
   EXPECT_EQ(parse(t, "$_files, $src"), (Names{"from-list.c", "a.c", "my file.c"}));
   EXPECT_EQ(parse(t, "$arr"), (Names{"x.c", "y.c"}));
   EXPECT_EQ(parse(t, "$arr[1]"), (Names{"y.c"}));

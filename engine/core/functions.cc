@@ -136,7 +136,7 @@ bool runScriptFunction(Engine& e, const std::vector<std::string>& body) {
     return false;
   }
   e.exec.breakFlag = false;  // left over from outside any loop
-  setVariable(e, 0, "$_r", kScalarIndex, "");
+  setEngineScalar(e, "$_r", "");
   int depthBefore = e.exec.depth;
   std::vector<std::string> lines = body;  // the table may change while it runs
   {
@@ -157,35 +157,35 @@ const std::vector<std::string>* functionBody(const Engine& e, std::string_view n
 }
 
 // function name($a, $b)
-int cmdFunction(Engine& e, std::string_view rest) {
+bool cmdFunction(Engine& e, std::string_view rest) {
   if (e.exec.depth != 0) {
     raiseMessage(e, "FIEU021");
-    return 0;
+    return false;
   }
   std::size_t n = functionNameLength(rest);
   std::string_view after = skipBlanks(rest.substr(n));
   // A definition without a name is refused like one without "(".
   if (n == 0 || after.empty() || after[0] != '(') {
     raiseMessage(e, "FIEU003", "(");
-    return 0;
+    return false;
   }
   std::size_t close = after.find(')');
   if (close == std::string_view::npos) {
     raiseMessage(e, "FIEU003", ")");
-    return 0;
+    return false;
   }
   auto parameters = parseParameters(e, after.substr(1, close - 1));
-  if (!parameters) return 0;
+  if (!parameters) return false;
   if (std::string_view extra = trim(after.substr(close + 1)); !extra.empty()) {
     raiseMessage(e, "FIEU005", extra);
-    return 0;
+    return false;
   }
   FunctionDefinition& d = e.exec.definition;
   d = FunctionDefinition{};
   d.state = CaptureState::NextBlock;
   d.name = std::string(rest.substr(0, n));
   d.parameters = std::move(*parameters);
-  return 1;
+  return true;
 }
 
 bool startFunctionBody(Engine& e) {
@@ -201,14 +201,13 @@ bool startFunctionBody(Engine& e) {
     clearLevel(e, x.depth);
     return false;
   }
-  setVariable(e, 0, "$" + d.name, kScalarIndex, "");
+  setEngineScalar(e, "$" + d.name, "");
   d.body.assign(1, std::string(1, kBlockOpen));
   for (std::size_t k = 0; k < d.parameters.size(); ++k) {
     d.body.push_back("Var " + d.parameters[k]);
     d.body.push_back(d.parameters[k] + "=" + argumentVariable(k));
   }
-  for (std::size_t k = 0; k <= kMaxCallArguments; ++k)
-    setVariable(e, 0, argumentVariable(k), kScalarIndex, "");
+  for (std::size_t k = 0; k <= kMaxCallArguments; ++k) setEngineScalar(e, argumentVariable(k), "");
   d.state = CaptureState::Recording;
   d.startDepth = x.depth;
   ++x.depth;
@@ -235,7 +234,7 @@ void finishFunctionBody(Engine& e) {
 // call name(arguments): the name is checked first; the arguments are then
 // evaluated and stored one by one, so a failing argument leaves the earlier
 // ones in place, as does a tenth one.
-int cmdCall(Engine& e, std::string_view rest) {
+bool cmdCall(Engine& e, std::string_view rest) {
   rest = trim(rest);
   std::size_t n = functionNameLength(rest);
   std::string name(rest.substr(0, n));
@@ -243,41 +242,41 @@ int cmdCall(Engine& e, std::string_view rest) {
   const std::vector<std::string>* body = functionBody(e, name);
   if (!body && !isBuiltin(name)) {
     raiseMessage(e, "FIEC019", name);
-    return 0;
+    return false;
   }
   std::size_t open = n;
   while (open < rest.size() && isBlank(rest[open])) ++open;
   if (open >= rest.size() || rest[open] != '(') {
     raiseMessage(e, "FIEU003", "(");
-    return 0;
+    return false;
   }
   auto close = matchingParenthesis(rest, open);
   if (!close) {
     raiseMessage(e, "FIEU003", ")");
-    return 0;
+    return false;
   }
   std::vector<std::string_view> arguments =
       splitArguments(rest.substr(open + 1, *close - open - 1));
   for (std::size_t k = 0; k < arguments.size(); ++k) {
     if (k == kMaxCallArguments) {
       raiseMessage(e, "FIEU022");
-      return 0;
+      return false;
     }
     std::string value;
-    if (!evaluateArgument(e, arguments[k], value)) return 0;
-    if (setVariable(e, 0, argumentVariable(k), kScalarIndex, value) != 0) return 0;
+    if (!evaluateArgument(e, arguments[k], value)) return false;
+    if (!setVariable(e, 0, argumentVariable(k), kScalarIndex, value)) return false;
   }
   if (std::string_view extra = trim(rest.substr(*close + 1)); !extra.empty()) {
     raiseMessage(e, "FIEU005", extra);
-    return 0;
+    return false;
   }
   // Argument variables beyond the last argument are emptied, so a parameter
   // without an argument reads "" and not what an earlier call left there.
   for (std::size_t k = arguments.size(); k <= kMaxCallArguments; ++k)
-    setVariable(e, 0, argumentVariable(k), kScalarIndex, "");
+    setEngineScalar(e, argumentVariable(k), "");
 
   if (body) {
-    if (!runScriptFunction(e, *body)) return 0;
+    if (!runScriptFunction(e, *body)) return false;
   } else {
     callBuiltin(e, name);
   }
@@ -286,14 +285,14 @@ int cmdCall(Engine& e, std::string_view rest) {
   for (std::size_t k = 0; k < arguments.size(); ++k) {
     if (!isPlainVariable(arguments[k])) continue;
     std::string value;
-    if (getVariable(e, argumentVariable(k), kScalarIndex, value) != 0) return 0;
-    if (setVariable(e, e.exec.depth, arguments[k], kScalarIndex, value) != 0) return 0;
+    if (!getVariable(e, argumentVariable(k), kScalarIndex, value)) return false;
+    if (!setVariable(e, e.exec.depth, arguments[k], kScalarIndex, value)) return false;
   }
-  return 1;
+  return true;
 }
 
 // return [value], return (value)
-int cmdReturn(Engine& e, std::string_view rest) {
+bool cmdReturn(Engine& e, std::string_view rest) {
   rest = trim(rest);
   std::string value;
   if (!rest.empty()) {
@@ -302,19 +301,19 @@ int cmdReturn(Engine& e, std::string_view rest) {
       auto close = matchingParenthesis(rest, 0);
       if (!close) {
         raiseMessage(e, "FIEU003", ")");
-        return 0;
+        return false;
       }
       if (std::string_view extra = trim(rest.substr(*close + 1)); !extra.empty()) {
         raiseMessage(e, "FIEU005", extra);
-        return 0;
+        return false;
       }
       expression = rest.substr(1, *close - 1);
     }
-    if (!evaluateArgument(e, expression, value)) return 0;
+    if (!evaluateArgument(e, expression, value)) return false;
   }
-  if (setVariable(e, 0, "$_r", kScalarIndex, value) != 0) return 0;
+  if (!setVariable(e, 0, "$_r", kScalarIndex, value)) return false;
   startLabelSearch(e, kFunctionExitLabel);
-  return 1;
+  return true;
 }
 
 }  // namespace mora

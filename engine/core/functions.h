@@ -25,8 +25,8 @@ void finishFunctionBody(Engine& e);
 // The recorded body of a script function, or nullptr.
 const std::vector<std::string>* functionBody(const Engine& e, std::string_view name);
 
-int cmdFunction(Engine& e, std::string_view rest);
-int cmdReturn(Engine& e, std::string_view rest);
+bool cmdFunction(Engine& e, std::string_view rest);
+bool cmdReturn(Engine& e, std::string_view rest);
 // cmdCall is declared in control_commands.h.
 
 }  // namespace mora

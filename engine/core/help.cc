@@ -78,27 +78,27 @@ void printTopicList(Engine& e, LineReader& reader) {
 }  // namespace
 
 // help [topic]
-int cmdHelp(Engine& e, std::string_view rest) {
+bool cmdHelp(Engine& e, std::string_view rest) {
   std::string topic(trim(rest).substr(0, kHelpTopicMax));
   while (!topic.empty() && isBlank(topic.back())) topic.pop_back();
   auto path = searchFile(e, e.settings.helpPath);
   auto in = path ? e.platform.openStream(*path, std::ios::in | std::ios::binary) : nullptr;
   if (!in || !*in) {
     raiseMessage(e, "FIES002", e.settings.helpPath);
-    return 0;
+    return false;
   }
   LineReader reader(*in);
   // Without a topic the list of topics helps more than the whole file,
   // which runs to hundreds of lines.
   if (topic.empty()) {
     printTopicList(e, reader);
-    return 1;
+    return true;
   }
   if (!printTopic(e, reader, topic)) {
     raiseMessage(e, "FIES005", topic);
-    return 0;
+    return false;
   }
-  return 1;
+  return true;
 }
 
 }  // namespace mora

@@ -7,6 +7,6 @@ namespace mora {
 
 class Engine;
 
-int cmdHelp(Engine& e, std::string_view rest);
+bool cmdHelp(Engine& e, std::string_view rest);
 
 }  // namespace mora

@@ -94,28 +94,28 @@ void startLabelSearch(Engine& e, std::string_view label) {
   e.exec.searchedLabel = std::string(label);
 }
 
-int cmdGoto(Engine& e, std::string_view rest) {
+bool cmdGoto(Engine& e, std::string_view rest) {
   std::size_t n = 0;
   while (n < rest.size() && isNameChar(rest[n])) ++n;
   if (n == 0) {
     raiseMessage(e, "FIEU036");
-    return 0;
+    return false;
   }
   std::string_view label = rest.substr(0, n);
   if (std::string_view extra = trim(rest.substr(n)); !extra.empty()) {
     raiseMessage(e, "FIEU005", extra);
-    return 0;
+    return false;
   }
   // A jump inside a replay searches forward: replays never nest.
   if (e.settings.codeStore && !e.exec.replaying) {
     auto found = e.exec.labelIndex.find(labelKey(label));
     if (found != e.exec.labelIndex.end()) {
       replayFrom(e, found->second);
-      return 1;
+      return true;
     }
   }
   startLabelSearch(e, label);
-  return 1;
+  return true;
 }
 
 }  // namespace mora

@@ -25,6 +25,6 @@ bool defineLabel(Engine& e, std::string_view statement);
 void startLabelSearch(Engine& e, std::string_view label);
 
 // `goto name`.
-int cmdGoto(Engine& e, std::string_view rest);
+bool cmdGoto(Engine& e, std::string_view rest);
 
 }  // namespace mora

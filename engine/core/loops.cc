@@ -18,9 +18,9 @@ namespace {
 
 // A loop whose header cannot be read must not run its body once as a plain
 // block: the block that follows is skipped.
-int headerFailed(Engine& e) {
+bool headerFailed(Engine& e) {
   e.exec.skip = SkipState::NextBlock;
-  return 0;
+  return false;
 }
 
 // Checks the condition (evaluating it once, for its syntax) and that nothing
@@ -140,23 +140,23 @@ void runAnnouncedLoop(Engine& e) {
   --x.loopLevel;
 }
 
-int cmdWhile(Engine& e, std::string_view rest) {
-  return announceLoop(e, trim(rest), {}) ? 1 : headerFailed(e);
+bool cmdWhile(Engine& e, std::string_view rest) {
+  return announceLoop(e, trim(rest), {}) || headerFailed(e);
 }
 
-int cmdFor(Engine& e, std::string_view rest) {
+bool cmdFor(Engine& e, std::string_view rest) {
   auto header = parseForHeader(e, trim(rest));
   if (!header) return headerFailed(e);
-  return announceLoop(e, header->condition, header->step) ? 1 : headerFailed(e);
+  return announceLoop(e, header->condition, header->step) || headerFailed(e);
 }
 
-int cmdBreak(Engine& e, std::string_view rest) {
+bool cmdBreak(Engine& e, std::string_view rest) {
   if (std::string_view extra = trim(rest); !extra.empty()) {
     raiseMessage(e, "FIEU005", extra);
-    return 0;
+    return false;
   }
   e.exec.breakFlag = true;
-  return 1;
+  return true;
 }
 
 }  // namespace mora

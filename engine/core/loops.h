@@ -13,8 +13,8 @@ void runAnnouncedLoop(Engine& e);
 // Forgets the loop announced at the current loop level.
 void cancelAnnouncedLoop(Engine& e);
 
-int cmdWhile(Engine& e, std::string_view rest);
-int cmdFor(Engine& e, std::string_view rest);
-int cmdBreak(Engine& e, std::string_view rest);
+bool cmdWhile(Engine& e, std::string_view rest);
+bool cmdFor(Engine& e, std::string_view rest);
+bool cmdBreak(Engine& e, std::string_view rest);
 
 }  // namespace mora

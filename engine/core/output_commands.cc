@@ -34,10 +34,10 @@ std::optional<std::string> readTargetName(Engine& e, std::string_view rest) {
 
 // Prints `text` into a file of its own: the output stream points at the file
 // for this one print and is restored afterwards.
-int echoToFile(Engine& e, const std::string& text, std::string_view rest) {
+bool echoToFile(Engine& e, const std::string& text, std::string_view rest) {
   bool append = rest.starts_with(">>");
   std::optional<std::string> name = readTargetName(e, rest.substr(append ? 2 : 1));
-  if (!name) return 0;
+  if (!name) return false;
   // Through the file opener, so a file that staged changes are rewriting
   // gets the text in its copy and can still be restored.
   auto file = e.platform.openStream(
@@ -45,7 +45,7 @@ int echoToFile(Engine& e, const std::string& text, std::string_view rest) {
       std::ios::out | kTextWriteMode | (append ? std::ios::app : std::ios::trunc));
   if (!file) {
     raiseMessage(e, "FIES001", *name);
-    return 0;
+    return false;
   }
   std::ostream* previous = e.out.output;
   e.out.output = file.get();
@@ -53,24 +53,24 @@ int echoToFile(Engine& e, const std::string& text, std::string_view rest) {
   e.out.output = previous;
   file.reset();
   finishWrite(e, *name);
-  return 1;
+  return true;
 }
 
 }  // namespace
 
 // echo value [, value ...] [> file | >> file]
-int cmdEcho(Engine& e, std::string_view rest) {
+bool cmdEcho(Engine& e, std::string_view rest) {
   outputStream(e).flush();
   std::string_view s = trim(rest);
   if (s.empty()) {
     printIfEcho(e, "\n");
-    return 1;
+    return true;
   }
   std::string text;
   for (;;) {
     std::string value;
     Consumed used = evaluateValue(e, s, value, ",>");
-    if (!used) return 0;
+    if (!used) return false;
     text += value;
     s = skipBlanks(s.substr(*used));
     if (!s.starts_with(',')) break;
@@ -78,73 +78,73 @@ int cmdEcho(Engine& e, std::string_view rest) {
   }
   if (s.empty()) {
     printIfEcho(e, text + "\n");
-    return 1;
+    return true;
   }
   if (!s.starts_with('>')) {
     raiseMessage(e, "FIEU005", s);
-    return 0;
+    return false;
   }
   return echoToFile(e, text, s);
 }
 
 // spool file | spool off
-int cmdSpool(Engine& e, std::string_view rest) {
+bool cmdSpool(Engine& e, std::string_view rest) {
   WordArgument word = readFileNameWord(rest);
   if (word.value.empty()) {
     raiseMessage(e, "FIEU001");
-    return 0;
+    return false;
   }
   std::string_view after = rest.substr(word.consumed);
   if (equalsNoCase(word.value, keywordWord(Token::Off))) {
-    if (!nothingFollows(e, after)) return 0;
+    if (!nothingFollows(e, after)) return false;
     if (!e.out.spool) {
       raiseMessage(e, "FIES007");
-      return 0;
+      return false;
     }
     closeSpool(e);
-    return 1;
+    return true;
   }
   if (e.out.spool) {
     raiseMessage(e, "FIES006", e.out.spoolName);
-    return 0;
+    return false;
   }
-  if (!nothingFollows(e, after)) return 0;
+  if (!nothingFollows(e, after)) return false;
   auto file = e.platform.openStream(e.platform.userFilePath(word.value),
                                     std::ios::out | kTextWriteMode | std::ios::trunc);
   if (!file) {
     raiseMessage(e, "FIES008", word.value);
-    return 0;
+    return false;
   }
   e.out.spool = std::move(file);
   e.out.spoolName = std::move(word.value);
-  return 1;
+  return true;
 }
 
 // open add index = file | open write index = file
-int cmdOpen(Engine& e, std::string_view rest) {
+bool cmdOpen(Engine& e, std::string_view rest) {
   if (!e.settings.html) {
     raiseMessage(e, "FIEU041");
-    return 0;
+    return false;
   }
   WordArgument how = readKeywordWord(rest);
   std::optional<Token> mode = lookupKeyword(how.value);
   if (mode != Token::Add && mode != Token::Write) {
     raiseMessage(e, how.value.empty() ? "FIEU001" : "FIEU009", how.value);
-    return 0;
+    return false;
   }
   rest = rest.substr(how.consumed);
   WordArgument what = readKeywordWord(rest);
   if (lookupKeyword(what.value) != Token::Index) {
     raiseMessage(e, what.value.empty() ? "FIEU001" : "FIEU009", what.value);
-    return 0;
+    return false;
   }
   rest = skipBlanks(rest.substr(what.consumed));
   if (!rest.starts_with('=')) {
     raiseMessage(e, "FIEU003", "=");
-    return 0;
+    return false;
   }
   std::optional<std::string> name = readTargetName(e, rest.substr(1));
-  if (!name) return 0;
+  if (!name) return false;
   // Every open starts a new index: the old one is closed first, and after a
   // failure no index is open.
   e.out.index.reset();
@@ -154,25 +154,25 @@ int cmdOpen(Engine& e, std::string_view rest) {
       std::ios::out | kTextWriteMode | (mode == Token::Add ? std::ios::app : std::ios::trunc));
   if (!file) {
     raiseMessage(e, "FIES001", *name);
-    return 0;
+    return false;
   }
   e.out.index = std::move(file);
   e.out.indexName = std::move(*name);
-  return 1;
+  return true;
 }
 
 // close index
-int cmdClose(Engine& e, std::string_view rest) {
+bool cmdClose(Engine& e, std::string_view rest) {
   WordArgument what = readKeywordWord(rest);
   if (lookupKeyword(what.value) != Token::Index) {
     std::string_view left = trim(rest);
     raiseMessage(e, left.empty() ? "FIEU001" : "FIEU009", left);
-    return 0;
+    return false;
   }
-  if (!nothingFollows(e, rest.substr(what.consumed))) return 0;
+  if (!nothingFollows(e, rest.substr(what.consumed))) return false;
   e.out.index.reset();
   e.out.indexName.clear();
-  return 1;
+  return true;
 }
 
 }  // namespace mora

@@ -8,9 +8,9 @@ namespace mora {
 
 class Engine;
 
-int cmdEcho(Engine& e, std::string_view rest);
-int cmdSpool(Engine& e, std::string_view rest);
-int cmdOpen(Engine& e, std::string_view rest);
-int cmdClose(Engine& e, std::string_view rest);
+bool cmdEcho(Engine& e, std::string_view rest);
+bool cmdSpool(Engine& e, std::string_view rest);
+bool cmdOpen(Engine& e, std::string_view rest);
+bool cmdClose(Engine& e, std::string_view rest);
 
 }  // namespace mora

@@ -16,19 +16,19 @@ using testing::TestEngine;
 
 TEST(Echo, JoinsValuesAndFollowsEchoSetting) {
   TestEngine t;
-  EXPECT_EQ(cmdEcho(t.engine, "\"a\",\"b\""), 1);
-  EXPECT_EQ(cmdEcho(t.engine, ""), 1);
+  EXPECT_TRUE(cmdEcho(t.engine, "\"a\",\"b\""));
+  EXPECT_TRUE(cmdEcho(t.engine, ""));
   t.engine.settings.echo = false;
-  EXPECT_EQ(cmdEcho(t.engine, "\"quiet\""), 1);
+  EXPECT_TRUE(cmdEcho(t.engine, "\"quiet\""));
   EXPECT_EQ(t.out(), "ab\n\n");
 }
 
 TEST(Echo, WritesAndAppendsToFilesOnly) {
   MemoryTestEngine m;
   TestEngine& t = m.t;
-  EXPECT_EQ(cmdEcho(t.engine, "\"x\" > f.txt"), 1);
-  EXPECT_EQ(cmdEcho(t.engine, "\"y\" >>f.txt"), 1);
-  EXPECT_EQ(cmdEcho(t.engine, "\"z\" > \"g.txt\""), 1);
+  EXPECT_TRUE(cmdEcho(t.engine, "\"x\" > f.txt"));
+  EXPECT_TRUE(cmdEcho(t.engine, "\"y\" >>f.txt"));
+  EXPECT_TRUE(cmdEcho(t.engine, "\"z\" > \"g.txt\""));
   EXPECT_EQ(m.fs.text("f.txt"), "x\ny\n");
   EXPECT_EQ(m.fs.text("g.txt"), "z\n");
   EXPECT_EQ(t.out(), "");
@@ -38,10 +38,10 @@ TEST(Echo, WritesAndAppendsToFilesOnly) {
 TEST(Echo, RedirectionErrorsLeaveTheOutputStream) {
   MemoryTestEngine m;
   TestEngine& t = m.t;
-  EXPECT_EQ(cmdEcho(t.engine, "\"x\" >"), 0);
-  EXPECT_EQ(cmdEcho(t.engine, "\"x\" > f.txt more"), 0);
-  EXPECT_EQ(cmdEcho(t.engine, "\"x\" > no/such/f.txt"), 0);
-  EXPECT_EQ(cmdEcho(t.engine, "\"x\" junk"), 0);
+  EXPECT_FALSE(cmdEcho(t.engine, "\"x\" >"));
+  EXPECT_FALSE(cmdEcho(t.engine, "\"x\" > f.txt more"));
+  EXPECT_FALSE(cmdEcho(t.engine, "\"x\" > no/such/f.txt"));
+  EXPECT_FALSE(cmdEcho(t.engine, "\"x\" junk"));
   EXPECT_EQ(t.err(),
             "  FIEU007 : File name or word missing (help and the command name show what it takes)\n"
             "  FIEU005 : Unexpected text: more (the statement should end before it)\n"
@@ -53,16 +53,16 @@ TEST(Echo, RedirectionErrorsLeaveTheOutputStream) {
 TEST(Spool, CopiesOutputUntilOffAndReportsMisuse) {
   MemoryTestEngine m;
   TestEngine& t = m.t;
-  EXPECT_EQ(cmdSpool(t.engine, "off"), 0);
-  EXPECT_EQ(cmdSpool(t.engine, ""), 0);
-  EXPECT_EQ(cmdSpool(t.engine, "s.txt"), 1);
-  EXPECT_EQ(cmdSpool(t.engine, "t.txt"), 0);
+  EXPECT_FALSE(cmdSpool(t.engine, "off"));
+  EXPECT_FALSE(cmdSpool(t.engine, ""));
+  EXPECT_TRUE(cmdSpool(t.engine, "s.txt"));
+  EXPECT_FALSE(cmdSpool(t.engine, "t.txt"));
   spoolLine(t.engine, "echo \"hi\"\n");
   printOutput(t.engine, outputStream(t.engine), "hi\n");
-  EXPECT_EQ(cmdSpool(t.engine, "off now"), 0);
-  EXPECT_EQ(cmdSpool(t.engine, "OFF"), 1);
+  EXPECT_FALSE(cmdSpool(t.engine, "off now"));
+  EXPECT_TRUE(cmdSpool(t.engine, "OFF"));
   printOutput(t.engine, outputStream(t.engine), "after\n");
-  EXPECT_EQ(cmdSpool(t.engine, "no/such/s.txt"), 0);
+  EXPECT_FALSE(cmdSpool(t.engine, "no/such/s.txt"));
   // Messages take the output path too, so the spool holds them in order.
   EXPECT_EQ(m.fs.text("s.txt"),
             "  FIES006 : Already spooling to s.txt\n"
@@ -79,21 +79,21 @@ TEST(Spool, CopiesOutputUntilOffAndReportsMisuse) {
 TEST(IndexFile, OnlyInHtmlModeAndReplacedByTheNextOpen) {
   MemoryTestEngine m;
   TestEngine& t = m.t;
-  EXPECT_EQ(cmdOpen(t.engine, "write index = i.html"), 0);
+  EXPECT_FALSE(cmdOpen(t.engine, "write index = i.html"));
   EXPECT_NE(t.err().find("FIEU041"), std::string::npos);
   t.engine.settings.html = true;
-  EXPECT_EQ(cmdOpen(t.engine, "write index i.html"), 0);
-  EXPECT_EQ(cmdOpen(t.engine, "read index = i.html"), 0);
-  EXPECT_EQ(cmdOpen(t.engine, "add index ="), 0);
-  EXPECT_EQ(cmdOpen(t.engine, "write index = i.html"), 1);
+  EXPECT_FALSE(cmdOpen(t.engine, "write index i.html"));
+  EXPECT_FALSE(cmdOpen(t.engine, "read index = i.html"));
+  EXPECT_FALSE(cmdOpen(t.engine, "add index ="));
+  EXPECT_TRUE(cmdOpen(t.engine, "write index = i.html"));
   EXPECT_EQ(t.engine.out.indexName, "i.html");
-  EXPECT_EQ(cmdOpen(t.engine, "add index = no/such/j.html"), 0);
+  EXPECT_FALSE(cmdOpen(t.engine, "add index = no/such/j.html"));
   EXPECT_EQ(t.engine.out.index, nullptr);  // the old index was closed first
   EXPECT_EQ(t.engine.out.indexName, "");
-  EXPECT_EQ(cmdOpen(t.engine, "add index = i.html"), 1);
-  EXPECT_EQ(cmdClose(t.engine, "index"), 1);
+  EXPECT_TRUE(cmdOpen(t.engine, "add index = i.html"));
+  EXPECT_TRUE(cmdClose(t.engine, "index"));
   EXPECT_EQ(t.engine.out.index, nullptr);
-  EXPECT_EQ(cmdClose(t.engine, "output"), 0);
+  EXPECT_FALSE(cmdClose(t.engine, "output"));
   std::string err = t.err();
   for (const char* code :
        {"FIEU003 : Expected = here",
@@ -105,20 +105,20 @@ TEST(IndexFile, OnlyInHtmlModeAndReplacedByTheNextOpen) {
 TEST(Directories, ChangeCreateRemoveAndPrintTheCurrentOne) {
   MemoryTestEngine m;
   TestEngine& t = m.t;
-  EXPECT_EQ(cmdMkdir(t.engine, "sub"), 1);
-  EXPECT_EQ(cmdMkdir(t.engine, "sub"), 0);  // exists: result 0 without a message
-  EXPECT_EQ(cmdChdir(t.engine, "sub"), 1);
-  EXPECT_EQ(cmdChdir(t.engine, ""), 1);
-  EXPECT_EQ(cmdChdir(t.engine, "nowhere"), 0);
-  EXPECT_EQ(cmdChdir(t.engine, ".."), 1);
-  EXPECT_EQ(cmdRmdir(t.engine, "\"sub\""), 1);
+  EXPECT_TRUE(cmdMkdir(t.engine, "sub"));
+  EXPECT_FALSE(cmdMkdir(t.engine, "sub"));  // exists: fails without a message
+  EXPECT_TRUE(cmdChdir(t.engine, "sub"));
+  EXPECT_TRUE(cmdChdir(t.engine, ""));
+  EXPECT_FALSE(cmdChdir(t.engine, "nowhere"));
+  EXPECT_TRUE(cmdChdir(t.engine, ".."));
+  EXPECT_TRUE(cmdRmdir(t.engine, "\"sub\""));
   EXPECT_FALSE(m.fs.exists("/work/sub"));
-  EXPECT_EQ(cmdRmdir(t.engine, ""), 0);
+  EXPECT_FALSE(cmdRmdir(t.engine, ""));
   EXPECT_EQ(t.out(), "/work/sub\n");
   EXPECT_EQ(t.err(), "  FIEU037 : Directory name missing\n");
   t.engine.settings.echo = false;
   t.outStream.str("");
-  EXPECT_EQ(cmdChdir(t.engine, ""), 1);
+  EXPECT_TRUE(cmdChdir(t.engine, ""));
   EXPECT_EQ(t.out(), "");
 }
 
@@ -127,8 +127,8 @@ TEST(Listings, DirInFourColumnsAndLsWithoutDirectories) {
   for (const char* name : {"a.c", "b.c", "c.h", "d.cpp", "e.c", "x.txt"}) m.fs.addFile(name, "");
   m.fs.addDirectory("sub.c");
   TestEngine& t = m.t;
-  EXPECT_EQ(cmdDir(t.engine, ""), 1);
-  EXPECT_EQ(cmdLs(t.engine, "*.c"), 1);
+  EXPECT_TRUE(cmdDir(t.engine, ""));
+  EXPECT_TRUE(cmdLs(t.engine, "*.c"));
   EXPECT_EQ(t.out(),
             " a.c              b.c              e.c              sub.c           \n"
             " d.cpp            c.h             \n"

@@ -303,7 +303,7 @@ bool runStream(Engine& e, std::istream& in, bool isStdin) {
   }
 }
 
-int runStringList(Engine& e, const std::vector<std::string>& lines) {
+void runStringList(Engine& e, const std::vector<std::string>& lines) {
   bool wasStdin = e.reader.inputIsStdin;
   e.reader.inputIsStdin = false;
   LogicalLine logical;
@@ -327,31 +327,30 @@ int runStringList(Engine& e, const std::vector<std::string>& lines) {
     if (logical.feed(e, std::move(prepared), 1, false)) executeLine(e, logical.take());
   }
   e.reader.inputIsStdin = wasStdin;
-  return 0;
 }
 
-int runScriptFile(Engine& e, const std::string& name) {
+bool runScriptFile(Engine& e, const std::string& name) {
   auto in = e.platform.openStream(name, std::ios::in | std::ios::binary);
   if (!in || !*in) {
     raiseMessage(e, "FIES001", name);
-    return -1;
+    return false;
   }
   SavedSource saved(e);
   e.settings.scriptFile = name;
   if (!runStream(e, *in, false)) {
     raiseMessage(e, "FIES009", name);
-    return -1;
+    return false;
   }
-  return 0;
+  return true;
 }
 
-int cmdAlias(Engine& e, std::string_view rest) {
+bool cmdAlias(Engine& e, std::string_view rest) {
   rest = trim(rest);
   if (rest.empty()) {
     int n = 0;
     for (const auto& a : e.reader.aliases)
       printIfEcho(e, format("%3d\t %s \t: %s\n", ++n, a.name.c_str(), a.body.c_str()));
-    return 1;
+    return true;
   }
   std::size_t sep = std::string_view::npos;
   for (std::string_view s : {"AS", "As", "as", "aS"}) {
@@ -360,48 +359,48 @@ int cmdAlias(Engine& e, std::string_view rest) {
   }
   if (sep == std::string_view::npos) {
     raiseMessage(e, "FIEU003", "AS");
-    return 0;
+    return false;
   }
   std::string_view before = trim(rest.substr(0, sep));
   std::size_t n = 0;
   while (n < before.size() && (isAsciiAlnum(before[n]) || before[n] == '_')) ++n;
   if (n == 0) {
     raiseMessage(e, "FIEU032", rest);
-    return 0;
+    return false;
   }
   if (n < before.size()) {
     raiseMessage(e, "FIEU012", before.substr(n));
-    return 0;
+    return false;
   }
   std::string name(before);
   std::string body(skipBlanks(rest.substr(sep + 2)));
   for (auto& a : e.reader.aliases) {
     if (a.name == name) {
       a.body = std::move(body);
-      return 1;
+      return true;
     }
   }
   e.reader.aliases.push_back({std::move(name), {}, std::move(body)});
-  return 1;
+  return true;
 }
 
-int cmdHistory(Engine& e, std::string_view rest) {
+bool cmdHistory(Engine& e, std::string_view rest) {
   rest = trim(rest);
   if (!rest.empty()) {
     raiseMessage(e, "FIEU005", rest);
-    return 0;
+    return false;
   }
   int n = 0;
   for (const auto& h : e.reader.history) printIfEcho(e, format(" %2d: %s\n", ++n, h.c_str()));
-  return 1;
+  return true;
 }
 
-int cmdCreate(Engine& e, std::string_view rest) {
+bool cmdCreate(Engine& e, std::string_view rest) {
   rest = trim(rest);
   auto token = lookupKeyword(rest);
-  if (token && (*token == Token::Help || *token == Token::Message)) return 1;
+  if (token && (*token == Token::Help || *token == Token::Message)) return true;
   raiseMessage(e, "FIEU009", rest);
-  return 0;
+  return false;
 }
 
 }  // namespace mora

@@ -16,11 +16,11 @@ class Engine;
 // The read loop over one stream; returns at end of input, false when the
 // input ended in a read error.
 bool runStream(Engine& e, std::istream& in, bool isStdin);
-// Opens `name` (no search), runs it as a nested script, closes it. Returns 0,
-// or -1 after FIES001 when it cannot be opened or FIES009 when it fails to read.
-int runScriptFile(Engine& e, const std::string& name);
+// Opens `name` (no search), runs it as a nested script, closes it. False
+// after FIES001 when it cannot be opened or FIES009 when it fails to read.
+[[nodiscard]] bool runScriptFile(Engine& e, const std::string& name);
 // Runs each string as a line; stops early once `break` has run.
-int runStringList(Engine& e, const std::vector<std::string>& lines);
+void runStringList(Engine& e, const std::vector<std::string>& lines);
 // Splits a logical line into statements and executes each.
 void executeLine(Engine& e, std::string_view text);
 
@@ -31,8 +31,8 @@ std::vector<std::string> splitStatements(std::string_view text);
 // Expands an alias; returns false (after FIEU033) when the statement is dropped.
 bool expandAlias(Engine& e, std::string& statement);
 
-int cmdAlias(Engine& e, std::string_view rest);
-int cmdHistory(Engine& e, std::string_view rest);
-int cmdCreate(Engine& e, std::string_view rest);
+bool cmdAlias(Engine& e, std::string_view rest);
+bool cmdHistory(Engine& e, std::string_view rest);
+bool cmdCreate(Engine& e, std::string_view rest);
 
 }  // namespace mora

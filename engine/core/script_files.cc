@@ -40,7 +40,7 @@ bool runFoundScript(Engine& e, const std::string& path) {
     return false;
   }
   ScriptNesting nesting(e);
-  return runScriptFile(e, path) == 0 && !isUnwinding(e);
+  return runScriptFile(e, path) && !isUnwinding(e);
 }
 
 // The names of a file list that must be the whole rest of the statement.
@@ -185,30 +185,30 @@ bool readSection(std::istream& in, std::string_view name, std::vector<std::strin
 }
 
 // include files
-int cmdInclude(Engine& e, std::string_view rest) {
+bool cmdInclude(Engine& e, std::string_view rest) {
   auto names = fileNames(e, trim(rest));
-  if (!names) return 0;
+  if (!names) return false;
   // Every file must exist before any runs.
   std::vector<std::string> paths;
   for (const std::string& name : *names) {
     auto found = searchFile(e, name);
     if (!found) {
       raiseMessage(e, "FIEC013", name);
-      return 0;
+      return false;
     }
     paths.push_back(std::move(*found));
   }
   for (const std::string& path : paths)
-    if (!runFoundScript(e, path)) return 0;
-  return 1;
+    if (!runFoundScript(e, path)) return false;
+  return true;
 }
 
 // event names from files, on names from files
-int cmdEvent(Engine& e, std::string_view rest) {
+bool cmdEvent(Engine& e, std::string_view rest) {
   auto request = parseEventRequest(e, trim(rest));
-  if (!request) return 0;
+  if (!request) return false;
   auto names = fileNames(e, request->files);
-  if (!names) return 0;
+  if (!names) return false;
   std::vector<std::string> lines;
   bool copied = false;
   for (const std::string& name : *names) {
@@ -216,7 +216,7 @@ int cmdEvent(Engine& e, std::string_view rest) {
     auto file = path ? e.platform.openStream(*path, std::ios::in | std::ios::binary) : nullptr;
     if (!file || !*file) {
       raiseMessage(e, "FIES001", name);
-      return 0;
+      return false;
     }
     std::istream& in = *file;
     for (const std::string& section : request->sections) {
@@ -225,12 +225,12 @@ int cmdEvent(Engine& e, std::string_view rest) {
       copied = readSection(in, section, lines) || copied;
       if (in.bad()) {
         raiseMessage(e, "FIES001", name);
-        return 0;
+        return false;
       }
     }
   }
-  if (!copied) return 1;
-  return runWorkFile(e, lines) ? 1 : 0;
+  if (!copied) return true;
+  return runWorkFile(e, lines);
 }
 
 }  // namespace mora

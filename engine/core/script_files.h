@@ -14,7 +14,7 @@ class Engine;
 // to case), each with its line feed; false when there is no such section.
 bool readSection(std::istream& in, std::string_view name, std::vector<std::string>& lines);
 
-int cmdInclude(Engine& e, std::string_view rest);
-int cmdEvent(Engine& e, std::string_view rest);
+bool cmdInclude(Engine& e, std::string_view rest);
+bool cmdEvent(Engine& e, std::string_view rest);
 
 }  // namespace mora

@@ -46,13 +46,13 @@ std::optional<std::size_t> readChoice(Engine& e, std::string_view rest,
 
 constexpr Token kOnOff[] = {Token::On, Token::Off};
 
-int setOnOff(Engine& e, std::string_view rest, const SettingEntry& entry) {
+bool setOnOff(Engine& e, std::string_view rest, const SettingEntry& entry) {
   std::optional<std::size_t> choice = readChoice(e, rest, kOnOff);
-  if (!choice) return 0;
+  if (!choice) return false;
   bool on = *choice == 0;
-  if (entry.effect && !entry.effect(e, on)) return 0;
+  if (entry.effect && !entry.effect(e, on)) return false;
   if (entry.flag) e.settings.*entry.flag = on;
-  return 1;
+  return true;
 }
 
 bool applyTrace(Engine& e, bool on) {
@@ -88,36 +88,36 @@ bool applyScreen(Engine& e, bool) {
 
 constexpr Token kModes[] = {Token::Function, Token::Prototype};
 
-int setMode(Engine& e, std::string_view rest, const SettingEntry&) {
+bool setMode(Engine& e, std::string_view rest, const SettingEntry&) {
   std::optional<std::size_t> choice = readChoice(e, rest, kModes);
-  if (!choice) return 0;
+  if (!choice) return false;
   e.settings.mode = *choice == 0 ? LibraryMode::Function : LibraryMode::Prototype;
-  return 1;
+  return true;
 }
 
 constexpr Token kLineStyles[] = {Token::Ascii, Token::Jis};
 
-int setLine(Engine& e, std::string_view rest, const SettingEntry&) {
+bool setLine(Engine& e, std::string_view rest, const SettingEntry&) {
   std::optional<std::size_t> choice = readChoice(e, rest, kLineStyles);
-  if (!choice) return 0;
+  if (!choice) return false;
   e.settings.line = *choice == 0 ? LineStyle::Ascii : LineStyle::Jis;
-  return 1;
+  return true;
 }
 
 constexpr Token kCountUnits[] = {Token::Function, Token::File};
 
-int setCount(Engine& e, std::string_view rest, const SettingEntry&) {
+bool setCount(Engine& e, std::string_view rest, const SettingEntry&) {
   std::optional<std::size_t> choice = readChoice(e, rest, kCountUnits);
-  if (!choice) return 0;
+  if (!choice) return false;
   e.settings.count = *choice == 0 ? CountUnit::Function : CountUnit::File;
-  return 1;
+  return true;
 }
 
-int setFilepos(Engine& e, std::string_view rest, const SettingEntry&) {
+bool setFilepos(Engine& e, std::string_view rest, const SettingEntry&) {
   std::string_view s = trim(rest);
   if (s.empty() || !isAsciiDigit(s[0])) {
     raiseMessage(e, "FIEU043", s);
-    return 0;
+    return false;
   }
   std::size_t n = 0;
   long value = 0;
@@ -127,24 +127,24 @@ int setFilepos(Engine& e, std::string_view rest, const SettingEntry&) {
   }
   if (value > kFileposMax) {
     raiseMessage(e, "FIEU012", s);
-    return 0;
+    return false;
   }
-  if (!nothingFollows(e, s.substr(n))) return 0;
+  if (!nothingFollows(e, s.substr(n))) return false;
   e.settings.filepos = static_cast<int>(value);
-  return 1;
+  return true;
 }
 
-int setLanguage(Engine& e, std::string_view rest, const SettingEntry&) {
+bool setLanguage(Engine& e, std::string_view rest, const SettingEntry&) {
   WordArgument word = readKeywordWord(rest);
   for (const LanguageInfo& info : kLanguages) {
     if (!equalsNoCase(word.value, info.word)) continue;
-    if (!nothingFollows(e, rest.substr(word.consumed))) return 0;
+    if (!nothingFollows(e, rest.substr(word.consumed))) return false;
     e.settings.language = info.kind;
     e.settings.dirmask = info.dirmask;
-    return 1;
+    return true;
   }
   raiseMessage(e, "FIEB002", "language");
-  return 0;
+  return false;
 }
 
 // Reads the word argument of sysdt, prompt and dirmask. An empty word raises
@@ -163,42 +163,42 @@ std::optional<std::string> readSettingWord(Engine& e, std::string_view rest, boo
   return std::move(word->value);
 }
 
-int setSysdt(Engine& e, std::string_view rest, const SettingEntry&) {
+bool setSysdt(Engine& e, std::string_view rest, const SettingEntry&) {
   std::optional<std::string> name = readSettingWord(e, rest, false, "FIEU007");
-  if (!name) return 0;
+  if (!name) return false;
   e.settings.sysdt = std::move(*name);
-  return 1;
+  return true;
 }
 
-int setPrompt(Engine& e, std::string_view rest, const SettingEntry&) {
+bool setPrompt(Engine& e, std::string_view rest, const SettingEntry&) {
   std::optional<std::string> prompt = readSettingWord(e, rest, true, "FIEU007");
-  if (!prompt) return 0;
+  if (!prompt) return false;
   e.settings.prompt = std::move(*prompt);
-  return 1;
+  return true;
 }
 
-int setDirmask(Engine& e, std::string_view rest, const SettingEntry&) {
+bool setDirmask(Engine& e, std::string_view rest, const SettingEntry&) {
   std::optional<std::string> mask = readSettingWord(e, rest, false, "FIEU012");
-  if (!mask) return 0;
+  if (!mask) return false;
   e.settings.dirmask = std::move(*mask);
-  return 1;
+  return true;
 }
 
 constexpr std::string_view kConsole = "CONSOLE";
 
-int setOutput(Engine& e, std::string_view rest, const SettingEntry&) {
+bool setOutput(Engine& e, std::string_view rest, const SettingEntry&) {
   std::optional<WordArgument> name = readNameOrValue(e, rest);
-  if (!name) return 0;
+  if (!name) return false;
   if (name->value.empty()) {
     raiseMessage(e, "FIEU007");
-    return 0;
+    return false;
   }
-  if (!nothingFollows(e, rest.substr(name->consumed))) return 0;
+  if (!nothingFollows(e, rest.substr(name->consumed))) return false;
   if (equalsNoCase(name->value, kConsole)) {
     e.out.output = e.out.stdOut;
     e.out.outputFile.reset();
     e.settings.output = kConsole;
-    return 1;
+    return true;
   }
   // The new file is opened before the old one closes, so a failure leaves
   // output where it was.
@@ -206,18 +206,18 @@ int setOutput(Engine& e, std::string_view rest, const SettingEntry&) {
                                     std::ios::out | kTextWriteMode | std::ios::app);
   if (!file) {
     raiseMessage(e, "FIES001", name->value);
-    return 0;
+    return false;
   }
   e.out.output = file.get();
   e.out.outputFile = std::move(file);
   e.settings.output = std::move(name->value);
-  return 1;
+  return true;
 }
 
 // Spooling has its own command.
-int setSpool(Engine& e, std::string_view, const SettingEntry&) {
+bool setSpool(Engine& e, std::string_view, const SettingEntry&) {
   raiseMessage(e, "FIEU009", "spool");
-  return 0;
+  return false;
 }
 
 // What `set` without arguments shows for the settings that are no plain
@@ -337,24 +337,24 @@ std::vector<std::string> settingNames() {
   return names;
 }
 
-int cmdSet(Engine& e, std::string_view rest) {
+bool cmdSet(Engine& e, std::string_view rest) {
   if (trim(rest).empty()) {
     showSettings(e);
-    return 1;
+    return true;
   }
   WordArgument word = readKeywordWord(rest);
   std::optional<Token> keyword = lookupKeyword(word.value);
   if (!keyword) {
     raiseMessage(e, "FIEU005", word.value.empty() ? trim(rest) : std::string_view(word.value));
-    return 0;
+    return false;
   }
   const SettingEntry* entry = findSetting(*keyword, std::nullopt);
   if (!entry) {
     raiseMessage(e, "FIEU012", word.value);
-    return 0;
+    return false;
   }
   rest = rest.substr(word.consumed);
-  if (entry->qualifier && !(entry = findQualified(e, *keyword, rest))) return 0;
+  if (entry->qualifier && !(entry = findQualified(e, *keyword, rest))) return false;
   return entry->handler(e, rest, *entry);
 }
 

@@ -16,9 +16,9 @@ namespace mora {
 class Engine;
 
 struct SettingEntry;
-// Reads the rest of `set keyword [qualifier]` and applies it; 1, or 0 after
+// Reads the rest of `set keyword [qualifier]` and applies it; false after
 // one message.
-using SettingHandler = int (*)(Engine&, std::string_view rest, const SettingEntry&);
+using SettingHandler = bool (*)(Engine&, std::string_view rest, const SettingEntry&);
 // What an on/off setting does beyond storing its flag; false after a
 // message, and then nothing has changed.
 using SettingEffect = bool (*)(Engine&, bool on);
@@ -40,7 +40,7 @@ struct SettingEntry {
 
 std::span<const SettingEntry> settingsTable();
 
-int cmdSet(Engine& e, std::string_view rest);
+bool cmdSet(Engine& e, std::string_view rest);
 
 // The words that name each setting after `set`: "echo", "with file", ...
 std::vector<std::string> settingNames();

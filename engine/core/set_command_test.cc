@@ -156,7 +156,7 @@ TEST(SetFilepos, DigitsOnlyWithinTheLimit) {
 
 TEST(SetWordArguments, QuotedAngleVariableAndEmpty) {
   TestEngine t;
-  setVariable(t.engine, 0, "$m", kScalarIndex, "*.x");
+  ASSERT_TRUE(setVariable(t.engine, 0, "$m", kScalarIndex, "*.x"));
   EXPECT_EQ(set(t, {"prompt \"a b>\"", "sysdt <lib>", "dirmask $m", "prompt \"\""}), "1111");
   EXPECT_EQ(t.engine.settings.sysdt, "<lib>");
   EXPECT_EQ(t.engine.settings.dirmask, "*.x");

@@ -18,10 +18,10 @@ class ValuesTest : public ::testing::Test {
   // The value of a variable read the way scripts read it.
   std::string get(std::string_view name, long index = kScalarIndex) {
     std::string value;
-    EXPECT_EQ(getVariable(e, name, index, value), 0) << name;
+    EXPECT_TRUE(getVariable(e, name, index, value)) << name;
     return value;
   }
-  bool assign(std::string_view statement) { return executeAssignment(e, statement) == 1; }
+  bool assign(std::string_view statement) { return executeAssignment(e, statement); }
 
   // The message codes raised so far, in order, separated by blanks.
   std::string codes() const { return messageCodes(t_.err()); }

@@ -51,19 +51,19 @@ void addScalar(VariableLevel& level, std::string_view name, std::string_view val
 }
 
 // Stores `value` into an existing array as setVariable's index rules say.
-int storeElement(Engine& e, std::vector<std::string>& array, long index, std::string_view value) {
+bool storeElement(Engine& e, std::vector<std::string>& array, long index, std::string_view value) {
   if (index == kScalarIndex) {
     array.assign(1, std::string(value));
-    return 0;
+    return true;
   }
   std::size_t wanted = index == kAppendIndex ? array.size() : static_cast<std::size_t>(index);
   if (wanted >= kMaxArrayElements) {
     raiseMessage(e, "FIES004");
-    return -1;
+    return false;
   }
   if (wanted >= array.size()) array.resize(wanted + 1);
   array[wanted] = value;
-  return 0;
+  return true;
 }
 
 std::string joinLines(const std::vector<std::string>& elements) {
@@ -75,17 +75,18 @@ std::string joinLines(const std::vector<std::string>& elements) {
   return joined;
 }
 
-// Reads `name` from one level; false when the level does not hold it.
+// Reads `name` from one level; false when the level does not hold it, else
+// `read` tells whether reading succeeded.
 bool readFromLevel(Engine& e, const VariableLevel& level, std::string_view name, long index,
-                   std::string& value, int& result) {
+                   std::string& value, bool& read) {
   if (const std::size_t* s = find(level.scalarIndex, name)) {
     if (index != kScalarIndex) {
       raiseMessage(e, "FIEU027", name);
-      result = -1;
+      read = false;
       return true;
     }
     value = level.scalarValues[*s];
-    result = 0;
+    read = true;
     return true;
   }
   if (const std::size_t* a = find(level.arrayIndex, name)) {
@@ -97,7 +98,7 @@ bool readFromLevel(Engine& e, const VariableLevel& level, std::string_view name,
     } else {
       value.clear();
     }
-    result = 0;
+    read = true;
     return true;
   }
   return false;
@@ -106,7 +107,7 @@ bool readFromLevel(Engine& e, const VariableLevel& level, std::string_view name,
 }  // namespace
 
 void definePredefinedVariables(Engine& e) {
-  for (const auto& p : kPredefined) setVariable(e, 0, p.name, kScalarIndex, p.value);
+  for (const auto& p : kPredefined) setEngineScalar(e, p.name, p.value);
 }
 
 int levelForName(const Engine& e, std::string_view name, int requested) {
@@ -119,37 +120,37 @@ int levelForName(const Engine& e, std::string_view name, int requested) {
   return 0;
 }
 
-int setVariable(Engine& e, int requested, std::string_view name, long index,
-                std::string_view value) {
+bool setVariable(Engine& e, int requested, std::string_view name, long index,
+                 std::string_view value) {
   int levelNumber = levelForName(e, name, requested);
   if (levelNumber < 0 || levelNumber >= kVariableLevels) {
     raiseMessage(e, "FIES004");
-    return -1;
+    return false;
   }
   VariableLevel& level = e.vars.levels[levelNumber];
   const std::size_t* scalar = find(level.scalarIndex, name);
   const std::size_t* array = find(level.arrayIndex, name);
   if (scalar && array) {
     raiseMessage(e, "FIEX001", name);
-    return -1;
+    return false;
   }
   if (scalar) {
     if (index != kScalarIndex) {
       raiseMessage(e, "FIEU027", name);
-      return -1;
+      return false;
     }
     level.scalarValues[*scalar] = value;
-    return 0;
+    return true;
   }
   if (array) return storeElement(e, level.arrays[*array], index, value);
   if (index == kScalarIndex) {
     addScalar(level, name, value);
-    return 0;
+    return true;
   }
   if (level.arrays.size() >= kMaxArraysPerLevel ||
       (index >= 0 && static_cast<std::size_t>(index) >= kMaxArrayElements)) {
     raiseMessage(e, "FIES004");
-    return -1;
+    return false;
   }
   level.arrayIndex.emplace(std::string(name), level.arrays.size());
   level.arrayNames.emplace_back(name);
@@ -157,21 +158,25 @@ int setVariable(Engine& e, int requested, std::string_view name, long index,
   return storeElement(e, level.arrays.back(), index, value);
 }
 
-int getVariable(Engine& e, std::string_view name, long index, std::string& value) {
+bool getVariable(Engine& e, std::string_view name, long index, std::string& value) {
   int top = isGlobalName(name) ? 0 : currentDepth(e);
   for (int levelNumber = top; levelNumber >= 0; --levelNumber) {
     const VariableLevel& level = e.vars.levels[levelNumber];
     if (find(level.scalarIndex, name) && find(level.arrayIndex, name)) {
       raiseMessage(e, "FIEX001", name);
-      return -1;
+      return false;
     }
-    int result = 0;
-    if (readFromLevel(e, level, name, index, value, result)) return result;
+    bool read = false;
+    if (readFromLevel(e, level, name, index, value, read)) return read;
   }
   // Reading a variable defines it.
   addScalar(e.vars.levels[0], name, "");
   value.clear();
-  return 0;
+  return true;
+}
+
+void setEngineScalar(Engine& e, std::string_view name, std::string_view value) {
+  static_cast<void>(setVariable(e, 0, name, kScalarIndex, value));
 }
 
 void declareLocal(Engine& e, std::string_view name, int level) {
@@ -211,7 +216,7 @@ void dropLocalsAbove(Engine& e, int depth) {
 }
 
 // var $a, $b, ...
-int cmdVar(Engine& e, std::string_view rest) {
+bool cmdVar(Engine& e, std::string_view rest) {
   std::vector<std::string_view> names;
   std::size_t i = 0;
   auto skipSeparators = [&] {
@@ -226,26 +231,26 @@ int cmdVar(Engine& e, std::string_view rest) {
       } else {
         raiseMessage(e, "FIEU012", rest.substr(i));
       }
-      return 0;
+      return false;
     }
     if (length == 1) {
       raiseMessage(e, "FIEU015");
-      return 0;
+      return false;
     }
     names.push_back(rest.substr(i, length));
     i += length;
     if (i < rest.size() && !isBlank(rest[i]) && rest[i] != ',') {
       raiseMessage(e, "FIEU012", rest.substr(i));
-      return 0;
+      return false;
     }
     skipSeparators();
   }
   if (names.empty()) {
     raiseMessage(e, "FIEU003", "$");
-    return 0;
+    return false;
   }
   for (std::string_view name : names) declareLocal(e, name, currentDepth(e));
-  return 1;
+  return true;
 }
 
 }  // namespace mora

@@ -51,9 +51,14 @@ struct VariableStore {
 // Defines the predefined variables at level 0.
 void definePredefinedVariables(Engine& e);
 
-// Result 0, or -1 after a message.
-int setVariable(Engine& e, int level, std::string_view name, long index, std::string_view value);
-int getVariable(Engine& e, std::string_view name, long index, std::string& value);
+// False after a message. getVariable fills `value`, reusing its buffer:
+// variables are read for every statement.
+[[nodiscard]] bool setVariable(Engine& e, int level, std::string_view name, long index,
+                               std::string_view value);
+[[nodiscard]] bool getVariable(Engine& e, std::string_view name, long index, std::string& value);
+// Sets a global scalar that the engine fills itself ($_r, the argument
+// variables): a failure has raised its message and the caller goes on.
+void setEngineScalar(Engine& e, std::string_view name, std::string_view value);
 void declareLocal(Engine& e, std::string_view name, int level);
 // Empties the tables of one level (a block opens) and drops local
 // declarations above `depth` (a block closes).
@@ -63,9 +68,9 @@ void dropLocalsAbove(Engine& e, int depth);
 // The level that an assignment of `name` at block depth `requested` uses.
 int levelForName(const Engine& e, std::string_view name, int requested);
 
-// A statement that begins with "$": assignment. Returns 1, or 0 after a message.
-int executeAssignment(Engine& e, std::string_view statement);
+// A statement that begins with "$": assignment. False after a message.
+[[nodiscard]] bool executeAssignment(Engine& e, std::string_view statement);
 
-int cmdVar(Engine& e, std::string_view rest);
+bool cmdVar(Engine& e, std::string_view rest);
 
 }  // namespace mora

@@ -25,35 +25,35 @@ TEST_F(VariablesTest, ReadingAnUnsetVariableDefinesItGlobally) {
   EXPECT_EQ(e.vars.levels[0].scalarIndex.count("$never_set"), 1u);
   EXPECT_EQ(e.vars.levels[3].scalarIndex.count("$never_set"), 0u);
   // Defined as a scalar, so it cannot become an array afterwards.
-  EXPECT_EQ(setVariable(e, 0, "$never_set", 0, "x"), -1);
+  EXPECT_FALSE(setVariable(e, 0, "$never_set", 0, "x"));
   EXPECT_EQ(codes(), "FIEU027");
 }
 
 TEST_F(VariablesTest, ScalarsAndArrays) {
-  EXPECT_EQ(setVariable(e, 0, "$s", kScalarIndex, "v"), 0);
-  EXPECT_EQ(setVariable(e, 0, "$s", kScalarIndex, "w"), 0);
+  EXPECT_TRUE(setVariable(e, 0, "$s", kScalarIndex, "v"));
+  EXPECT_TRUE(setVariable(e, 0, "$s", kScalarIndex, "w"));
   EXPECT_EQ(get("$s"), "w");
   std::string value;
-  EXPECT_EQ(getVariable(e, "$s", 0, value), -1);
+  EXPECT_FALSE(getVariable(e, "$s", 0, value));
 
   // An index on a new name makes an array with empty elements before it.
-  EXPECT_EQ(setVariable(e, 0, "$a", 3, "x"), 0);
+  EXPECT_TRUE(setVariable(e, 0, "$a", 3, "x"));
   EXPECT_EQ(get("$a"), "\n\n\nx");
   EXPECT_EQ(get("$a", 3), "x");
   EXPECT_EQ(get("$a", 7), "");
-  EXPECT_EQ(setVariable(e, 0, "$a", kAppendIndex, "y"), 0);
+  EXPECT_TRUE(setVariable(e, 0, "$a", kAppendIndex, "y"));
   EXPECT_EQ(get("$a", 4), "y");
-  EXPECT_EQ(setVariable(e, 0, "$a", 6, "z"), 0);
+  EXPECT_TRUE(setVariable(e, 0, "$a", 6, "z"));
   EXPECT_EQ(get("$a"), "\n\n\nx\ny\n\nz");
   // A scalar store into an array leaves one element.
-  EXPECT_EQ(setVariable(e, 0, "$a", kScalarIndex, "only"), 0);
+  EXPECT_TRUE(setVariable(e, 0, "$a", kScalarIndex, "only"));
   EXPECT_EQ(get("$a"), "only");
   EXPECT_EQ(get("$a", 0), "only");
   EXPECT_EQ(codes(), "FIEU027");
 }
 
 TEST_F(VariablesTest, NamesAreCaseSensitive) {
-  setVariable(e, 0, "$Name", kScalarIndex, "upper");
+  ASSERT_TRUE(setVariable(e, 0, "$Name", kScalarIndex, "upper"));
   EXPECT_EQ(get("$name"), "");
   EXPECT_EQ(get("$Name"), "upper");
 }
@@ -68,17 +68,16 @@ TEST_F(VariablesTest, ScalarAndArrayOfOneNameOnOneLevel) {
   level.arrayIndex.emplace("$both", 0);
   level.arrayNames.push_back("$both");
   level.arrays.emplace_back();
-  EXPECT_EQ(setVariable(e, 0, "$both", kScalarIndex, "x"), -1);
+  EXPECT_FALSE(setVariable(e, 0, "$both", kScalarIndex, "x"));
   std::string value;
-  EXPECT_EQ(getVariable(e, "$both", kScalarIndex, value), -1);
+  EXPECT_FALSE(getVariable(e, "$both", kScalarIndex, value));
   EXPECT_EQ(codes(), "FIEX001 FIEX001");
 }
 
 TEST_F(VariablesTest, ArrayLimits) {
-  for (int i = 0; i < 1024; ++i)
-    ASSERT_EQ(setVariable(e, 0, "$arr" + std::to_string(i), 0, "x"), 0);
-  EXPECT_EQ(setVariable(e, 0, "$one_too_many", 0, "x"), -1);
-  EXPECT_EQ(setVariable(e, 0, "$arr0", static_cast<long>(kMaxArrayElements), "x"), -1);
+  for (int i = 0; i < 1024; ++i) ASSERT_TRUE(setVariable(e, 0, "$arr" + std::to_string(i), 0, "x"));
+  EXPECT_FALSE(setVariable(e, 0, "$one_too_many", 0, "x"));
+  EXPECT_FALSE(setVariable(e, 0, "$arr0", static_cast<long>(kMaxArrayElements), "x"));
   EXPECT_EQ(codes(), "FIES004 FIES004");
   EXPECT_EQ(get("$arr0"), "x");
 }
@@ -86,24 +85,24 @@ TEST_F(VariablesTest, ArrayLimits) {
 TEST_F(VariablesTest, UndeclaredNamesAreGlobalInsideBlocks) {
   e.exec.depth = 2;
   clearLevel(e, 2);
-  EXPECT_EQ(setVariable(e, 2, "$u", kScalarIndex, "1"), 0);
+  EXPECT_TRUE(setVariable(e, 2, "$u", kScalarIndex, "1"));
   e.exec.depth = 0;
   EXPECT_EQ(get("$u"), "1");
 }
 
 TEST_F(VariablesTest, LocalDeclarationsScopeABlock) {
-  setVariable(e, 0, "$t", kScalarIndex, "outer");
+  ASSERT_TRUE(setVariable(e, 0, "$t", kScalarIndex, "outer"));
   // { var $t; $t = "inner" ... }
   e.exec.depth = 1;
   clearLevel(e, 1);
-  ASSERT_EQ(cmdVar(e, "$t"), 1);
+  ASSERT_TRUE(cmdVar(e, "$t"));
   EXPECT_EQ(e.vars.localDeclarations, std::vector<std::string>{"$t 1"});
-  EXPECT_EQ(setVariable(e, 1, "$t", kScalarIndex, "inner"), 0);
+  EXPECT_TRUE(setVariable(e, 1, "$t", kScalarIndex, "inner"));
   EXPECT_EQ(get("$t"), "inner");
   // A nested block without its own declaration writes the level-1 variable.
   e.exec.depth = 2;
   clearLevel(e, 2);
-  EXPECT_EQ(setVariable(e, 2, "$t", kScalarIndex, "nested"), 0);
+  EXPECT_TRUE(setVariable(e, 2, "$t", kScalarIndex, "nested"));
   EXPECT_EQ(e.vars.levels[1].scalarValues.back(), "nested");
   EXPECT_EQ(get("$t"), "nested");
   e.exec.depth = 1;
@@ -114,7 +113,7 @@ TEST_F(VariablesTest, LocalDeclarationsScopeABlock) {
   dropLocalsAbove(e, 0);
   EXPECT_TRUE(e.vars.localDeclarations.empty());
   EXPECT_EQ(get("$t"), "outer");
-  EXPECT_EQ(setVariable(e, 0, "$t", kScalarIndex, "global"), 0);
+  EXPECT_TRUE(setVariable(e, 0, "$t", kScalarIndex, "global"));
   EXPECT_EQ(get("$t"), "global");
   // The next block at level 1 starts empty.
   e.exec.depth = 1;
@@ -139,8 +138,8 @@ TEST_F(VariablesTest, DeclarationAboveTheDepthIsIgnored) {
 TEST_F(VariablesTest, GlobalNamesIgnoreBlockLevels) {
   e.exec.depth = 1;
   clearLevel(e, 1);
-  ASSERT_EQ(cmdVar(e, "$_r"), 1);
-  EXPECT_EQ(setVariable(e, 1, "$_r", kScalarIndex, "res"), 0);
+  ASSERT_TRUE(cmdVar(e, "$_r"));
+  EXPECT_TRUE(setVariable(e, 1, "$_r", kScalarIndex, "res"));
   e.exec.depth = 0;
   dropLocalsAbove(e, 0);
   EXPECT_EQ(get("$_r"), "res");
@@ -148,13 +147,13 @@ TEST_F(VariablesTest, GlobalNamesIgnoreBlockLevels) {
 
 TEST_F(VariablesTest, VarCommandSyntax) {
   e.exec.depth = 1;
-  EXPECT_EQ(cmdVar(e, "$a, $b  $c,$d"), 1);
+  EXPECT_TRUE(cmdVar(e, "$a, $b  $c,$d"));
   EXPECT_EQ(e.vars.localDeclarations.size(), 4u);
   EXPECT_EQ(e.vars.localDeclarations[3], "$d 1");
-  EXPECT_EQ(cmdVar(e, "a"), 0);
-  EXPECT_EQ(cmdVar(e, ""), 0);
-  EXPECT_EQ(cmdVar(e, "$x, y"), 0);
-  EXPECT_EQ(cmdVar(e, "$x[1]"), 0);
+  EXPECT_FALSE(cmdVar(e, "a"));
+  EXPECT_FALSE(cmdVar(e, ""));
+  EXPECT_FALSE(cmdVar(e, "$x, y"));
+  EXPECT_FALSE(cmdVar(e, "$x[1]"));
   EXPECT_EQ(codes(), "FIEU003 FIEU003 FIEU012 FIEU012");
   // A failing statement declares nothing.
   EXPECT_EQ(e.vars.localDeclarations.size(), 4u);
@@ -170,7 +169,7 @@ TEST_F(VariablesTest, VarIsACommand) {
 TEST_F(VariablesTest, ManyVariablesStayFast) {
   // 200000 names: a linear search per lookup would take minutes.
   for (int i = 0; i < 200000; ++i)
-    ASSERT_EQ(setVariable(e, 0, "$v" + std::to_string(i), kScalarIndex, std::to_string(i)), 0);
+    ASSERT_TRUE(setVariable(e, 0, "$v" + std::to_string(i), kScalarIndex, std::to_string(i)));
   for (int i = 0; i < 200000; i += 997) EXPECT_EQ(get("$v" + std::to_string(i)), std::to_string(i));
 }
 

@@ -132,8 +132,8 @@ bool WildcardPattern::matches(std::string_view subject) const {
   return p == steps_.size();
 }
 
-int matchWildcard(std::string_view pattern, std::string_view subject) {
-  return WildcardPattern(pattern).matches(subject) ? 0 : 1;
+bool wildcardMatches(std::string_view pattern, std::string_view subject) {
+  return WildcardPattern(pattern).matches(subject);
 }
 
 bool hasWildcard(std::string_view text) {

@@ -33,8 +33,8 @@ class WildcardPattern {
   std::vector<std::bitset<256>> sets_;
 };
 
-// 0 when `subject` matches `pattern`, non-zero otherwise (case-sensitive).
-int matchWildcard(std::string_view pattern, std::string_view subject);
+// True when `subject` matches `pattern` (case-sensitive).
+bool wildcardMatches(std::string_view pattern, std::string_view subject);
 
 // True when `text` holds any of the wildcard characters "*", "?" and "[".
 bool hasWildcard(std::string_view text);

@@ -8,7 +8,7 @@ namespace mora {
 namespace {
 
 bool m(std::string_view pattern, std::string_view subject) {
-  return matchWildcard(pattern, subject) == 0;
+  return wildcardMatches(pattern, subject);
 }
 
 TEST(Wildcard, StarMatchesAnyRunIncludingEmpty) {

@@ -62,7 +62,7 @@ std::optional<WordArgument> readWordArgument(Engine& e, std::string_view text) {
       return std::nullopt;
     }
     WordArgument arg{{}, start + end};
-    if (getVariable(e, s.substr(0, end), kScalarIndex, arg.value) < 0) return std::nullopt;
+    if (!getVariable(e, s.substr(0, end), kScalarIndex, arg.value)) return std::nullopt;
     return arg;
   }
   if (s[0] == '<') {

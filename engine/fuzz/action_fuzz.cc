@@ -22,8 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   mora::ActionConfig config;
   std::istringstream iniStream{std::string(ini)};
   std::ostringstream messages;
-  if (mora::loadActionConfig(config, &iniStream, mora::LineStyle::Ascii, "actprt.ini", messages) !=
-      0)
+  if (!mora::loadActionConfig(config, &iniStream, mora::LineStyle::Ascii, "actprt.ini", messages))
     config = mora::ActionConfig{};
 
   std::string records;

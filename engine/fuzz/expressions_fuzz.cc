@@ -106,9 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       }
       case 4: {
-        int result = mora::executeAssignment(e, text);
-        check(result == 1 || result == 0);
-        if (plain) check(e.messages.errorCount == (result == 1 ? 0 : 1));
+        bool assigned = mora::executeAssignment(e, text);
+        if (plain) check(e.messages.errorCount == (assigned ? 0 : 1));
         check(!e.out.capturing);
         return 0;
       }

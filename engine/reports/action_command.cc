@@ -31,28 +31,28 @@ bool drawFile(Engine& e, ActionRun& run, const FunctionPatternList& names,
     raiseMessage(e, "FIES001", work);
     return false;
   }
-  int error = writeFunctionTexts(e, file, *writer, names, LibraryMode::Function, false);
+  ScanError error = writeFunctionTexts(e, file, *writer, names, LibraryMode::Function, false);
   if (!writer->closeFile() && error == kScanOk) error = kScanCannotOpenOutput;
   if (error != kScanOk) {
     raiseScanFailure(e, error, kActionScanFailures, file, work);
     return false;
   }
-  return drawActionDiagram(e, work, run) == 0;
+  return drawActionDiagram(e, work, run);
 }
 
 }  // namespace
 
-int cmdAction(Engine& e, std::string_view rest) {
+bool cmdAction(Engine& e, std::string_view rest) {
   auto ops = readReportOperands(e, rest);
-  if (!ops) return 0;
+  if (!ops) return false;
   ActionRun run;
   for (const std::string& file : ops->files) {
     bool drawn = drawFile(e, run, ops->patterns, file);
     // The function texts do not outlive the diagram; only our own file goes.
     removeTemporaryFile(e, e.settings.workFile);
-    if (!drawn) return 0;
+    if (!drawn) return false;
   }
-  return 1;
+  return true;
 }
 
 }  // namespace mora

@@ -10,6 +10,6 @@ class Engine;
 // action names [from files]: each file's selected function texts go to the
 // work file, which is then drawn as one diagram. Without `from` the library
 // file is the source.
-int cmdAction(Engine& e, std::string_view rest);
+bool cmdAction(Engine& e, std::string_view rest);
 
 }  // namespace mora

@@ -92,7 +92,7 @@ TEST(ActionCommand, TheOwnWorkFileIsEmptiedForTheTextsAndRemovedAfterwards) {
   TestEngine t;
   ASSERT_TRUE(ownWorkFile(t, "w.tmp", "stale texts\n"));
   t.engine.settings.line = LineStyle::Ascii;
-  EXPECT_EQ(cmdAction(t.engine, "* from a.c"), 1);
+  EXPECT_TRUE(cmdAction(t.engine, "* from a.c"));
   EXPECT_EQ(t.err(), "");
   EXPECT_EQ(t.out().substr(0, 16), "+-- main(void)  ");
   EXPECT_EQ(t.out().find("stale"), std::string::npos);
@@ -111,7 +111,7 @@ TEST(ActionCommand, AWorkFileNameTakenByAnotherFileIsNeverWrittenNorRemoved) {
   for (const char* name : {"theirs.tmp", "linked.tmp", "dangling.tmp"}) {
     TestEngine t;
     t.engine.settings.workFile = absolutePath(t.engine, name);
-    EXPECT_EQ(cmdAction(t.engine, "* from a.c"), 0) << name;
+    EXPECT_FALSE(cmdAction(t.engine, "* from a.c")) << name;
     EXPECT_EQ(t.err(), "  FIES001 : Cannot open file: " + t.engine.settings.workFile + "\n");
     EXPECT_EQ(t.out(), "") << name;
   }
@@ -131,7 +131,7 @@ TEST(ActionCommand, AReplacedWorkFileIsLeftToItsOwner) {
   // Moved aside, not deleted, so that the new file cannot reuse its inode.
   std::filesystem::rename("w.tmp", "moved.tmp");
   dir.write("w.tmp", "theirs");
-  EXPECT_EQ(cmdAction(t.engine, "* from a.c"), 0);
+  EXPECT_FALSE(cmdAction(t.engine, "* from a.c"));
   EXPECT_EQ(testing::messageCodes(t.err()), "FIES001");
   EXPECT_EQ(dir.read("w.tmp"), "theirs");
   removeAllTemporaryFiles(t.engine);
@@ -165,10 +165,10 @@ TEST(ActionDiagram, AnExistingFileIsNeitherWrittenNorRemoved) {
   dir.write("t.txt", kSource);
   dir.write("t.pot", "mine");
   TestEngine t;
-  EXPECT_EQ(drawActionDiagram(t.engine, "t.txt"), -1);
+  EXPECT_FALSE(drawActionDiagram(t.engine, "t.txt"));
   EXPECT_EQ(t.err(), "  FIES001 : Cannot open file: t.pot\n");
   EXPECT_EQ(dir.read("t.pot"), "mine");
-  EXPECT_EQ(drawActionDiagram(t.engine, "none.txt"), -1);
+  EXPECT_FALSE(drawActionDiagram(t.engine, "none.txt"));
   EXPECT_EQ(testing::messageCodes(t.err()), "FIES001 FIES001");
 }
 
@@ -178,7 +178,7 @@ TEST(ActionDiagram, AnIntermediateNameTakenByALinkIsLeftAlone) {
   dir.write("target.txt", "target");
   std::filesystem::create_symlink("target.txt", "t.pot");
   TestEngine t;
-  EXPECT_EQ(drawActionDiagram(t.engine, "t.txt"), -1);
+  EXPECT_FALSE(drawActionDiagram(t.engine, "t.txt"));
   EXPECT_EQ(t.err(), "  FIES001 : Cannot open file: t.pot\n");
   EXPECT_TRUE(std::filesystem::is_symlink("t.pot"));
   EXPECT_EQ(dir.read("target.txt"), "target");
@@ -190,10 +190,10 @@ TEST(ActionDiagram, AReplacedKeptIntermediateFileStays) {
   dir.write("t.txt", kSource);
   TestEngine t;
   t.engine.settings.debug = true;
-  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt"), 0);
+  ASSERT_TRUE(drawActionDiagram(t.engine, "t.txt"));
   std::filesystem::rename("t.pot", "moved.pot");
   dir.write("t.pot", "theirs");
-  EXPECT_EQ(drawActionDiagram(t.engine, "t.txt"), -1);
+  EXPECT_FALSE(drawActionDiagram(t.engine, "t.txt"));
   EXPECT_EQ(dir.read("t.pot"), "theirs");
 }
 
@@ -205,14 +205,14 @@ TEST(ActionDiagram, TheConfigurationIsReadOncePerCommand) {
   dir.write("actprt.ini", builtinActionConfig(LineStyle::Ascii));
   TestEngine t;
   ActionRun run;
-  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt", run), 0);
+  ASSERT_TRUE(drawActionDiagram(t.engine, "t.txt", run));
   std::string first = t.out();
   dir.write("actprt.ini", "TAB \"x\"\n");  // "=" missing in its first line
-  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt", run), 0);
+  ASSERT_TRUE(drawActionDiagram(t.engine, "t.txt", run));
   EXPECT_EQ(t.out(), first + first);
   EXPECT_EQ(t.err(), "");
   // A new command reads the file again.
-  EXPECT_EQ(drawActionDiagram(t.engine, "t.txt"), -1);
+  EXPECT_FALSE(drawActionDiagram(t.engine, "t.txt"));
   EXPECT_EQ(t.err(), "actprt.ini(1) : = Expected\n");
   EXPECT_EQ(listing(), "actprt.ini t.txt");
 }
@@ -223,16 +223,16 @@ TEST(ActionDiagram, InterruptAndDebug) {
   TestEngine t;
   // Debug keeps the intermediate file; the next diagram replaces it.
   t.engine.settings.debug = true;
-  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt"), 0);
+  ASSERT_TRUE(drawActionDiagram(t.engine, "t.txt"));
   EXPECT_EQ(listing(), "t.pot t.txt");
-  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt"), 0);
+  ASSERT_TRUE(drawActionDiagram(t.engine, "t.txt"));
   t.engine.settings.debug = false;
-  ASSERT_EQ(drawActionDiagram(t.engine, "t.txt"), 0);
+  ASSERT_TRUE(drawActionDiagram(t.engine, "t.txt"));
   EXPECT_EQ(listing(), "t.txt");
   // An interrupt ends the run, and the intermediate file goes with it.
   volatile std::sig_atomic_t flag = 1;
   t.engine.setInterruptFlag(&flag);
-  EXPECT_THROW(drawActionDiagram(t.engine, "t.txt"), EngineExit);
+  EXPECT_THROW(static_cast<void>(drawActionDiagram(t.engine, "t.txt")), EngineExit);
   EXPECT_EQ(listing(), "t.txt");
 }
 

@@ -211,8 +211,8 @@ std::string builtinActionConfig(LineStyle style) {
   return text;
 }
 
-int loadActionConfig(ActionConfig& config, std::istream* file, LineStyle style,
-                     std::string_view fileName, std::ostream& err) {
+bool loadActionConfig(ActionConfig& config, std::istream* file, LineStyle style,
+                      std::string_view fileName, std::ostream& err) {
   config.definitions.clear();
   std::istringstream builtin;
   if (!file) {
@@ -229,11 +229,11 @@ int loadActionConfig(ActionConfig& config, std::istream* file, LineStyle style,
     if (result != LineResult::Next)
       err << fileName << '(' << lineNumber << ") : " << message << '\n';
     if (result == LineResult::Stop) break;
-    if (result == LineResult::Fail) return -1;
+    if (result == LineResult::Fail) return false;
     if (!piece.empty() && piece.back() == '\n') ++lineNumber;
   }
   err.flush();
-  return 0;
+  return true;
 }
 
 }  // namespace mora

@@ -39,10 +39,10 @@ struct ActionConfig {
 
 // Loads the configuration from `file`, or from the built-in set of `style`
 // when `file` is nullptr. Each error is written to `err` as
-// "name(line) : message". 0, or -1 after an error (an unknown keyword only
+// "name(line) : message". False after an error (an unknown keyword only
 // ends the reading: what was read is used and the load succeeds).
-int loadActionConfig(ActionConfig& config, std::istream* file, LineStyle style,
-                     std::string_view fileName, std::ostream& err);
+[[nodiscard]] bool loadActionConfig(ActionConfig& config, std::istream* file, LineStyle style,
+                                    std::string_view fileName, std::ostream& err);
 
 // The lines of a built-in set, as a configuration file would hold them.
 std::string builtinActionConfig(LineStyle style);

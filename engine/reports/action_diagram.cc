@@ -96,7 +96,7 @@ StructureStage structureStage(ScanLanguage language) {
 
 // Reads "actprt.ini" from the current directory, or the built-in set of the
 // line setting when there is none.
-int loadConfiguration(Engine& e) {
+bool loadConfiguration(Engine& e) {
   std::string name(kActionConfigFile);
   std::unique_ptr<std::iostream> file;
   if (e.platform.exists(name) && !e.platform.isDirectory(name))
@@ -124,15 +124,15 @@ ActionOutput engineOutput(Engine& e) {
   return out;
 }
 
-int failWith(Engine& e, const std::string& name) {
+bool failWith(Engine& e, const std::string& name) {
   raiseMessage(e, "FIES001", name);
-  return -1;
+  return false;
 }
 
 // A file that opened but could not be read to its end fails the report.
-int failReading(Engine& e, const std::string& name) {
+bool failReading(Engine& e, const std::string& name) {
   raiseMessage(e, "FIEC010", name);
-  return -1;
+  return false;
 }
 
 }  // namespace
@@ -144,12 +144,12 @@ std::string intermediateFileName(std::string_view textFile) {
   return std::string(textFile.substr(0, dot + 1)) + "pot";
 }
 
-int drawActionDiagram(Engine& e, const std::string& textFile) {
+bool drawActionDiagram(Engine& e, const std::string& textFile) {
   ActionRun run;
   return drawActionDiagram(e, textFile, run);
 }
 
-int drawActionDiagram(Engine& e, const std::string& textFile, ActionRun& run) {
+bool drawActionDiagram(Engine& e, const std::string& textFile, ActionRun& run) {
   auto text = e.platform.openStream(textFile, std::ios::in | std::ios::binary);
   if (!text || !*text) return failWith(e, textFile);
   IntermediateFile pot(e, intermediateFileName(textFile));
@@ -164,7 +164,7 @@ int drawActionDiagram(Engine& e, const std::string& textFile, ActionRun& run) {
   e.checkInterrupt();
 
   if (!run.configured) {
-    if (loadConfiguration(e) != 0) return -1;
+    if (!loadConfiguration(e)) return false;
     run.configured = true;
   }
   auto records = e.platform.openStream(pot.name(), std::ios::in | std::ios::binary);
@@ -172,7 +172,7 @@ int drawActionDiagram(Engine& e, const std::string& textFile, ActionRun& run) {
   printActionDiagram(*records, e.action.config, engineOutput(e));
   if (records->bad()) return failReading(e, pot.name());
   if (e.settings.debug) pot.keep();
-  return 0;
+  return true;
 }
 
 }  // namespace mora

@@ -34,12 +34,12 @@ struct ActionRun {
 // component replaced by "pot", or ".pot" appended when it has none.
 std::string intermediateFileName(std::string_view textFile);
 
-// 0, or -1 after a message when a file cannot be opened, created or closed,
+// False after a message when a file cannot be opened, created or closed,
 // or after the configuration's own messages. The configuration is read for
 // the first diagram of `run` only.
-int drawActionDiagram(Engine& e, const std::string& textFile, ActionRun& run);
+[[nodiscard]] bool drawActionDiagram(Engine& e, const std::string& textFile, ActionRun& run);
 
 // One diagram that is a command of its own.
-int drawActionDiagram(Engine& e, const std::string& textFile);
+[[nodiscard]] bool drawActionDiagram(Engine& e, const std::string& textFile);
 
 }  // namespace mora

@@ -24,7 +24,7 @@ TEST(ActionDiagram, ATextThatFailsToReadFailsInEveryLanguage) {
     e.settings.language = language;
     m.fs.addFile("t.txt", kText);
     m.fs.failOn("t.txt", Failure::Read);
-    EXPECT_NE(drawActionDiagram(e, "t.txt"), 0);
+    EXPECT_FALSE(drawActionDiagram(e, "t.txt"));
     EXPECT_EQ(m.t.err(), "  FIEC010 : Report failed: t.txt\n");
     EXPECT_EQ(m.t.out(), "");
     EXPECT_FALSE(m.fs.text("t.pot").has_value());  // the intermediate file went
@@ -36,7 +36,7 @@ TEST(ActionDiagram, AnIntermediateFileThatFailsToReadFailsTheDiagram) {
   Engine& e = m.engine();
   m.fs.addFile("t.txt", kText);
   m.fs.failOn("t.pot", Failure::Read);
-  EXPECT_NE(drawActionDiagram(e, "t.txt"), 0);
+  EXPECT_FALSE(drawActionDiagram(e, "t.txt"));
   EXPECT_EQ(m.t.err(), "  FIEC010 : Report failed: t.pot\n");
   EXPECT_FALSE(m.fs.text("t.pot").has_value());
   EXPECT_TRUE(m.fs.text("t.txt").has_value());

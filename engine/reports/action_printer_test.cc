@@ -19,7 +19,7 @@ struct Printed {
 ActionConfig asciiConfig() {
   ActionConfig config;
   std::ostringstream err;
-  loadActionConfig(config, nullptr, LineStyle::Ascii, "actprt.ini", err);
+  EXPECT_TRUE(loadActionConfig(config, nullptr, LineStyle::Ascii, "actprt.ini", err));
   return config;
 }
 

@@ -75,9 +75,9 @@ std::optional<std::vector<std::string>> locateAll(Engine& e,
   return paths;
 }
 
-int checkDefine(Engine& e, const std::vector<std::string>& files) {
+bool checkDefine(Engine& e, const std::vector<std::string>& files) {
   auto paths = locateAll(e, files);
-  if (!paths) return 0;
+  if (!paths) return false;
   NameList all;
   for (std::size_t k = 0; k < paths->size(); ++k) {
     auto in = openForReading(e, (*paths)[k]);
@@ -91,7 +91,7 @@ int checkDefine(Engine& e, const std::vector<std::string>& files) {
     for (const std::string& name : own.names()) all.add(name);
   }
   for (const std::string& name : all.names()) printOutput(e, outputStream(e), " " + name + "\n");
-  return 1;
+  return true;
 }
 
 }  // namespace
@@ -141,25 +141,25 @@ std::vector<std::string_view> conditionNames(std::string_view argument) {
   return names;
 }
 
-int cmdCheck(Engine& e, std::string_view rest) {
+bool cmdCheck(Engine& e, std::string_view rest) {
   std::size_t n = 0;
   if (!startsWithKeyword(rest, "define", &n)) {
     raiseMessage(e, "FIEU009", trim(rest));
-    return 0;
+    return false;
   }
   rest = rest.substr(n);
   auto list = parseFileList(e, rest);
-  if (!list) return 0;
+  if (!list) return false;
   std::string_view tail = trim(rest.substr(list->consumed));
   if (!tail.empty()) {
     raiseMessage(e, "FIEU005", tail);
-    return 0;
+    return false;
   }
   try {
     return checkDefine(e, expandFileNames(e, list->names));
   } catch (const std::bad_alloc&) {
     raiseMessage(e, "FIES004");
-    return 0;
+    return false;
   }
 }
 

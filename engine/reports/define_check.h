@@ -19,6 +19,6 @@ void stripComments(std::string_view line, bool& inComment, std::string& out);
 std::vector<std::string_view> conditionNames(std::string_view argument);
 
 // check define files
-int cmdCheck(Engine& e, std::string_view rest);
+bool cmdCheck(Engine& e, std::string_view rest);
 
 }  // namespace mora

@@ -61,10 +61,10 @@ std::string formatListLine(std::string_view entry, std::string_view fileName, in
   return line + alignEntry(entry, filepos, 0) + "\n";
 }
 
-int printFlatList(Engine& e, const FunctionPatternList& names,
-                  const std::vector<std::string>& files, const PatternSet& without,
-                  const std::vector<bool>& seen) {
-  if (!allFilesExist(e, files, seen)) return 0;
+bool printFlatList(Engine& e, const FunctionPatternList& names,
+                   const std::vector<std::string>& files, const PatternSet& without,
+                   const std::vector<bool>& seen) {
+  if (!allFilesExist(e, files, seen)) return false;
   bool html = e.settings.html;
   if (html) {
     writeOpenTag(&outputStream(e), "HR", true);
@@ -73,9 +73,9 @@ int printFlatList(Engine& e, const FunctionPatternList& names,
   }
   FunctionScan scan(e, ScanMode::NamesOnly, names);
   for (const std::string& file : files)
-    if (!listFile(e, scan, file, without)) return 0;
+    if (!listFile(e, scan, file, without)) return false;
   if (html) writeCloseTag(&outputStream(e), "PRE", true);
-  return 1;
+  return true;
 }
 
 }  // namespace mora

@@ -18,12 +18,12 @@ class Engine;
 std::string formatListLine(std::string_view entry, std::string_view fileName, int number,
                            int filepos);
 
-// `list names from files without ...`: 1, or 0 after messages (FIEC013 for
+// `list names from files without ...`: false after messages (FIEC013 for
 // each missing file, FIES004 when memory runs out). A file the scanner fails
 // on is reported (FIEC010) and skipped. `seen` marks the files already
 // seen to exist while the names were expanded.
-int printFlatList(Engine& e, const FunctionPatternList& names,
-                  const std::vector<std::string>& files, const PatternSet& without,
-                  const std::vector<bool>& seen = {});
+[[nodiscard]] bool printFlatList(Engine& e, const FunctionPatternList& names,
+                                 const std::vector<std::string>& files, const PatternSet& without,
+                                 const std::vector<bool>& seen = {});
 
 }  // namespace mora

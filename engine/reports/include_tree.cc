@@ -152,13 +152,13 @@ std::optional<std::vector<std::string>> dependencies(Engine& e, const std::strin
   return found.take();
 }
 
-int cmdItree(Engine& e, std::string_view rest) {
+bool cmdItree(Engine& e, std::string_view rest) {
   auto list = parseFileList(e, rest);
-  if (!list) return 0;
+  if (!list) return false;
   std::string_view tail = trim(rest.substr(list->consumed));
   if (!tail.empty()) {
     raiseMessage(e, "FIEU005", tail);
-    return 0;
+    return false;
   }
   try {
     NodeTable table = buildIncludeTable(e, expandFileNames(e, list->names));
@@ -166,9 +166,9 @@ int cmdItree(Engine& e, std::string_view rest) {
     printTreeTable(e, table, true, true);
   } catch (const std::bad_alloc&) {
     raiseMessage(e, "FIES004");
-    return 0;
+    return false;
   }
-  return 1;
+  return true;
 }
 
 }  // namespace mora

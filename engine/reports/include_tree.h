@@ -39,6 +39,6 @@ NodeTable buildIncludeTable(Engine& e, const std::vector<std::string>& files);
 std::optional<std::vector<std::string>> dependencies(Engine& e, const std::string& file);
 
 // itree files
-int cmdItree(Engine& e, std::string_view rest);
+bool cmdItree(Engine& e, std::string_view rest);
 
 }  // namespace mora

@@ -79,57 +79,57 @@ constexpr ScanFailureMessages textFailures(std::string_view cannotOpenSource,
           {other, ScanSubject::None}};
 }
 
-int writeTexts(Engine& e, std::string_view rest, bool toLibrary,
-               const ScanFailureMessages& failures) {
+bool writeTexts(Engine& e, std::string_view rest, bool toLibrary,
+                const ScanFailureMessages& failures) {
   LibraryMode mode = readModeWord(e, rest);
   auto ops = readReportOperands(e, rest, kTextOperands);
-  if (!ops) return 0;
+  if (!ops) return false;
   if (toLibrary) createLibraryIfMissing(e);
   std::string output = toLibrary ? e.settings.sysdt : std::string();
   for (const auto& file : ops->files) {
-    int error = writeFunctionTexts(e, file, output, ops->patterns, mode, true);
+    ScanError error = writeFunctionTexts(e, file, output, ops->patterns, mode, true);
     if (error == kScanOk) continue;
     raiseScanFailure(e, error, failures, file, output);
-    return 0;
+    return false;
   }
-  return 1;
+  return true;
 }
 
 }  // namespace
 
 // import [function|prototype] patterns [as names] from files
-int cmdImport(Engine& e, std::string_view rest) {
+bool cmdImport(Engine& e, std::string_view rest) {
   return writeTexts(e, rest, true, textFailures("FIEC001", "FIEC004", "FIEC003"));
 }
 
 // type [function|prototype] patterns [as names] from files
-int cmdType(Engine& e, std::string_view rest) {
+bool cmdType(Engine& e, std::string_view rest) {
   return writeTexts(e, rest, false, textFailures("FIEC001", "FIEC024", "FIEC024"));
 }
 
 // export [function|prototype] patterns [as names] [to files]
-int cmdExport(Engine& e, std::string_view rest) {
+bool cmdExport(Engine& e, std::string_view rest) {
   LibraryMode mode = readModeWord(e, rest);
   auto parsed = parsePatternList(e, rest);
-  if (!parsed) return 0;
+  if (!parsed) return false;
   std::string_view tail = rest.substr(parsed->consumed);
   if (trim(tail).empty()) return exportToOutput(e, parsed->patterns, mode, true);
   auto files = readFiles(e, tail, "to");
-  if (!files) return 0;
+  if (!files) return false;
   return exportToFiles(e, parsed->patterns, mode, *files);
 }
 
 // print patterns
-int cmdPrint(Engine& e, std::string_view rest) {
+bool cmdPrint(Engine& e, std::string_view rest) {
   auto parsed = parsePatternList(e, rest);
-  if (!parsed || !nothingFollows(e, rest.substr(parsed->consumed))) return 0;
+  if (!parsed || !nothingFollows(e, rest.substr(parsed->consumed))) return false;
   return exportToOutput(e, parsed->patterns, e.settings.mode, false);
 }
 
 // delete patterns from files
-int cmdDelete(Engine& e, std::string_view rest) {
+bool cmdDelete(Engine& e, std::string_view rest) {
   auto ops = readReportOperands(e, rest, kTextOperands);
-  if (!ops) return 0;
+  if (!ops) return false;
   return deleteBlocks(e, ops->patterns, e.settings.mode, ops->files);
 }
 

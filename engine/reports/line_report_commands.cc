@@ -27,29 +27,29 @@ std::optional<ReportOperands> readCheckedOperands(Engine& e, std::string_view re
 }  // namespace
 
 // count names [from files]
-int cmdCount(Engine& e, std::string_view rest) {
+bool cmdCount(Engine& e, std::string_view rest) {
   auto ops = readCheckedOperands(e, rest);
-  if (!ops) return 0;
+  if (!ops) return false;
   printStepCount(e, ops->patterns, ops->files);
-  return 1;
+  return true;
 }
 
 // tags names [from files]
-int cmdTags(Engine& e, std::string_view rest) {
+bool cmdTags(Engine& e, std::string_view rest) {
   auto ops = readCheckedOperands(e, rest);
-  if (!ops) return 0;
+  if (!ops) return false;
   printTags(e, ops->patterns, ops->files);
-  return 1;
+  return true;
 }
 
 // find strings [from files]
-int cmdFind(Engine& e, std::string_view rest) {
+bool cmdFind(Engine& e, std::string_view rest) {
   auto ops = readCheckedOperands(e, rest);
-  if (!ops) return 0;
+  if (!ops) return false;
   std::vector<std::string> strings;
   for (FunctionPattern& item : ops->patterns) strings.push_back(std::move(item.pattern));
   searchFiles(e, std::move(strings), ops->files);
-  return 1;
+  return true;
 }
 
 }  // namespace mora

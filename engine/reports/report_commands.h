@@ -2,7 +2,7 @@
 // layer: staging (done, reset), the library (import, type, export, print,
 // delete), the line reports (count, tags, find) and the function list and
 // trees (list, ftree, rtree, tree). Each receives the rest of its statement;
-// 1, or 0 after one message.
+// false after one message.
 #pragma once
 
 #include <string_view>
@@ -11,22 +11,22 @@ namespace mora {
 
 class Engine;
 
-int cmdDone(Engine& e, std::string_view rest);
-int cmdReset(Engine& e, std::string_view rest);
+bool cmdDone(Engine& e, std::string_view rest);
+bool cmdReset(Engine& e, std::string_view rest);
 
-int cmdImport(Engine& e, std::string_view rest);
-int cmdType(Engine& e, std::string_view rest);
-int cmdExport(Engine& e, std::string_view rest);
-int cmdPrint(Engine& e, std::string_view rest);
-int cmdDelete(Engine& e, std::string_view rest);
+bool cmdImport(Engine& e, std::string_view rest);
+bool cmdType(Engine& e, std::string_view rest);
+bool cmdExport(Engine& e, std::string_view rest);
+bool cmdPrint(Engine& e, std::string_view rest);
+bool cmdDelete(Engine& e, std::string_view rest);
 
-int cmdCount(Engine& e, std::string_view rest);
-int cmdTags(Engine& e, std::string_view rest);
-int cmdFind(Engine& e, std::string_view rest);
+bool cmdCount(Engine& e, std::string_view rest);
+bool cmdTags(Engine& e, std::string_view rest);
+bool cmdFind(Engine& e, std::string_view rest);
 
-int cmdList(Engine& e, std::string_view rest);
-int cmdFtree(Engine& e, std::string_view rest);
-int cmdRtree(Engine& e, std::string_view rest);
-int cmdTree(Engine& e, std::string_view rest);
+bool cmdList(Engine& e, std::string_view rest);
+bool cmdFtree(Engine& e, std::string_view rest);
+bool cmdRtree(Engine& e, std::string_view rest);
+bool cmdTree(Engine& e, std::string_view rest);
 
 }  // namespace mora

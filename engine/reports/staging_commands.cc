@@ -10,19 +10,19 @@
 namespace mora {
 
 // done
-int cmdDone(Engine& e, std::string_view rest) {
-  if (!nothingFollows(e, rest)) return 0;
+bool cmdDone(Engine& e, std::string_view rest) {
+  if (!nothingFollows(e, rest)) return false;
   bool committed = commitStagedFiles(e);
   e.preprocessing.defines.clear();
-  return committed ? 1 : 0;
+  return committed;
 }
 
 // reset
-int cmdReset(Engine& e, std::string_view rest) {
-  if (!nothingFollows(e, rest)) return 0;
+bool cmdReset(Engine& e, std::string_view rest) {
+  if (!nothingFollows(e, rest)) return false;
   discardStagedFiles(e);
   deleteWorkFiles(e);
-  return 1;
+  return true;
 }
 
 }  // namespace mora

@@ -203,23 +203,23 @@ void substituteLine(std::string& line, const std::vector<Substitution>& pairs) {
   }
 }
 
-int cmdDefine(Engine& e, std::string_view rest) {
+bool cmdDefine(Engine& e, std::string_view rest) {
   auto request = parseDefine(e, rest);
-  if (!request) return 0;
+  if (!request) return false;
   // Nothing changes unless every file is there.
-  if (!allFilesExist(e, request->files)) return 0;
+  if (!allFilesExist(e, request->files)) return false;
   for (const auto& file : request->files) {
     if (!registerStagedFile(e, file)) {
       raiseMessage(e, "FIEC015", file);
-      return 0;
+      return false;
     }
     if (!substituteFile(e, file, request->pairs)) {
       restoreWriteCopy(e, file);
       raiseMessage(e, "FIEC016", file);
-      return 0;
+      return false;
     }
   }
-  return 1;
+  return true;
 }
 
 }  // namespace mora

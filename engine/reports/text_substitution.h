@@ -24,6 +24,6 @@ struct Substitution {
 void substituteLine(std::string& line, const std::vector<Substitution>& pairs);
 
 // `define` old, ... `as` new, ... `on` files.
-int cmdDefine(Engine& e, std::string_view rest);
+bool cmdDefine(Engine& e, std::string_view rest);
 
 }  // namespace mora

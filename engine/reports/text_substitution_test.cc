@@ -116,7 +116,7 @@ TEST_F(DefineTest, MalformedStatementsRaiseOneMessageAndChangeNothing) {
   };
   for (const auto& c : cases) {
     TestEngine one;
-    EXPECT_EQ(cmdDefine(one.engine, c.text), 0) << c.text;
+    EXPECT_FALSE(cmdDefine(one.engine, c.text)) << c.text;
     EXPECT_EQ(one.engine.messages.errorCount, 1) << c.text << ": " << one.err();
     EXPECT_NE(one.err().find(c.code), std::string::npos) << c.text << ": " << one.err();
     EXPECT_TRUE(one.engine.staging.files.empty());

@@ -27,50 +27,50 @@ constexpr OperandRules kTreeOperands{.withoutAllowed = true};
 enum class TreeKind { Calls, Callers };
 
 // [repeat] names [from files] [without names]
-int runTree(Engine& e, std::string_view rest, TreeKind kind) {
+bool runTree(Engine& e, std::string_view rest, TreeKind kind) {
   bool repeat = takeKeyword(rest, "repeat");
   auto ops = readReportOperands(e, rest, kTreeOperands);
-  if (!ops) return 0;
+  if (!ops) return false;
   if (kind == TreeKind::Calls) {
     auto table = scanFunctionTable(e, ops->patterns, ops->files);
-    if (!table) return 0;
+    if (!table) return false;
     reduceFunctionTable(*table, ops->without, e.settings.withoutNotDefined);
     printTreeTable(e, *table, repeat);
-    return 1;
+    return true;
   }
   // Callers of names anywhere: every function is scanned.
   auto functions = scanFunctionTable(e, {FunctionPattern{"*"}}, ops->files);
-  if (!functions) return 0;
+  if (!functions) return false;
   // Only defined functions: a caller tree then starts at defined callees.
   if (e.settings.withoutNotDefined) reduceFunctionTable(*functions, PatternSet(), true);
   printTreeTable(e, buildCallerTable(*functions, ops->patterns, ops->without), repeat);
-  return 1;
+  return true;
 }
 
 }  // namespace
 
 // ftree [repeat] names [from files] [without names]
-int cmdFtree(Engine& e, std::string_view rest) { return runTree(e, rest, TreeKind::Calls); }
+bool cmdFtree(Engine& e, std::string_view rest) { return runTree(e, rest, TreeKind::Calls); }
 
 // rtree [repeat] names [from files] [without names]
-int cmdRtree(Engine& e, std::string_view rest) { return runTree(e, rest, TreeKind::Callers); }
+bool cmdRtree(Engine& e, std::string_view rest) { return runTree(e, rest, TreeKind::Callers); }
 
 // tree function|call ... (ftree), tree caller ... (rtree), tree include ... (itree)
-int cmdTree(Engine& e, std::string_view rest) {
+bool cmdTree(Engine& e, std::string_view rest) {
   if (takeKeyword(rest, "function") || takeKeyword(rest, "call")) return cmdFtree(e, rest);
   if (takeKeyword(rest, "caller")) return cmdRtree(e, rest);
   if (takeKeyword(rest, "include")) {
     return cmdItree(e, rest);
   }
   raiseMessage(e, "FIEU003", "function/include/call/caller");
-  return 0;
+  return false;
 }
 
 // list (the library's names) | list names [from files] [without names]
-int cmdList(Engine& e, std::string_view rest) {
+bool cmdList(Engine& e, std::string_view rest) {
   if (trim(rest).empty()) return listLibrary(e);
   auto ops = readReportOperands(e, rest, kTreeOperands);
-  if (!ops) return 0;
+  if (!ops) return false;
   return printFlatList(e, ops->patterns, ops->files, ops->without, ops->filesSeen);
 }
 
