@@ -2,8 +2,10 @@
 
 #include "analysis/routine_scanner.h"
 #include "analysis/source_line_reader.h"
+#include "core/byte_scan.h"
 #include "core/settings.h"
 #include "core/text.h"
+#include "core/word_shape_filter.h"
 
 namespace mora {
 
@@ -20,7 +22,8 @@ bool isTextMode(ScanMode m) { return m == ScanMode::FunctionText || m == ScanMod
 // npos when there is none or a string is left open.
 std::size_t findOutsideStrings(std::string_view s, char ch, std::size_t from) {
   bool inString = false;
-  for (std::size_t i = from; i < s.size(); ++i) {
+  for (std::size_t i = findMarkOrHigh(s, from, ch, '"'); i < s.size();
+       i = findMarkOrHigh(s, i + 1, ch, '"')) {
     if (std::size_t n = charLength(s, i); n > 1) {
       i += n - 1;
       continue;
@@ -251,7 +254,9 @@ LineOutcome headerLine(FunctionScan& s, std::string& raw, std::string_view strip
 }  // namespace
 
 bool isCReservedWord(std::string_view word) {
-  return std::binary_search(C_RESERVED_WORDS.begin(), C_RESERVED_WORDS.end(), word);
+  static constexpr WordShapeFilter kShapes(C_RESERVED_WORDS);
+  return kShapes.mayContain(word) &&
+         std::binary_search(C_RESERVED_WORDS.begin(), C_RESERVED_WORDS.end(), word);
 }
 
 bool isCNameChar(char c) {
@@ -313,9 +318,13 @@ constexpr ByteSet kStripMarks = [] {
 // Passes over the text of a block comment from `i`; the position after it,
 // with the comment closed when its end was on the line.
 std::size_t skipCommentText(ScanState& db, std::string_view raw, std::size_t n, std::size_t i) {
+  std::string_view line = raw.substr(0, n);
   while (i < n) {
+    // Only a "*" or a multi-byte character can matter inside a comment.
+    i = findMarkOrHigh(line, i, '*', '*');
+    if (i >= n) break;
     char ch = raw[i];
-    if (std::size_t width = charLength(raw.substr(0, n), i); width > 1) {
+    if (std::size_t width = charLength(line, i); width > 1) {
       i += width;
     } else if (ch == '*' && i + 1 < n && raw[i + 1] == '/') {
       db.inBlockComment = false;
@@ -327,6 +336,24 @@ std::size_t skipCommentText(ScanState& db, std::string_view raw, std::size_t n, 
   return i;
 }
 
+// The end of the run of plain text from `i`: the next comment mark or
+// Shift-JIS lead byte, or `n`.
+std::size_t plainRunEnd(std::string_view line, std::size_t i) {
+  while (true) {
+    i = findMarkOrHigh(line, i, '/', '/');
+    if (i >= line.size() || kStripMarks.contains(line[i])) return i;
+    ++i;  // a byte above 0x7F that leads no Shift-JIS character
+  }
+}
+
+// Drops the blanks that end `out`. The strip never copies a line feed, nor
+// blanks before the first byte it keeps, so only this end needs trimming.
+void trimEnd(std::string& out) {
+  std::size_t n = out.size();
+  while (n > 0 && isBlank(out[n - 1])) --n;
+  out.resize(n);
+}
+
 }  // namespace
 
 // One pass over the line: plain text is copied in runs up to the next mark,
@@ -336,24 +363,23 @@ void cStripLine(FunctionScan& s, std::string_view raw, std::string& out) {
   out.clear();
   if (db.inBlockComment) db.lineHadComment = true;
   std::size_t n = std::min(raw.find('\n'), raw.size());
+  std::string_view line = raw.substr(0, n);
   std::size_t i = 0;
   while (i < n) {
     if (db.inBlockComment) {
       i = skipCommentText(db, raw, n, i);
       continue;
     }
-    std::size_t run = i;
-    while (run < n && !kStripMarks.contains(raw[run])) ++run;
     // Blanks before the first kept byte are trimmed anyway: never copied,
     // they need not be moved out again.
-    if (out.empty())
-      while (i < run && isBlank(raw[i])) ++i;
+    if (out.empty()) i = skipBlankRun(line, i);
+    std::size_t run = plainRunEnd(line, i);
     out.append(raw.data() + i, run - i);
     if (run >= n) break;
     i = run;
     char ch = raw[i];
     char next = i + 1 < n ? raw[i + 1] : '\0';
-    if (std::size_t width = charLength(raw.substr(0, n), i); width > 1) {
+    if (std::size_t width = charLength(line, i); width > 1) {
       out.append(raw.data() + i, width);
       i += width;
     } else if (ch == '/' && next == '*') {
@@ -367,7 +393,7 @@ void cStripLine(FunctionScan& s, std::string_view raw, std::string& out) {
       ++i;
     }
   }
-  trimInPlace(out);
+  trimEnd(out);
 }
 
 void cBeginFile(FunctionScan& s) {

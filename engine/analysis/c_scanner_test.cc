@@ -51,6 +51,12 @@ TEST(CNames, ValidityAndReservedWords) {
   EXPECT_TRUE(isCReservedWord("sizeof"));
   EXPECT_FALSE(isCReservedWord("Sizeof"));
   EXPECT_FALSE(isCReservedWord("main"));
+  // Every listed word passes the quick test on length and first byte, and
+  // names of the same shape are still told apart.
+  for (std::string_view w : C_RESERVED_WORDS) EXPECT_TRUE(isCReservedWord(w)) << w;
+  EXPECT_FALSE(isCReservedWord("whale"));
+  EXPECT_FALSE(isCReservedWord("reinterpret_cash"));
+  EXPECT_FALSE(isCReservedWord(""));
 }
 
 TEST(CBraceBalance, SkipsStringsCharactersAndDoubleByteCharacters) {

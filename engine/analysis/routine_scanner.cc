@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/byte_scan.h"
 #include "core/text.h"
 
 namespace mora {
@@ -14,7 +15,8 @@ constexpr std::size_t npos = std::string_view::npos;
 // is none or a string is left open.
 std::size_t findOpenParenthesis(std::string_view s, std::size_t from) {
   bool inString = false;
-  for (std::size_t i = from; i < s.size(); ++i) {
+  for (std::size_t i = findMarkOrHigh(s, from, '(', '"'); i < s.size();
+       i = findMarkOrHigh(s, i + 1, '(', '"')) {
     if (std::size_t n = charLength(s, i); n > 1) {
       i += n - 1;
     } else if (s[i] == '"') {

@@ -18,8 +18,9 @@ inline constexpr int kHandshakeMax = 9;
 // Buffered output reaches its files at least this often while a run goes on
 // (checked before each statement and each scanned file).
 inline constexpr std::chrono::milliseconds kOutputFlushInterval{30};
-// Standard output's buffer when it is not a terminal.
-inline constexpr std::size_t kStdoutBufferSize = std::size_t{1} << 16;
+// Standard output's buffer when it is not a terminal: few writes for a
+// long report, and few pages of memory.
+inline constexpr std::size_t kStdoutBufferSize = std::size_t{1} << 14;
 
 // Diagnostics.
 inline constexpr int kErrorLimit = 9999;
@@ -117,8 +118,9 @@ inline constexpr std::size_t kAlignLineWidth = 1023;  // the blank line entries 
 inline constexpr int kFileposMin = 10;               // tree file positions below this: no alignment
 inline constexpr std::size_t kListNameColumns = 38;  // `list`: the entry's column
 inline constexpr std::size_t kListFileColumns = 24;  // and the file name's after 3 blanks
-inline constexpr std::size_t kCountNameColumns = 24;  // `count`: the function's or file's column
-inline constexpr std::size_t kCountFileColumns = 12;  // and the file name's in function mode
+inline constexpr std::size_t kCountNameColumns = 24;   // `count`: the function's or file's column
+inline constexpr std::size_t kCountFileColumns = 12;   // and the file name's in function mode
+inline constexpr std::size_t kCountNumberColumns = 8;  // and each count's (lines, steps, comments)
 
 // Action diagrams: the intermediate file's records.
 inline constexpr char kActionFieldSeparator = '\x01';  // what the writer puts between fields

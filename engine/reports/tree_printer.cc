@@ -73,16 +73,28 @@ class TreeWriter {
     // Every count and child lookup is made once here; a tree printed with
     // `repeat` visits the same nodes many times over.
     NameIndex index(table.nodes);
-    ParentCounts parents(table);
-    for (std::size_t k = 0; k < table.nodes.size(); ++k) {
+    std::size_t n = table.nodes.size();
+    // Parents are counted per head, kept at the first node with that head
+    // (the node every lookup of the head finds): a head named twice in one
+    // list counts once, and only heads of nodes are ever asked for.
+    std::vector<std::size_t> lastList(n, n);
+    std::vector<int> lists(n, 0);
+    for (std::size_t k = 0; k < n; ++k) {
       std::string_view self = nameHead(table.nodes[k]);
-      parents_[k] = parents.of(table.nodes[k]);
       childNodes_[k].reserve(table.children[k].size());
       for (const std::string& child : table.children[k]) {
         if (nameHead(child) == self) callsItself_[k] = true;
-        childNodes_[k].push_back(index.find(child));
+        long node = index.find(child);
+        childNodes_[k].push_back(node);
+        if (node < 0) continue;
+        auto at = static_cast<std::size_t>(node);
+        if (lastList[at] == k) continue;
+        lastList[at] = k;
+        if (lists[at] < 2) ++lists[at];
       }
     }
+    for (std::size_t k = 0; k < n; ++k)
+      parents_[k] = lists[static_cast<std::size_t>(index.find(table.nodes[k]))];
   }
 
   void printAll() {
