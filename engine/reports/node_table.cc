@@ -22,27 +22,6 @@ long NameIndex::find(std::string_view key) const {
   return it == first_.end() ? -1 : it->second;
 }
 
-ParentCounts::ParentCounts(const NodeTable& table) {
-  // The list that last counted a head, so that a head named twice in one
-  // list counts once.
-  std::unordered_map<std::string_view, std::size_t> lastList;
-  for (std::size_t k = 0; k < table.children.size(); ++k) {
-    for (const std::string& child : table.children[k]) {
-      std::string_view head = nameHead(child);
-      auto [seen, isNew] = lastList.try_emplace(head, k);
-      if (!isNew && seen->second == k) continue;
-      seen->second = k;
-      int& count = counts_[head];
-      if (count < 2) ++count;
-    }
-  }
-}
-
-int ParentCounts::of(std::string_view entry) const {
-  auto it = counts_.find(nameHead(entry));
-  return it == counts_.end() ? 0 : it->second;
-}
-
 PatternSet::PatternSet(const std::vector<std::string>& items) {
   for (const std::string& item : items)
     if (!item.empty() && item[0] != '#') patterns_.emplace_back(item);

@@ -34,17 +34,6 @@ class NameIndex {
   std::unordered_map<std::string_view, long> first_;
 };
 
-// Per head: in how many children lists it appears, counted up to 2 (the tree
-// printer only asks for none, one, or several).
-class ParentCounts {
- public:
-  explicit ParentCounts(const NodeTable& table);
-  int of(std::string_view entry) const;
-
- private:
-  std::unordered_map<std::string_view, int> counts_;
-};
-
 // The `without` patterns of a report, compiled once. Items that begin with
 // "#" are comments (list files may carry them) and are skipped.
 class PatternSet {

@@ -22,14 +22,6 @@ TEST(NodeTable, NameIndexFindsTheFirstByHead) {
   EXPECT_EQ(index.find("h"), -1);
 }
 
-TEST(NodeTable, ParentCountsCountListsUpToTwo) {
-  NodeTable t{{"a", "b", "c", "d"}, {{"x", "y", "x"}, {"y [f] "}, {"y"}, {}}};
-  ParentCounts counts(t);
-  EXPECT_EQ(counts.of("x"), 1);  // named twice in one list: one parent
-  EXPECT_EQ(counts.of("y"), 2);  // three lists, capped
-  EXPECT_EQ(counts.of("a"), 0);
-}
-
 TEST(NodeTable, PatternSetSkipsCommentItems) {
   PatternSet set({"# test helpers", "test_*", "#main", "log"});
   EXPECT_TRUE(set.matches("test_one"));

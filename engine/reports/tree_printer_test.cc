@@ -62,6 +62,29 @@ TEST(TreePrinter, MiddleChildrenKeepTheBar) {
             "\n");
 }
 
+// A callee named twice in one list has that one caller: it opens in place
+// both times and gets no tree of its own; named by two lists, it does.
+TEST(TreePrinter, ParentsAreCountedByList) {
+  EXPECT_EQ(print(table({"main", "a"}, {{"a", "x", "a"}, {"b"}})),
+            " main\n"
+            "   |-a\n"
+            "   |   +-b\n"
+            "   |-x\n"
+            "   +-a\n"
+            "     +-b\n"
+            "\n");
+  EXPECT_EQ(print(table({"m", "n", "a"}, {{"a"}, {"a"}, {"b"}})),
+            " m\n"
+            "   +-a\n"
+            "\n"
+            " n\n"
+            "   +-a\n"
+            "\n"
+            " a\n"
+            "   +-b\n"
+            "\n");
+}
+
 // main -> a, a <-> b: a has two callers, so it is shown unexpanded and gets
 // its own tree; with repeat it is expanded, and the cycle stops on the path.
 TEST(TreePrinter, MutualRecursion) {
