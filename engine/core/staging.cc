@@ -195,6 +195,11 @@ bool finishWrite(Engine& e, const std::string& name) {
   return !f || copyOverOwnCopy(e, f->writeCopy, f->readCopy);
 }
 
+bool revertWrite(Engine& e, const std::string& name) {
+  const StagedFile* f = findStaged(e, name);
+  return !f || copyOverOwnCopy(e, f->readCopy, f->writeCopy);
+}
+
 std::unique_ptr<std::ostream> rewriteWriteCopy(Engine& e, const std::string& name) {
   const StagedFile* f = findStaged(e, name);
   if (!f) return nullptr;
@@ -236,6 +241,25 @@ bool commitStagedFiles(Engine& e) {
   discardStagedFiles(e);
   if (!ok) raiseMessage(e, "FIEC011", failed);
   return ok;
+}
+
+void discardStagedFile(Engine& e, const std::string& name) {
+  const StagedFile* f = findStaged(e, name);
+  if (!f) return;
+  removeTemporaryFile(e, f->readCopy);
+  removeTemporaryFile(e, f->writeCopy);
+  StagingState& s = e.staging;
+  auto index = static_cast<std::size_t>(f - s.files.data());
+  s.files.erase(s.files.begin() + static_cast<std::ptrdiff_t>(index));
+  // The lookups point into the registry: the dropped entry's go, the later
+  // entries' move down by one.
+  auto reindex = [index](auto& lookup) {
+    std::erase_if(lookup, [index](const auto& entry) { return entry.second == index; });
+    for (auto& entry : lookup)
+      if (entry.second > index) --entry.second;
+  };
+  reindex(s.byPath);
+  reindex(s.byIdentity);
 }
 
 void discardStagedFiles(Engine& e) {

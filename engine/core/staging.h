@@ -61,6 +61,10 @@ std::string openPathForWrite(Engine& e, const std::string& name);
 // write copy over the read copy of a registered file, so reads see what was
 // written. False when that copy failed; always true for other names.
 bool finishWrite(Engine& e, const std::string& name);
+// The reverse, after a write through openPathForWrite failed part-way: the
+// write copy gets the read copy's text back, so committing cannot cut the
+// real file short. False when that copy failed; always true for other names.
+bool revertWrite(Engine& e, const std::string& name);
 // The write copy of a registered file, emptied for new text; nullptr for a
 // name that is not registered or a copy that is no longer the engine's.
 std::unique_ptr<std::ostream> rewriteWriteCopy(Engine& e, const std::string& name);
@@ -85,5 +89,8 @@ bool commitStagedFiles(Engine& e);
 // Forgets every staged change and deletes the copies; real files keep their
 // old text.
 void discardStagedFiles(Engine& e);
+// Drops the staged change of one file, removing its copies: the real file
+// keeps the text it has.
+void discardStagedFile(Engine& e, const std::string& name);
 
 }  // namespace mora

@@ -235,16 +235,21 @@ TEST(StagingCommands, UnreadableSourceFailsTheChangeAndKeepsTheFile) {
 
 // A read copy that fails half-way through a change fails that change; the
 // write copy gets its old text back, so what the run commits at its end is
-// never the half-written copy.
+// never the half-written copy. A read copy that cannot be read again for the
+// restore takes the file's staged change with it.
 TEST(StagingCommands, ReadErrorDuringAChangeNeverReachesTheRealFile) {
-  auto fs = testing::makeMemoryPlatform();
-  fs->addFile("a.c", "len len len\nlen\n");
-  fs->addFile("s.mora", "define \"len\" as \"size\" on a.c\n");
-  fs->failOn(std::string("/work/") + format(kReadCopyFormat, std::size_t{0}), Failure::Read, 1);
-  auto r = testing::runMoraOn(*fs, {"-vd1", "-nd", "-nh", "-f", "s.mora"});
-  EXPECT_EQ(r.err, "  FIEC016 : Cannot rewrite file: a.c\n");
-  EXPECT_EQ(fs->text("a.c"), "len len len\nlen\n");
-  EXPECT_FALSE(anyWorkCopies(*fs, "/work"));
+  for (int times : {1, 0}) {
+    SCOPED_TRACE(times);
+    auto fs = testing::makeMemoryPlatform();
+    fs->addFile("a.c", "len len len\nlen\n");
+    fs->addFile("s.mora", "define \"len\" as \"size\" on a.c\n");
+    fs->failOn(std::string("/work/") + format(kReadCopyFormat, std::size_t{0}), Failure::Read,
+               times);
+    auto r = testing::runMoraOn(*fs, {"-vd1", "-nd", "-nh", "-f", "s.mora"});
+    EXPECT_EQ(r.err, "  FIEC016 : Cannot rewrite file: a.c\n");
+    EXPECT_EQ(fs->text("a.c"), "len len len\nlen\n");
+    EXPECT_FALSE(anyWorkCopies(*fs, "/work"));
+  }
 }
 
 }  // namespace

@@ -169,18 +169,6 @@ bool substituteFile(Engine& e, const std::string& name, const std::vector<Substi
   return written && finishWrite(e, name);
 }
 
-// After a failed rewrite the write copy holds part of the new text: it gets
-// the read copy's text back, so that committing the run cannot cut the
-// real file short. False when the read copy cannot be read either.
-bool restoreWriteCopy(Engine& e, const std::string& name) {
-  auto in = e.platform.openStream(openPathForRead(e, name), std::ios::in | std::ios::binary);
-  auto out = rewriteWriteCopy(e, name);
-  if (!in || !out) return false;
-  *out << in->rdbuf();
-  out->flush();
-  return !in->bad() && static_cast<bool>(*out);
-}
-
 }  // namespace
 
 // Each pair rewrites the line in one pass into a second buffer, so a long
@@ -214,7 +202,9 @@ bool cmdDefine(Engine& e, std::string_view rest) {
       return false;
     }
     if (!substituteFile(e, file, request->pairs)) {
-      restoreWriteCopy(e, file);
+      // A write copy that cannot get its old text back must never be
+      // committed: the file's staged change goes, the real file stays.
+      if (!revertWrite(e, file)) discardStagedFile(e, file);
       raiseMessage(e, "FIEC016", file);
       return false;
     }
