@@ -131,7 +131,8 @@ TEST_F(LibraryTest, FailuresRaiseOneMessageEach) {
 }
 
 // A library that cannot be read to its end fails the command with FIEC004
-// alone: nothing is reported as found, and no file receives a partial copy.
+// alone: the output shows the blocks read before the error, as it does for
+// any report cut short, and no file receives a partial copy.
 TEST(LibraryReadError, FailsTheCommandAndLeavesTargetsAlone) {
   testing::MemoryTestEngine m;
   m.engine().settings.workFile = "/work/work.tmp";
@@ -140,6 +141,7 @@ TEST(LibraryReadError, FailsTheCommandAndLeavesTargetsAlone) {
   m.fs.addFile("/work/out.c", "int x;\n");
   m.fs.failOn("/work/sysdt", MemoryPlatform::Failure::Read);
   EXPECT_EQ(dispatchCommand(m.engine(), "export ad*"), -1);
+  EXPECT_EQ(m.t.out(), " int add(void)\n {\n }\n");
   EXPECT_EQ(dispatchCommand(m.engine(), "export ad* to out.c"), -1);
   dispatchCommand(m.engine(), "done");  // commits whatever was staged
   EXPECT_EQ(testing::messageCodes(m.t.err()), "FIEC004 FIEC004");

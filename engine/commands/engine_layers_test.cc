@@ -78,8 +78,10 @@ TEST(CommandTable, SynonymsShareTheirCommandsHandler) {
                                         {Token::Func, Token::Function},
                                         {Token::Cd, Token::Chdir},
                                         {Token::On, Token::Event}};
-  for (auto [synonym, command] : synonyms)
+  for (auto [synonym, command] : synonyms) {
+    EXPECT_NE(handlerFor(command), nullptr) << keywordWord(command);
     EXPECT_EQ(handlerFor(synonym), handlerFor(command)) << keywordWord(synonym);
+  }
   EXPECT_NE(handlerFor(Token::Ftree), handlerFor(Token::Rtree));
 }
 

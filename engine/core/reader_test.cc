@@ -178,7 +178,7 @@ TEST(LineReaderErrors, ReadErrorEndsReadingAndIsReported) {
   EXPECT_FALSE(ok.failed());
 }
 
-// Report output and line scans notice a recorded signal at once.
+// Report output notices a recorded signal at once.
 TEST(Interrupts, OutputStopsAtARecordedSignal) {
   volatile std::sig_atomic_t flag = 1;
   TestEngine t;

@@ -74,7 +74,7 @@ TEST(SourceFiles, ReadErrorMidFileFailsEveryScanNamingTheFile) {
       EXPECT_EQ(testing::messageCodes(r.err), c.message) << c.command << "\n" << r.err;
     else
       EXPECT_EQ(r.err, c.message) << c.command;
-    EXPECT_EQ(r.out.find("twice"), std::string::npos) << c.command << "\n" << r.out;
+    EXPECT_EQ(r.out, "") << c.command;
   }
 }
 
