@@ -27,13 +27,13 @@ bool modeUsesSlots(ScanMode mode) {
          mode == ScanMode::PrototypeText;
 }
 
-}  // namespace
-
 const LanguageScanner& scannerFor(ScanLanguage language) {
   for (const auto& row : kScanners)
     if (row.kind == language) return row;
   return kScanners[0];
 }
+
+}  // namespace
 
 FunctionScan::FunctionScan(Engine& e, ScanMode mode, const FunctionPatternList& patterns)
     : e_(e), patterns_(patterns), preprocessor_(preprocessorHooks()) {

@@ -35,8 +35,6 @@ struct LanguageScanner {
   void (*endFile)(FunctionScan&);
 };
 
-const LanguageScanner& scannerFor(ScanLanguage language);
-
 class FunctionScan {
  public:
   FunctionScan(Engine& e, ScanMode mode, const FunctionPatternList& patterns);
@@ -56,7 +54,6 @@ class FunctionScan {
   // For the scanners.
   const EngineSettings& settings() const;
   ScanState& state() { return state_; }
-  ScanMode mode() const { return state_.mode; }
   // Records the candidate `name` when the patterns select it; Failed sets
   // error().
   [[nodiscard]] RecordResult record(std::string_view name);

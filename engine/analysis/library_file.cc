@@ -65,12 +65,6 @@ bool hasWildcard(std::string_view pattern) {
 
 const std::string& workFileName(Engine& e) { return e.settings.workFile; }
 
-// The work file emptied for new text; only ever the file this run created.
-std::unique_ptr<std::ostream> openWorkFile(Engine& e, const std::string& work) {
-  if (work.empty()) return nullptr;
-  return rewriteTemporaryFile(e, work);
-}
-
 bool copyStream(std::istream& in, std::ostream& out) {
   out << in.rdbuf();
   out.flush();
@@ -160,7 +154,7 @@ std::optional<int> writeWorkFile(Engine& e, const std::string& work,
                                  const FunctionPatternList& patterns, LibraryMode mode) {
   auto in = openLibrary(e, "FIEI001");
   if (!in) return std::nullopt;
-  auto out = openWorkFile(e, work);
+  auto out = rewriteTemporaryFile(e, work);
   if (!out) {
     raiseMessage(e, "FIES001", work);
     return std::nullopt;
@@ -297,7 +291,7 @@ bool deleteBlocks(Engine& e, const FunctionPatternList& patterns, LibraryMode mo
       return false;
     }
     auto in = openForReading(e, file);
-    auto out = in ? openWorkFile(e, work) : nullptr;
+    auto out = in ? rewriteTemporaryFile(e, work) : nullptr;
     if (!in || !out) {
       raiseMessage(e, "FIES001", in ? work : file);
       return false;

@@ -9,7 +9,8 @@
 // - A predicate is named as a question and returns true when the answer is
 //   yes (wildcardMatches).
 // - An outcome that is control flow rather than success or failure has a
-//   named type (a scanner's LineOutcome, the executor's statement results).
+//   named type or named values (a scanner's LineOutcome, the executor's
+//   kStatementFailed beside the token a statement ran).
 // - Counts stay integers and never double as a failure report.
 #pragma once
 
@@ -24,7 +25,7 @@ class Engine;
 
 // A command receives the rest of its statement after the keyword and the
 // blanks that follow it; it returns true, or false after raising exactly one
-// message.
+// message (chdir, mkdir and rmdir fail without one: scripts test them).
 using CommandHandler = bool (*)(Engine&, std::string_view rest);
 
 // Replaces the standalone words true, false, eof and null by the variables

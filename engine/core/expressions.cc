@@ -109,7 +109,7 @@ class Evaluator {
     if (c == '"' || wordAt("true") || wordAt("false")) return stringValue(out, terms);
     if (isAsciiDigit(c)) return integerValue(out, terms);
     if (c == '`') {
-      // A command's output is text, whatever the command evaluated itself.
+      // A command's output is text.
       if (!substitution(out, terms)) return false;
       lastWasInteger_ = false;
       return true;

@@ -113,8 +113,9 @@ class Platform {
   // Opens `path` as a stream with the modes of std::fstream: in for
   // reading, out with trunc or app for writing (with kTextWriteMode for
   // text), both for update; nullptr when it cannot be opened. Every file the
-  // engine reads or writes by name is opened here; by default the host's
-  // files, byte for byte as std::fstream opens them.
+  // engine reads or writes by name is opened here, through openInput, or
+  // made by createFile or rewriteFile; by default the host's files, byte for
+  // byte as std::fstream opens them.
   virtual std::unique_ptr<std::iostream> openStream(const std::string& path,
                                                     std::ios::openmode mode);
   // Waits until the text of `path` is on the disk.

@@ -7,7 +7,7 @@
 // (or the end of the run) writes the changes back; `reset` and the error limit throw them away.
 //
 // The file opener. Whoever opens a source file by name asks it first:
-//   auto in = e.platform.openStream(openPathForRead(e, name), in | binary);
+//   auto in = e.platform.openInput(openPathForRead(e, name));
 //   auto out = e.platform.openStream(openPathForWrite(e, name), out | ...);
 //   out.reset();  finishWrite(e, name);
 // A name that is not registered comes back unchanged, so callers need not

@@ -8,10 +8,13 @@ namespace mora {
 
 namespace {
 
-// The recorded identity when the name still holds the file we created.
-bool stillOurs(Engine& e, const std::string& path, const FileStatus& created) {
-  auto now = e.platform.fileStatus(path, false);
+// Whether `now`, what the name holds, is still the file we created.
+bool stillOurs(const std::optional<FileStatus>& now, const FileStatus& created) {
   return now && now->regular && now->sameFile(created);
+}
+
+bool stillOurs(Engine& e, const std::string& path, const FileStatus& created) {
+  return stillOurs(e.platform.fileStatus(path, false), created);
 }
 
 std::unique_ptr<FileWriter> record(Engine& e, const std::string& path,
@@ -50,6 +53,7 @@ std::optional<NumberedFile> createNumberedFile(
 }
 
 std::unique_ptr<FileWriter> rewriteTemporaryFile(Engine& e, const std::string& path) {
+  if (path.empty()) return nullptr;  // no work file is set
   std::string absolute = absolutePath(e, path);
   auto it = e.temporaries.created.find(absolute);
   if (it == e.temporaries.created.end()) return createTemporaryFile(e, absolute);
@@ -58,7 +62,7 @@ std::unique_ptr<FileWriter> rewriteTemporaryFile(Engine& e, const std::string& p
     e.temporaries.created.erase(it);
     return createTemporaryFile(e, absolute);
   }
-  if (!now->regular || !now->sameFile(it->second)) return nullptr;
+  if (!stillOurs(now, it->second)) return nullptr;
   // The open handle is checked again: the name may have changed hands since.
   auto writer = e.platform.rewriteFile(absolute);
   auto status = writer ? writer->status() : std::nullopt;

@@ -50,7 +50,7 @@ std::optional<NumberedFile> createNumberedFile(
 
 // Rewrites `path` from empty when this run created it and it is still that
 // file; creates it anew when it is gone. nullptr otherwise: a file of the
-// same name that is not ours is never written.
+// same name that is not ours is never written, and an empty name is none.
 std::unique_ptr<FileWriter> rewriteTemporaryFile(Engine& e, const std::string& path);
 
 // Records a file that was created exclusively by other means (the unique

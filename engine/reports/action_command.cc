@@ -26,7 +26,7 @@ constexpr ScanFailureMessages kActionScanFailures{{"FIEC001", ScanSubject::Sourc
 bool drawFile(Engine& e, ActionRun& run, const FunctionPatternList& names,
               const std::string& file) {
   const std::string& work = e.settings.workFile;
-  auto writer = work.empty() ? nullptr : rewriteTemporaryFile(e, work);
+  auto writer = rewriteTemporaryFile(e, work);
   if (!writer) {
     raiseMessage(e, "FIES001", work);
     return false;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/byte_scan.h"
 #include "core/engine.h"
 #include "core/limits.h"
 #include "core/messages.h"
@@ -51,18 +52,14 @@ std::size_t pieceEnd(std::string_view run, std::size_t start, std::size_t max) {
 constexpr std::size_t kCountStride = 256;
 static_assert(2 * kCountStride - 1 <= kSearchPieceMax);
 
-// The line feeds in p[0..kCountStride), eight bytes at a time: a byte
-// equal to LF becomes zero, and each zero byte leaves a 1 in its lane.
+// The line feeds in p[0..kCountStride), eight bytes at a time: each line
+// feed leaves a 1 in its byte's lane.
 std::size_t countLineFeeds(const char* p) {
-  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-  constexpr std::uint64_t kFeeds = 0x0A0A0A0A0A0A0A0AULL;
   std::uint64_t lanes = 0;  // at most kCountStride / 8 in each byte
   for (std::size_t i = 0; i < kCountStride; i += 8) {
     std::uint64_t word;
     std::memcpy(&word, p + i, 8);
-    std::uint64_t x = word ^ kFeeds;
-    std::uint64_t nonzero = ((x & kLow7) + kLow7) | x | kLow7;  // 0xFF, or 0x7F for a zero
-    lanes += (~nonzero >> 7) & 0x0101010101010101ULL;
+    lanes += byte_scan_detail::hasByte(word, '\n') >> 7;
   }
   std::uint64_t pairs = (lanes & 0x00FF00FF00FF00FFULL) + ((lanes >> 8) & 0x00FF00FF00FF00FFULL);
   return static_cast<std::size_t>((pairs * 0x0001000100010001ULL) >> 48);
