@@ -247,5 +247,28 @@ TEST(ActionDiagram, InterruptAndDebug) {
   EXPECT_EQ(listing(m.fs), "t.txt");
 }
 
+// A text or intermediate file that fails to read part-way fails the diagram
+// naming the file, instead of the read error escaping; no file is left.
+TEST(ActionDiagram, AFileThatFailsToReadFailsTheDiagram) {
+  for (ScanLanguage language : {ScanLanguage::C, ScanLanguage::Basic, ScanLanguage::Pascal}) {
+    for (const char* failing : {"t.txt", "t.pot"}) {
+      SCOPED_TRACE(std::to_string(static_cast<int>(language)) + " " + failing);
+      MemoryTestEngine m;
+      TestEngine& t = m.t;
+      t.engine.settings.language = language;
+      m.fs.addFile("t.txt", kSource);
+      m.fs.failOn(failing, MemoryPlatform::Failure::Read);
+      EXPECT_FALSE(drawActionDiagram(t.engine, "t.txt"));
+      EXPECT_EQ(t.err(), std::string("  FIEC010 : Report failed: ") + failing + "\n");
+      // The print stage shows what it read before the error, as any report
+      // cut short does; a text that fails prints nothing.
+      if (std::string(failing) == "t.txt") {
+        EXPECT_EQ(t.out(), "");
+      }
+      EXPECT_EQ(listing(m.fs), "t.txt");
+    }
+  }
+}
+
 }  // namespace
 }  // namespace mora
