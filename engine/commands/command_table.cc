@@ -28,7 +28,7 @@ namespace {
 
 // The handler column of the keyword table, indexed by token.
 constexpr std::array<CommandHandler, kKeywordCount> kHandlers = {
-#define MORA_COMMAND_HANDLER(name, word, handler, topic) handler,
+#define MORA_COMMAND_HANDLER(name, word, handler) handler,
 #define MORA_WORD_HANDLER(name, word) nullptr,
     MORA_KEYWORDS(MORA_COMMAND_HANDLER, MORA_WORD_HANDLER)
 #undef MORA_COMMAND_HANDLER

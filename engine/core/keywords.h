@@ -1,7 +1,7 @@
 // The command and keyword table: every word the language recognises, once,
 // in the order in which it is searched. A command row names its token, its
-// word, its handler and its help topic in data/mora.hl; a word row is an
-// option or reserved word that no statement starts with.
+// word (also its help topic in data/mora.hl) and its handler; a word row is
+// an option or reserved word that no statement starts with.
 //
 // The token enum, the word list and the help topics are expanded here. The
 // handler column is expanded only by the program's assembly
@@ -20,75 +20,75 @@ namespace mora {
 // would reflow it.
 // clang-format off
 #define MORA_KEYWORDS(COMMAND, WORD) \
-  COMMAND(Exit,       "exit",       cmdExit,      "exit") \
-  COMMAND(Bye,        "bye",        cmdExit,      "bye") \
-  COMMAND(Echo,       "echo",       cmdEcho,      "echo") \
+  COMMAND(Exit,       "exit",       cmdExit) \
+  COMMAND(Bye,        "bye",        cmdExit) \
+  COMMAND(Echo,       "echo",       cmdEcho) \
   WORD(Add,           "add") \
-  COMMAND(Event,      "event",      cmdEvent,     "event") \
-  COMMAND(Create,     "create",     cmdCreate,    "create") \
-  COMMAND(Delete,     "delete",     cmdDelete,    "delete") \
-  COMMAND(Define,     "define",     cmdDefine,    "define") \
-  COMMAND(Action,     "action",     cmdAction,    "action") \
-  COMMAND(Alias,      "alias",      cmdAlias,     "alias") \
-  COMMAND(Done,       "done",       cmdDone,      "done") \
-  COMMAND(Reset,      "reset",      cmdReset,     "reset") \
-  COMMAND(Count,      "count",      cmdCount,     "count") \
+  COMMAND(Event,      "event",      cmdEvent) \
+  COMMAND(Create,     "create",     cmdCreate) \
+  COMMAND(Delete,     "delete",     cmdDelete) \
+  COMMAND(Define,     "define",     cmdDefine) \
+  COMMAND(Action,     "action",     cmdAction) \
+  COMMAND(Alias,      "alias",      cmdAlias) \
+  COMMAND(Done,       "done",       cmdDone) \
+  COMMAND(Reset,      "reset",      cmdReset) \
+  COMMAND(Count,      "count",      cmdCount) \
   WORD(Trace,         "trace") \
-  COMMAND(Whenever,   "whenever",   cmdWhenever,  "whenever") \
-  COMMAND(Print,      "print",      cmdPrint,     "print") \
-  COMMAND(While,      "while",      cmdWhile,     "while") \
-  COMMAND(For,        "for",        cmdFor,       "for") \
-  COMMAND(List,       "list",       cmdList,      "list") \
-  COMMAND(Find,       "find",       cmdFind,      "find") \
+  COMMAND(Whenever,   "whenever",   cmdWhenever) \
+  COMMAND(Print,      "print",      cmdPrint) \
+  COMMAND(While,      "while",      cmdWhile) \
+  COMMAND(For,        "for",        cmdFor) \
+  COMMAND(List,       "list",       cmdList) \
+  COMMAND(Find,       "find",       cmdFind) \
   WORD(Select,        "select") \
-  COMMAND(Include,    "include",    cmdInclude,   "include") \
-  COMMAND(History,    "history",    cmdHistory,   "history") \
-  COMMAND(H,          "h",          cmdHistory,   "h") \
-  COMMAND(Load,       "load",       cmdLoad,      "load") \
-  COMMAND(Unload,     "unload",     cmdUnload,    "unload") \
-  COMMAND(Function,   "function",   cmdFunction,  "function") \
-  COMMAND(Func,       "func",       cmdFunction,  "func") \
-  COMMAND(Call,       "call",       cmdCall,      "call") \
-  COMMAND(Goto,       "goto",       cmdGoto,      "goto") \
-  COMMAND(Return,     "return",     cmdReturn,    "return") \
-  COMMAND(Break,      "break",      cmdBreak,     "break") \
+  COMMAND(Include,    "include",    cmdInclude) \
+  COMMAND(History,    "history",    cmdHistory) \
+  COMMAND(H,          "h",          cmdHistory) \
+  COMMAND(Load,       "load",       cmdLoad) \
+  COMMAND(Unload,     "unload",     cmdUnload) \
+  COMMAND(Function,   "function",   cmdFunction) \
+  COMMAND(Func,       "func",       cmdFunction) \
+  COMMAND(Call,       "call",       cmdCall) \
+  COMMAND(Goto,       "goto",       cmdGoto) \
+  COMMAND(Return,     "return",     cmdReturn) \
+  COMMAND(Break,      "break",      cmdBreak) \
   WORD(Begin,         "begin") \
   WORD(End,           "end") \
   WORD(Replace,       "replace") \
-  COMMAND(Tree,       "tree",       cmdTree,      "tree") \
+  COMMAND(Tree,       "tree",       cmdTree) \
   WORD(Entab,         "entab") \
   WORD(Detab,         "detab") \
   WORD(Ctree,         "ctree") \
-  COMMAND(Rtree,      "rtree",      cmdRtree,     "rtree") \
-  COMMAND(Ftree,      "ftree",      cmdFtree,     "ftree") \
-  COMMAND(Import,     "import",     cmdImport,    "import") \
-  COMMAND(Export,     "export",     cmdExport,    "export") \
-  COMMAND(Spool,      "spool",      cmdSpool,     "spool") \
-  COMMAND(Set,        "set",        cmdSet,       "set") \
-  COMMAND(If,         "if",         cmdIf,        "if") \
-  COMMAND(Elsif,      "elsif",      cmdElsif,     "elsif") \
-  COMMAND(Else,       "else",       cmdElse,      "else") \
+  COMMAND(Rtree,      "rtree",      cmdRtree) \
+  COMMAND(Ftree,      "ftree",      cmdFtree) \
+  COMMAND(Import,     "import",     cmdImport) \
+  COMMAND(Export,     "export",     cmdExport) \
+  COMMAND(Spool,      "spool",      cmdSpool) \
+  COMMAND(Set,        "set",        cmdSet) \
+  COMMAND(If,         "if",         cmdIf) \
+  COMMAND(Elsif,      "elsif",      cmdElsif) \
+  COMMAND(Else,       "else",       cmdElse) \
   WORD(Then,          "then") \
   WORD(Endif,         "endif") \
-  COMMAND(Help,       "help",       cmdHelp,      "help") \
-  COMMAND(Var,        "var",        cmdVar,       "var") \
-  COMMAND(Dir,        "dir",        cmdDir,       "dir") \
-  COMMAND(Ls,         "ls",         cmdLs,        "ls") \
+  COMMAND(Help,       "help",       cmdHelp) \
+  COMMAND(Var,        "var",        cmdVar) \
+  COMMAND(Dir,        "dir",        cmdDir) \
+  COMMAND(Ls,         "ls",         cmdLs) \
   WORD(Case,          "case") \
-  COMMAND(Itree,      "itree",      cmdItree,     "itree") \
-  COMMAND(Chdir,      "chdir",      cmdChdir,     "chdir") \
-  COMMAND(Mkdir,      "mkdir",      cmdMkdir,     "mkdir") \
-  COMMAND(Rmdir,      "rmdir",      cmdRmdir,     "rmdir") \
-  COMMAND(Tags,       "tags",       cmdTags,      "tags") \
-  COMMAND(Type,       "type",       cmdType,      "type") \
-  COMMAND(Open,       "open",       cmdOpen,      "open") \
-  COMMAND(Close,      "close",      cmdClose,     "close") \
+  COMMAND(Itree,      "itree",      cmdItree) \
+  COMMAND(Chdir,      "chdir",      cmdChdir) \
+  COMMAND(Mkdir,      "mkdir",      cmdMkdir) \
+  COMMAND(Rmdir,      "rmdir",      cmdRmdir) \
+  COMMAND(Tags,       "tags",       cmdTags) \
+  COMMAND(Type,       "type",       cmdType) \
+  COMMAND(Open,       "open",       cmdOpen) \
+  COMMAND(Close,      "close",      cmdClose) \
   WORD(Read,          "read") \
   WORD(Write,         "write") \
-  COMMAND(Check,      "check",      cmdCheck,     "check") \
-  COMMAND(Deflist,    "deflist",    cmdDeflist,   "deflist") \
-  COMMAND(Cd,         "cd",         cmdChdir,     "cd") \
-  COMMAND(On,         "on",         cmdEvent,     "on") \
+  COMMAND(Check,      "check",      cmdCheck) \
+  COMMAND(Deflist,    "deflist",    cmdDeflist) \
+  COMMAND(Cd,         "cd",         cmdChdir) \
+  COMMAND(On,         "on",         cmdEvent) \
   WORD(Off,           "off") \
   WORD(Into,          "into") \
   WORD(To,            "to") \
@@ -110,7 +110,7 @@ namespace mora {
   WORD(Caller,        "caller") \
   WORD(Notdefined,    "notdefined") \
   WORD(Prototype,     "prototype") \
-  COMMAND(Debug,      "debug",      cmdDebug,     "debug") \
+  COMMAND(Debug,      "debug",      cmdDebug) \
   WORD(Number,        "number") \
   WORD(Warning,       "warning") \
   WORD(Talkative,     "talkative") \
@@ -143,7 +143,7 @@ namespace mora {
 // clang-format on
 
 enum class Token : std::uint8_t {
-#define MORA_COMMAND_TOKEN(name, word, handler, topic) name,
+#define MORA_COMMAND_TOKEN(name, word, handler) name,
 #define MORA_WORD_TOKEN(name, word) name,
   MORA_KEYWORDS(MORA_COMMAND_TOKEN, MORA_WORD_TOKEN)
 #undef MORA_COMMAND_TOKEN
@@ -151,7 +151,7 @@ enum class Token : std::uint8_t {
 };
 
 inline constexpr std::array kKeywordWords = {
-#define MORA_COMMAND_WORD(name, word, handler, topic) std::string_view(word),
+#define MORA_COMMAND_WORD(name, word, handler) std::string_view(word),
 #define MORA_WORD_WORD(name, word) std::string_view(word),
     MORA_KEYWORDS(MORA_COMMAND_WORD, MORA_WORD_WORD)
 #undef MORA_COMMAND_WORD
@@ -160,9 +160,10 @@ inline constexpr std::array kKeywordWords = {
 
 inline constexpr std::size_t kKeywordCount = kKeywordWords.size();
 
-// The help topic of each command word; empty for the other words.
+// The help topic of each command word, which is the word itself; empty for
+// the other words.
 inline constexpr std::array kCommandTopics = {
-#define MORA_COMMAND_TOPIC(name, word, handler, topic) std::string_view(topic),
+#define MORA_COMMAND_TOPIC(name, word, handler) std::string_view(word),
 #define MORA_WORD_TOPIC(name, word) std::string_view(),
     MORA_KEYWORDS(MORA_COMMAND_TOPIC, MORA_WORD_TOPIC)
 #undef MORA_COMMAND_TOPIC
