@@ -48,7 +48,7 @@ void resetCandidate(ScanState& db) {
   c.inBody = c.awaitingBody = c.headerSeen = false;
   c.collectedLines = 0;
   c.currentName.clear();
-  if (!c.callees.empty()) c.callees.clear();  // clear() sweeps every bucket
+  c.callees.clear();
   db.functionCounters = {};
 }
 
@@ -298,7 +298,7 @@ int braceBalance(std::string_view s) {
   return balance;
 }
 
-int addCalleeNames(std::string_view s, BodySlot& names, NameSet& seen) {
+int addCalleeNames(std::string_view s, BodySlot& names, CalleeSet& seen) {
   static constexpr CallNameRules kRules{isCNameChar, isCReservedWord, isValidCName};
   return addParenthesisCallees(s, kRules, names, seen);
 }

@@ -31,7 +31,7 @@ std::size_t findOpenParenthesis(std::string_view s, std::size_t from) {
 }  // namespace
 
 int addParenthesisCallees(std::string_view s, const CallNameRules& rules, BodySlot& names,
-                          NameSet& seen) {
+                          CalleeSet& seen) {
   if (s.find('(') == npos) return 0;  // most lines call nothing
   int added = 0;
   std::size_t start = 0;
@@ -45,19 +45,13 @@ int addParenthesisCallees(std::string_view s, const CallNameRules& rules, BodySl
     if (first == end) continue;
     std::string_view name = s.substr(first, end - first);
     if (rules.isReserved(name) || !rules.isValid(name)) continue;
-    if (seen.find(name) != seen.end()) continue;  // no node built for a name seen before
-    seen.emplace(name);
-    names.emplace_back(name);
-    ++added;
+    added += seen.add(names, name);
   }
   return added;
 }
 
 bool addCallee(RoutineScanState& state, BodySlot& names, std::string_view name) {
-  if (state.callees.find(name) != state.callees.end()) return false;
-  state.callees.emplace(name);
-  names.emplace_back(name);
-  return true;
+  return state.callees.add(names, name);
 }
 
 void countRoutineLine(ScanState& db, std::string_view stripped, bool comment) {
@@ -82,7 +76,7 @@ void resetRoutine(ScanState& db) {
   r.inRoutine = false;
   r.collectedLines = 0;
   r.currentName.clear();
-  if (!r.callees.empty()) r.callees.clear();  // clear() sweeps every bucket
+  r.callees.clear();
   db.functionCounters = {};
 }
 

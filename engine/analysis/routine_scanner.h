@@ -27,7 +27,7 @@ struct CallNameRules {
 // (blanks between them allowed) that the rules accept and `seen` does not hold
 // yet; returns how many were added. A "(" at the search start names nothing.
 int addParenthesisCallees(std::string_view stripped, const CallNameRules& rules, BodySlot& names,
-                          NameSet& seen);
+                          CalleeSet& seen);
 
 // Adds `name` to the candidate's callee list unless it is there already.
 bool addCallee(RoutineScanState& state, BodySlot& names, std::string_view name);

@@ -1,14 +1,30 @@
 #include "reports/node_table.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
+#include "core/byte_scan.h"
 #include "core/text.h"
 
 namespace mora {
 
 std::string_view nameHead(std::string_view entry) {
   static constexpr ByteSet kHeadEnds(" \t\n(");
-  return entry.substr(0, std::min(kHeadEnds.findIn(entry), entry.size()));
+  std::size_t i = 0;
+  std::size_t n = entry.size();
+  if constexpr (std::endian::native == std::endian::little) {
+    // Every node and callee is looked up by its head: names go by words.
+    using namespace byte_scan_detail;
+    for (std::uint64_t w; i + 8 <= n; i += 8) {
+      std::memcpy(&w, entry.data() + i, 8);
+      std::uint64_t ends = hasByte(w, ' ') | hasByte(w, '\t') | hasByte(w, '\n') | hasByte(w, '(');
+      if (ends) return entry.substr(0, i + firstMarked(ends));
+    }
+  }
+  while (i < n && !kHeadEnds.contains(entry[i])) ++i;
+  return entry.substr(0, i);
 }
 
 NameIndex::NameIndex(const std::vector<std::string>& items) {
@@ -17,8 +33,10 @@ NameIndex::NameIndex(const std::vector<std::string>& items) {
     first_.emplace(nameHead(items[k]), static_cast<long>(k));  // keeps the first
 }
 
-long NameIndex::find(std::string_view key) const {
-  auto it = first_.find(nameHead(key));
+long NameIndex::find(std::string_view key) const { return findHead(nameHead(key)); }
+
+long NameIndex::findHead(std::string_view head) const {
+  auto it = first_.find(head);
   return it == first_.end() ? -1 : it->second;
 }
 

@@ -29,6 +29,8 @@ class NameIndex {
   explicit NameIndex(const std::vector<std::string>& items);
   // The first index whose head equals the head of `key`, or -1.
   long find(std::string_view key) const;
+  // The same for a key that is a head already.
+  long findHead(std::string_view head) const;
 
  private:
   std::unordered_map<std::string_view, long> first_;

@@ -79,6 +79,10 @@ namespace {
 TreeSink outputSink(Engine& e) {
   TreeSink sink;
   sink.print = [&e](std::string_view text) { printOutput(e, outputStream(e), text); };
+  // A captured text drops a piece that does not fit whole, and the HTML
+  // filter decides each piece's encoding by its own text: both see the
+  // lines one by one, as they always have.
+  sink.wholeBlocks = !e.out.capturing && !e.settings.htmlFilter;
   if (e.settings.html) {
     sink.anchorRoot = [&e](std::string_view entry) {
       writeAnchor(&outputStream(e), entry);
