@@ -3,6 +3,7 @@
 #include "analysis/routine_scanner.h"
 #include "analysis/source_line_reader.h"
 #include "core/byte_scan.h"
+#include "core/fixed_word_set.h"
 #include "core/settings.h"
 #include "core/text.h"
 #include "core/word_shape_filter.h"
@@ -255,8 +256,8 @@ LineOutcome headerLine(FunctionScan& s, std::string& raw, std::string_view strip
 
 bool isCReservedWord(std::string_view word) {
   static constexpr WordShapeFilter kShapes(C_RESERVED_WORDS);
-  return kShapes.mayContain(word) &&
-         std::binary_search(C_RESERVED_WORDS.begin(), C_RESERVED_WORDS.end(), word);
+  static constexpr FixedWordSet<128> kWords(C_RESERVED_WORDS);
+  return kShapes.mayContain(word) && kWords.contains(word);
 }
 
 bool isCNameChar(char c) {
@@ -299,7 +300,7 @@ int braceBalance(std::string_view s) {
 }
 
 int addCalleeNames(std::string_view s, BodySlot& names, CalleeSet& seen) {
-  static constexpr CallNameRules kRules{isCNameChar, isCReservedWord, isValidCName};
+  static const CallNameRules kRules(isCNameChar, isCReservedWord, isValidCName);
   return addParenthesisCallees(s, kRules, names, seen);
 }
 

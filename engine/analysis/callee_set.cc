@@ -1,40 +1,18 @@
 #include "analysis/callee_set.h"
 
-#include <bit>
-#include <cstring>
+#include "core/name_hash.h"
 
 namespace mora {
 
 namespace {
 
 constexpr std::size_t kFirstSlots = 16;
-constexpr std::uint64_t kMix = 0x9E3779B97F4A7C15ULL;
-
-// A hash of the name eight bytes at a time; names are short, so a few
-// multiplications settle most of them.
-std::uint32_t hashName(std::string_view s) {
-  std::uint64_t h = kMix ^ s.size();
-  const char* p = s.data();
-  std::size_t n = s.size();
-  std::size_t i = 0;
-  std::uint64_t w;
-  for (; i + 8 <= n; i += 8) {
-    std::memcpy(&w, p + i, 8);
-    h = (std::rotl(h, 5) ^ w) * kMix;
-  }
-  if (i < n) {
-    w = 0;
-    std::memcpy(&w, p + i, n - i);
-    h = (std::rotl(h, 5) ^ w) * kMix;
-  }
-  return static_cast<std::uint32_t>(h ^ (h >> 32));
-}
 
 }  // namespace
 
 bool CalleeSet::add(std::vector<std::string>& names, std::string_view name) {
   if ((count_ + 1) * 2 > slots_.size()) grow();
-  std::uint32_t h = hashName(name);
+  auto h = static_cast<std::uint32_t>(hashName(name));
   std::size_t mask = slots_.size() - 1;
   for (std::size_t i = h & mask;; i = (i + 1) & mask) {
     Slot& slot = slots_[i];

@@ -30,6 +30,13 @@ std::size_t findOpenParenthesis(std::string_view s, std::size_t from) {
 
 }  // namespace
 
+CallNameRules::CallNameRules(bool (*nameChar)(char), bool (*reserved)(std::string_view),
+                             bool (*valid)(std::string_view))
+    : isNameChar(nameChar), isReserved(reserved), isValid(valid) {
+  for (int c = 0; c < 0x80; ++c)
+    if (nameChar(static_cast<char>(c))) asciiNameBytes.add(static_cast<char>(c));
+}
+
 int addParenthesisCallees(std::string_view s, const CallNameRules& rules, BodySlot& names,
                           CalleeSet& seen) {
   if (s.find('(') == npos) return 0;  // most lines call nothing
@@ -41,7 +48,7 @@ int addParenthesisCallees(std::string_view s, const CallNameRules& rules, BodySl
     std::size_t end = pos;
     while (end > start && isBlank(s[end - 1])) --end;
     std::size_t first = end;
-    while (first > start && rules.isNameChar(s[first - 1])) --first;
+    while (first > start && rules.isNameByte(s[first - 1])) --first;
     if (first == end) continue;
     std::string_view name = s.substr(first, end - first);
     if (rules.isReserved(name) || !rules.isValid(name)) continue;

@@ -12,15 +12,28 @@ namespace mora {
 
 std::string_view nameHead(std::string_view entry) {
   static constexpr ByteSet kHeadEnds(" \t\n(");
-  std::size_t i = 0;
   std::size_t n = entry.size();
+  std::size_t i = 0;
   if constexpr (std::endian::native == std::endian::little) {
-    // Every node and callee is looked up by its head: names go by words.
+    // Every node and callee is looked up by its head: names go by words,
+    // and the tail shorter than a word by the last word of the entry.
     using namespace byte_scan_detail;
-    for (std::uint64_t w; i + 8 <= n; i += 8) {
+    // Every end byte lies below 0x29, and names hold no such byte: a word
+    // with no byte below it is passed with one test.
+    auto ends = [](std::uint64_t w) -> std::uint64_t {
+      if (((w - kOnes * 0x29) & ~w & kHighs) == 0) return 0;
+      return hasByte(w, ' ') | hasByte(w, '\t') | hasByte(w, '\n') | hasByte(w, '(');
+    };
+    std::uint64_t w;
+    for (; i + 8 <= n; i += 8) {
       std::memcpy(&w, entry.data() + i, 8);
-      std::uint64_t ends = hasByte(w, ' ') | hasByte(w, '\t') | hasByte(w, '\n') | hasByte(w, '(');
-      if (ends) return entry.substr(0, i + firstMarked(ends));
+      if (std::uint64_t m = ends(w)) return entry.substr(0, i + firstMarked(m));
+    }
+    if (i < n && n >= 8) {
+      std::size_t last = n - 8;
+      std::memcpy(&w, entry.data() + last, 8);
+      std::uint64_t m = ends(w) & (~std::uint64_t{0} << (8 * (i - last)));
+      return entry.substr(0, m ? last + firstMarked(m) : n);
     }
   }
   while (i < n && !kHeadEnds.contains(entry[i])) ++i;

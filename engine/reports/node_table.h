@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/name_hash.h"
 #include "core/wildcard.h"
 
 namespace mora {
@@ -33,7 +34,7 @@ class NameIndex {
   long findHead(std::string_view head) const;
 
  private:
-  std::unordered_map<std::string_view, long> first_;
+  std::unordered_map<std::string_view, long, FastNameHash> first_;
 };
 
 // The `without` patterns of a report, compiled once. Items that begin with

@@ -75,7 +75,7 @@ class TreeWriter {
         utf8Differs_(utf8Pieces_.bar != pieces_.bar || utf8Pieces_.middle != pieces_.middle ||
                      utf8Pieces_.last != pieces_.last),
         parents_(table.nodes.size()),
-        childNodes_(table.nodes.size()),
+        childStart_(table.nodes.size() + 1),
         callsItself_(table.nodes.size()),
         onPath_(table.nodes.size()),
         shown_(table.nodes.size()) {
@@ -88,14 +88,17 @@ class TreeWriter {
     // list counts once, and only heads of nodes are ever asked for.
     std::vector<std::size_t> lastList(n, n);
     std::vector<int> lists(n, 0);
+    std::size_t links = 0;
+    for (std::size_t k = 0; k < n; ++k) links += table.children[k].size();
+    childNodes_.reserve(links);
     for (std::size_t k = 0; k < n; ++k) {
       std::string_view self = nameHead(table.nodes[k]);
-      childNodes_[k].reserve(table.children[k].size());
+      childStart_[k] = childNodes_.size();
       for (const std::string& child : table.children[k]) {
         std::string_view head = nameHead(child);
         if (head == self) callsItself_[k] = true;
         long node = index.findHead(head);
-        childNodes_[k].push_back(node);
+        childNodes_.push_back(node);
         if (node < 0) continue;
         auto at = static_cast<std::size_t>(node);
         if (lastList[at] == k) continue;
@@ -103,6 +106,7 @@ class TreeWriter {
         if (lists[at] < 2) ++lists[at];
       }
     }
+    childStart_[n] = childNodes_.size();
     for (std::size_t k = 0; k < n; ++k)
       parents_[k] = lists[static_cast<std::size_t>(index.find(table.nodes[k]))];
   }
@@ -166,7 +170,7 @@ class TreeWriter {
   void printChildren(std::size_t k, int depth) {
     const std::vector<std::string>& children = table_.children[k];
     for (std::size_t i = 0; i < children.size(); ++i) {
-      long found = childNodes_[k][i];
+      long found = childNodes_[childStart_[k] + i];
       std::string_view text = found < 0 ? std::string_view(children[i]) : table_.nodes[found];
       printLine(text, depth + 1, i, children.size());
       if (found < 0) continue;  // not a node of the table: a leaf
@@ -229,7 +233,10 @@ class TreeWriter {
   // is UTF-8 already, never need a name looked at.
   const bool utf8Differs_;
   std::vector<int> parents_;                   // parent count of node k, up to 2
-  std::vector<std::vector<long>> childNodes_;  // node index of each child, -1 for a leaf
+  // The node index of each child, -1 for a leaf: node k's children from
+  // childStart_[k] on, all in one list.
+  std::vector<long> childNodes_;
+  std::vector<std::size_t> childStart_;
   std::string out_;  // the lines not yet handed to the sink, the last one being built
   std::vector<bool> callsItself_;
   std::vector<bool> onPath_;
