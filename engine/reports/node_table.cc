@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/byte_scan.h"
+#include "core/name_hash.h"
 #include "core/text.h"
 
 namespace mora {
@@ -41,16 +42,33 @@ std::string_view nameHead(std::string_view entry) {
 }
 
 NameIndex::NameIndex(const std::vector<std::string>& items) {
-  first_.reserve(items.size());
-  for (std::size_t k = 0; k < items.size(); ++k)
-    first_.emplace(nameHead(items[k]), static_cast<long>(k));  // keeps the first
+  heads_.reserve(items.size());
+  std::size_t size = 16;
+  while (size < items.size() * 2) size *= 2;
+  slots_.resize(size);
+  std::size_t mask = size - 1;
+  for (std::size_t k = 0; k < items.size(); ++k) {
+    std::string_view head = heads_.emplace_back(nameHead(items[k]));
+    auto hash = static_cast<std::uint32_t>(hashName(head));
+    std::size_t i = hash & mask;
+    // The first item with a head keeps it.
+    while (slots_[i].item != 0 && !(slots_[i].hash == hash && heads_[slots_[i].item - 1] == head))
+      i = (i + 1) & mask;
+    if (slots_[i].item == 0) slots_[i] = {hash, static_cast<std::uint32_t>(k + 1)};
+  }
 }
 
 long NameIndex::find(std::string_view key) const { return findHead(nameHead(key)); }
 
 long NameIndex::findHead(std::string_view head) const {
-  auto it = first_.find(head);
-  return it == first_.end() ? -1 : it->second;
+  if (slots_.empty()) return -1;
+  auto hash = static_cast<std::uint32_t>(hashName(head));
+  std::size_t mask = slots_.size() - 1;
+  for (std::size_t i = hash & mask; slots_[i].item != 0; i = (i + 1) & mask) {
+    const Slot& slot = slots_[i];
+    if (slot.hash == hash && heads_[slot.item - 1] == head) return static_cast<long>(slot.item) - 1;
+  }
+  return -1;
 }
 
 PatternSet::PatternSet(const std::vector<std::string>& items) {
