@@ -17,11 +17,11 @@ bool selected(const std::vector<WildcardPattern>& names, std::string_view name) 
 
 }  // namespace
 
-NodeTable buildCallerTable(const NodeTable& functions, const FunctionPatternList& names,
-                           const PatternSet& without) {
+NodeTableView buildCallerTable(const NodeTable& functions, const FunctionPatternList& names,
+                               const PatternSet& without) {
   std::vector<WildcardPattern> patterns;
   for (const FunctionPattern& p : names) patterns.emplace_back(p.pattern);
-  NodeTable callers;
+  NodeTableView callers;
   // Called name -> its target index, or -1 when the patterns left it out.
   std::unordered_map<std::string_view, long, FastNameHash> targets;
   targets.reserve(functions.nodes.size());

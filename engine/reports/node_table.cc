@@ -41,7 +41,12 @@ std::string_view nameHead(std::string_view entry) {
   return entry.substr(0, i);
 }
 
-NameIndex::NameIndex(const std::vector<std::string>& items) {
+NameIndex::NameIndex(const std::vector<std::string>& items) { build(items); }
+
+NameIndex::NameIndex(const std::vector<std::string_view>& items) { build(items); }
+
+template <typename Items>
+void NameIndex::build(const Items& items) {
   heads_.reserve(items.size());
   std::size_t size = 16;
   while (size < items.size() * 2) size *= 2;

@@ -92,9 +92,8 @@ TreeSink outputSink(Engine& e) {
   return sink;
 }
 
-}  // namespace
-
-void printTreeTable(Engine& e, const NodeTable& table, bool repeat, bool unreached) {
+template <typename Table>
+void printTable(Engine& e, const Table& table, bool repeat, bool unreached) {
   bool html = e.settings.html;
   if (html) {
     writeOpenTag(&outputStream(e), "HR", true);
@@ -104,6 +103,16 @@ void printTreeTable(Engine& e, const NodeTable& table, bool repeat, bool unreach
   TreeOptions options{repeat, e.settings.line, e.settings.filepos, unreached};
   printTrees(table, options, outputSink(e));
   if (html) writeCloseTag(&outputStream(e), "PRE", true);
+}
+
+}  // namespace
+
+void printTreeTable(Engine& e, const NodeTable& table, bool repeat, bool unreached) {
+  printTable(e, table, repeat, unreached);
+}
+
+void printTreeTable(Engine& e, const NodeTableView& table, bool repeat) {
+  printTable(e, table, repeat, false);
 }
 
 }  // namespace mora

@@ -64,9 +64,12 @@ OutputPieces utf8Pieces(const LinePieces& p) {
   return {utf8PieceText(p.bar), utf8PieceText(p.middle), utf8PieceText(p.last)};
 }
 
+// Prints a NodeTable or a NodeTableView: the same trees from owned or
+// borrowed texts.
+template <typename Table>
 class TreeWriter {
  public:
-  TreeWriter(const NodeTable& table, const TreeOptions& options, const TreeSink& sink)
+  TreeWriter(const Table& table, const TreeOptions& options, const TreeSink& sink)
       : table_(table),
         options_(options),
         sink_(sink),
@@ -94,7 +97,7 @@ class TreeWriter {
     for (std::size_t k = 0; k < n; ++k) {
       std::string_view self = nameHead(table.nodes[k]);
       childStart_[k] = childNodes_.size();
-      for (const std::string& child : table.children[k]) {
+      for (std::string_view child : table.children[k]) {
         std::string_view head = nameHead(child);
         if (head == self) callsItself_[k] = true;
         long node = index.findHead(head);
@@ -168,7 +171,7 @@ class TreeWriter {
 
   // The children of node k, which is printed at `depth`.
   void printChildren(std::size_t k, int depth) {
-    const std::vector<std::string>& children = table_.children[k];
+    const auto& children = table_.children[k];
     for (std::size_t i = 0; i < children.size(); ++i) {
       long found = childNodes_[childStart_[k] + i];
       std::string_view text = found < 0 ? std::string_view(children[i]) : table_.nodes[found];
@@ -224,7 +227,7 @@ class TreeWriter {
     if (depth < kTreeMarks) marks_[depth] = on;
   }
 
-  const NodeTable& table_;
+  const Table& table_;
   const TreeOptions& options_;
   const TreeSink& sink_;
   const OutputPieces pieces_;
@@ -247,7 +250,11 @@ class TreeWriter {
 }  // namespace
 
 void printTrees(const NodeTable& table, const TreeOptions& options, const TreeSink& sink) {
-  TreeWriter(table, options, sink).printAll();
+  TreeWriter<NodeTable>(table, options, sink).printAll();
+}
+
+void printTrees(const NodeTableView& table, const TreeOptions& options, const TreeSink& sink) {
+  TreeWriter<NodeTableView>(table, options, sink).printAll();
 }
 
 }  // namespace mora
