@@ -8,8 +8,8 @@
 # It runs a built mora under callgrind over a set of everyday commands (the
 # start and exit alone first, then find, list, trees, count and tags), maps
 # every executed instruction to the symbol that holds it, and writes the
-# symbols in that order, each once. Sources: lua from the corpus when it is
-# present (more branches run), else the bundled examples.
+# symbols profile by profile, each once. Sources: lua and curl from the corpus
+# when they are present (more branches run), else the bundled examples.
 # Rerun it after a change that renames many hot functions; names that no
 # longer exist are skipped by the linker, and scripts/bench_speed.sh says how
 # many of the listed names the binary lacks.
@@ -26,10 +26,14 @@ done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-if [ -d "$corpus/lua" ]; then
-  find "$corpus/lua" -maxdepth 1 -name '*.c' | sort > "$work/sources.lst"
+# Trees and lists over lua; find, count and tags over all of curl, whose
+# bytes outside ASCII take the encoding paths too.
+if [ -d "$corpus/lua" ] && [ -d "$corpus/curl" ]; then
+  find "$corpus/lua" -maxdepth 1 -name '*.c' | sort > "$work/trees.lst"
+  find "$corpus/curl" \( -name '*.c' -o -name '*.h' \) | sort > "$work/lines.lst"
 else
-  find "$root/examples" -name '*.c' | sort > "$work/sources.lst"
+  find "$root/examples" -name '*.c' | sort > "$work/trees.lst"
+  cp "$work/trees.lst" "$work/lines.lst"
 fi
 
 runs=0
@@ -39,12 +43,12 @@ profile() {
     "$mora" -vd1 -nd -nh "$1" > /dev/null 2>&1
 }
 profile "exit"
-profile "find malloc, \"#include\" from <$work/sources.lst>"
-profile "list * from <$work/sources.lst>"
-profile "set line ascii; ftree * from <$work/sources.lst>"
-profile "rtree * from <$work/sources.lst>"
-profile "count * from <$work/sources.lst>"
-profile "tags * from <$work/sources.lst>"
+profile "find malloc, \"#include\" from <$work/lines.lst>"
+profile "list * from <$work/trees.lst>"
+profile "set line ascii; ftree * from <$work/trees.lst>"
+profile "rtree * from <$work/trees.lst>"
+profile "count * from <$work/lines.lst>"
+profile "tags * from <$work/lines.lst>"
 
 nm -n "$mora" > "$work/symbols"
 python3 - "$work/symbols" $(seq -f "$work/%g.cg" 1 "$runs") > "$root/engine/link_order.txt" << 'EOF'
@@ -69,10 +73,15 @@ for profile in sys.argv[2:]:
         else:
             continue
         executed.add(last)
-    for address in sorted(executed):
+    # Each profile adds the symbols no earlier one ran, sorted by name so
+    # that the list does not depend on the layout of the binary profiled.
+    added = set()
+    for address in executed:
         i = bisect.bisect_right(starts, address) - 1
         if i >= 0 and symbols[i][1] not in seen:
-            seen.add(symbols[i][1])
-            print(symbols[i][1])
+            added.add(symbols[i][1])
+    seen |= added
+    for name in sorted(added):
+        print(name)
 EOF
 echo "link_order: $(wc -l < "$root/engine/link_order.txt") functions in engine/link_order.txt"
