@@ -10,7 +10,8 @@ namespace {
 
 // Words chosen to share length, first and last byte, so that they fight
 // for one slot and the search has to walk on.
-constexpr std::array<std::string_view, 8> kWords = {"axb", "ayb", "azb", "a", "if", "for", "fur", "while"};
+constexpr std::array<std::string_view, 8> kWords = {"axb", "ayb", "azb", "a",
+                                                    "if",  "for", "fur", "while"};
 
 TEST(FixedWordSet, FindsEveryWordAndNothingElse) {
   static constexpr FixedWordSet<16> kSet(kWords);

@@ -32,9 +32,7 @@ inline std::uint64_t hashName(std::string_view s) {
 
 // For hash maps keyed by names.
 struct FastNameHash {
-  std::size_t operator()(std::string_view s) const {
-    return static_cast<std::size_t>(hashName(s));
-  }
+  std::size_t operator()(std::string_view s) const { return static_cast<std::size_t>(hashName(s)); }
 };
 
 }  // namespace mora

@@ -235,7 +235,7 @@ class TreeWriter {
   // Only Shift-JIS line pieces differ in UTF-8: ASCII pieces, or output that
   // is UTF-8 already, never need a name looked at.
   const bool utf8Differs_;
-  std::vector<int> parents_;                   // parent count of node k, up to 2
+  std::vector<int> parents_;  // parent count of node k, up to 2
   // The node index of each child, -1 for a leaf: node k's children from
   // childStart_[k] on, all in one list.
   std::vector<long> childNodes_;

@@ -190,7 +190,8 @@ std::vector<std::string> pieces(const NodeTable& t, bool wholeBlocks, bool ancho
   TreeSink sink;
   sink.wholeBlocks = wholeBlocks;
   sink.print = [&](std::string_view s) { out.emplace_back(s); };
-  if (anchors) sink.anchorRoot = [&](std::string_view s) { out.push_back("<" + std::string(s) + ">"); };
+  if (anchors)
+    sink.anchorRoot = [&](std::string_view s) { out.push_back("<" + std::string(s) + ">"); };
   printTrees(t, {false, LineStyle::Ascii, 0}, sink);
   return out;
 }
@@ -238,8 +239,8 @@ TEST(TreePrinter, ABlockSinkGetsTheSameTextInBlocksOfWholeLines) {
 TEST(TreePrinter, ABlockSinkGetsTheLinesBeforeEachAnchorFirst) {
   NodeTable t = table({"r", "s"}, {{"a", "b"}, {"c"}});
   std::vector<std::string> blocks = pieces(t, true, true);
-  EXPECT_EQ(blocks, (std::vector<std::string>{" ", "<r>", "   |-a\n   +-b\n\n", " ", "<s>",
-                                              "   +-c\n\n"}));
+  EXPECT_EQ(blocks,
+            (std::vector<std::string>{" ", "<r>", "   |-a\n   +-b\n\n", " ", "<s>", "   +-c\n\n"}));
   EXPECT_EQ(joined(blocks), joined(pieces(t, false, true)));
 }
 
