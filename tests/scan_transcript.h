@@ -49,7 +49,10 @@ inline void ScanTranscript::take(FunctionScan& scan, ScanMode mode, Form form) {
     } else {
       entries.push_back(entryText(e_.settings, r));
     }
-    bodies.push_back(std::move(r.lines));
+    if (mode == ScanMode::CallLists)
+      bodies.emplace_back(r.calls.begin(), r.calls.end());
+    else
+      bodies.push_back(std::move(r.lines));
   }
   scan.records().clear();
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -64,11 +65,13 @@ using BodySlot = std::vector<std::string>;
 // One recorded function, as every report consumes it.
 struct FunctionRecord {
   std::string name;
-  std::string file;            // the file as the selection named it
+  std::string_view file;       // the file as the selection named it, held by the scan
   std::int32_t line = 0;       // first line of the function (1-based, physical)
   std::int32_t fileLines = 0;  // lines of the file read when the function ended
   LineCounters counts;         // the function's lines by kind
-  BodySlot lines;              // what the mode collects
+  BodySlot lines;              // what the mode collects, except call lists
+  // The distinct callee names of a call-list scan, held by the scan's pool.
+  std::span<std::string_view> calls;
 };
 using RecordList = std::vector<FunctionRecord>;
 

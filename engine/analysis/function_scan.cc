@@ -89,6 +89,7 @@ bool FunctionScan::scanFile(const std::string& fileName) {
   // Call-list records run on across files; the others count per file.
   if (db.mode != ScanMode::CallLists) db.recordedCount = 0;
   db.currentFile = fileName;
+  file_ = pool_.store(fileName);
   db.fileCounters = {};
   db.functionCounters = {};
   db.inBlockComment = false;
@@ -124,15 +125,23 @@ RecordResult FunctionScan::record(std::string_view name) {
   }
   FunctionRecord& r = records_.emplace_back();
   r.name = name.substr(0, kEntryTextMax);
-  r.file = db.currentFile;
+  r.file = file_;
   r.line = db.startLine;
   r.fileLines = db.fileCounters.total;
   r.counts = db.functionCounters;
-  // The record takes the lines in a list of their exact size; the candidate
-  // keeps its capacity for the next function, so a scan does not grow a
-  // list from nothing for every function it records.
-  r.lines.reserve(db.candidate.size());
-  std::move(db.candidate.begin(), db.candidate.end(), std::back_inserter(r.lines));
+  if (db.mode == ScanMode::CallLists) {
+    // Callee names recur from one function to the next: the pool holds each
+    // once, and the record a list of views of its exact size.
+    r.calls = pool_.views(db.candidate.size());
+    for (std::size_t k = 0; k < db.candidate.size(); ++k)
+      r.calls[k] = pool_.intern(db.candidate[k]);
+  } else {
+    // The record takes the lines in a list of their exact size; the
+    // candidate keeps its capacity for the next function, so a scan does
+    // not grow a list from nothing for every function it records.
+    r.lines.reserve(db.candidate.size());
+    std::move(db.candidate.begin(), db.candidate.end(), std::back_inserter(r.lines));
+  }
   db.candidate.clear();
   return RecordResult::Recorded;
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "analysis/function_database.h"
+#include "core/name_pool.h"
 
 namespace mora {
 
@@ -48,6 +49,9 @@ class FunctionScan {
 
   ScanError error() const { return error_; }
   RecordList& records() { return records_; }
+  // Holds the file names and call lists of the records; a caller that keeps
+  // them past the scan takes the pool with them.
+  NamePool& pool() { return pool_; }
   // The lines of the file scanned last, by kind.
   const LineCounters& fileCounts() const { return state_.fileCounters; }
 
@@ -68,6 +72,8 @@ class FunctionScan {
   FunctionPatternList patterns_;
   PreprocessorHooks preprocessor_;
   ScanState state_;
+  NamePool pool_;
+  std::string_view file_;  // the file being scanned, held by the pool
   RecordList records_;
   ScanError error_ = kScanOk;
 };

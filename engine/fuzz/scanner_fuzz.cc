@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <span>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -58,9 +59,9 @@ bool linesAreShort(const std::string& text) {
   return true;
 }
 
-bool distinct(const std::vector<std::string>& names) {
+bool distinct(std::span<const std::string_view> names) {
   std::unordered_set<std::string_view> seen;
-  for (const std::string& name : names)
+  for (std::string_view name : names)
     if (!seen.insert(name).second) return false;
   return true;
 }
@@ -126,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const mora::FunctionRecord& r : scan.records()) {
     // A function starts on a line of the file and ends at or after it.
     if (r.line < 1 || r.line > r.fileLines) std::abort();
-    if (mode == mora::ScanMode::CallLists && !distinct(r.lines)) std::abort();
+    if (mode == mora::ScanMode::CallLists && !distinct(r.calls)) std::abort();
   }
   if (mora::fuzz::isValidUtf8(text) && linesAreShort(text))
     for (const mora::FunctionRecord& r : scan.records())

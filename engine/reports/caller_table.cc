@@ -59,10 +59,9 @@ class TargetMap {
   std::size_t count_ = 0;
 };
 
-}  // namespace
-
-NodeTableView buildCallerTable(const NodeTable& functions, const FunctionPatternList& names,
-                               const PatternSet& without) {
+template <typename Table>
+NodeTableView callerTable(const Table& functions, const FunctionPatternList& names,
+                          const PatternSet& without) {
   std::vector<WildcardPattern> patterns;
   for (const FunctionPattern& p : names) patterns.emplace_back(p.pattern);
   NodeTableView callers;
@@ -74,7 +73,7 @@ NodeTableView buildCallerTable(const NodeTable& functions, const FunctionPattern
   for (std::size_t f = 0; f < functions.nodes.size(); ++f) {
     // Matched by name: a caller entry may carry " [file]" after its name.
     bool excluded = !without.empty() && without.matches(nameHead(functions.nodes[f]));
-    for (const std::string& callee : functions.children[f]) {
+    for (std::string_view callee : functions.children[f]) {
       auto [found, isNew] = targets.find(callee);
       if (isNew && selected(patterns, callee)) {
         *found = static_cast<long>(callers.nodes.size());
@@ -94,6 +93,18 @@ NodeTableView buildCallerTable(const NodeTable& functions, const FunctionPattern
   for (std::size_t t = 0; t < counts.size(); ++t) callers.children[t].reserve(counts[t]);
   for (const auto& [target, f] : links) callers.children[target].push_back(functions.nodes[f]);
   return callers;
+}
+
+}  // namespace
+
+NodeTableView buildCallerTable(const NodeTable& functions, const FunctionPatternList& names,
+                               const PatternSet& without) {
+  return callerTable(functions, names, without);
+}
+
+NodeTableView buildCallerTable(const PooledNodeTable& functions, const FunctionPatternList& names,
+                               const PatternSet& without) {
+  return callerTable(functions, names, without);
 }
 
 }  // namespace mora

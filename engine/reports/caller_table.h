@@ -16,5 +16,9 @@ NodeTableView buildCallerTable(const NodeTable& functions, const FunctionPattern
                                const PatternSet& without);
 NodeTableView buildCallerTable(const NodeTable&& functions, const FunctionPatternList& names,
                                const PatternSet& without) = delete;
+NodeTableView buildCallerTable(const PooledNodeTable& functions, const FunctionPatternList& names,
+                               const PatternSet& without);
+NodeTableView buildCallerTable(const PooledNodeTable&& functions, const FunctionPatternList& names,
+                               const PatternSet& without) = delete;
 
 }  // namespace mora

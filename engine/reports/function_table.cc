@@ -1,6 +1,8 @@
 #include "reports/function_table.h"
 
 #include <algorithm>
+#include <span>
+#include <string_view>
 
 #include "analysis/function_scan.h"
 #include "analysis/scan_failure.h"
@@ -19,31 +21,15 @@ void eraseIf(std::vector<T>& items, Drop drop) {
   items.erase(std::remove_if(items.begin(), items.end(), drop), items.end());
 }
 
-}  // namespace
-
-std::optional<NodeTable> scanFunctionTable(Engine& e, const FunctionPatternList& names,
-                                           const std::vector<std::string>& files) {
-  FunctionScan scan(e, ScanMode::CallLists, names);
-  for (const std::string& file : files) {
-    if (!scan.scanFile(file)) {
-      raiseScanFailure(e, scan.error(), kTreeScanFailures, file);
-      return std::nullopt;
-    }
-  }
-  // The trees print and compare entry texts; each node's children are the
-  // names its function calls.
-  NodeTable table;
-  RecordList& records = scan.records();
-  table.nodes.reserve(records.size());
-  table.children.reserve(records.size());
-  for (FunctionRecord& record : records) {
-    table.nodes.push_back(entryText(e.settings, record));
-    table.children.push_back(std::move(record.lines));
-  }
-  return table;
+// A call list held by a pool shrinks in place.
+template <typename Drop>
+void eraseIf(std::span<std::string_view>& items, Drop drop) {
+  items = items.first(
+      static_cast<std::size_t>(std::remove_if(items.begin(), items.end(), drop) - items.begin()));
 }
 
-void reduceFunctionTable(NodeTable& table, const PatternSet& without, bool onlyDefined) {
+template <typename Table>
+void reduceTable(Table& table, const PatternSet& without, bool onlyDefined) {
   if (!without.empty()) {
     std::size_t kept = 0;
     for (std::size_t k = 0; k < table.nodes.size(); ++k) {
@@ -60,11 +46,49 @@ void reduceFunctionTable(NodeTable& table, const PatternSet& without, bool onlyD
   if (onlyDefined) {
     NameIndex defined(table.nodes);
     for (auto& calls : table.children)
-      eraseIf(calls, [&](const std::string& name) { return defined.find(name) < 0; });
+      eraseIf(calls, [&](std::string_view name) { return defined.find(name) < 0; });
   } else if (!without.empty()) {
     for (auto& calls : table.children)
-      eraseIf(calls, [&](const std::string& name) { return without.matches(name); });
+      eraseIf(calls, [&](std::string_view name) { return without.matches(name); });
   }
+}
+
+// Each file's records become table entries as soon as the file is scanned,
+// so that the records list holds one file's functions at a time.
+void takeRecords(Engine& e, FunctionScan& scan, PooledNodeTable& table) {
+  for (const FunctionRecord& record : scan.records()) {
+    table.nodes.push_back(scan.pool().store(entryText(e.settings, record)));
+    table.children.push_back(record.calls);
+  }
+  scan.records().clear();
+}
+
+}  // namespace
+
+std::optional<PooledNodeTable> scanFunctionTable(Engine& e, const FunctionPatternList& names,
+                                                 const std::vector<std::string>& files) {
+  FunctionScan scan(e, ScanMode::CallLists, names);
+  // The trees print and compare entry texts; each node's children are the
+  // names its function calls. Entries and call lists stay in the scan's
+  // pool, which the table takes at the end.
+  PooledNodeTable table;
+  for (const std::string& file : files) {
+    if (!scan.scanFile(file)) {
+      raiseScanFailure(e, scan.error(), kTreeScanFailures, file);
+      return std::nullopt;
+    }
+    takeRecords(e, scan, table);
+  }
+  table.pool = std::move(scan.pool());
+  return table;
+}
+
+void reduceFunctionTable(NodeTable& table, const PatternSet& without, bool onlyDefined) {
+  reduceTable(table, without, onlyDefined);
+}
+
+void reduceFunctionTable(PooledNodeTable& table, const PatternSet& without, bool onlyDefined) {
+  reduceTable(table, without, onlyDefined);
 }
 
 }  // namespace mora

@@ -16,13 +16,14 @@ class Engine;
 
 // Scans `files` in call-list mode for the functions that `names` selects.
 // std::nullopt after one message (FIEC001, FIES004 or FIEC017 with the file).
-std::optional<NodeTable> scanFunctionTable(Engine& e, const FunctionPatternList& names,
-                                           const std::vector<std::string>& files);
+std::optional<PooledNodeTable> scanFunctionTable(Engine& e, const FunctionPatternList& names,
+                                                 const std::vector<std::string>& files);
 
 // Drops the functions whose name matches `without`, with their call lists.
 // Then, with `onlyDefined`, keeps in each call list only the names of
 // remaining functions; otherwise drops the called names that match
 // `without`.
 void reduceFunctionTable(NodeTable& table, const PatternSet& without, bool onlyDefined);
+void reduceFunctionTable(PooledNodeTable& table, const PatternSet& without, bool onlyDefined);
 
 }  // namespace mora

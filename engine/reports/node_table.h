@@ -4,10 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/name_pool.h"
 #include "core/wildcard.h"
 
 namespace mora {
@@ -23,6 +25,14 @@ struct NodeTable {
 struct NodeTableView {
   std::vector<std::string_view> nodes;
   std::vector<std::vector<std::string_view>> children;
+};
+
+// The same shape with its texts in a pool of its own: the function table of
+// the call trees, whose entries and call lists stay where the scan put them.
+struct PooledNodeTable {
+  NamePool pool;
+  std::vector<std::string_view> nodes;
+  std::vector<std::span<std::string_view>> children;
 };
 
 // The name at the head of an entry: the text up to its first blank, tab,

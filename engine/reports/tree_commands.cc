@@ -115,4 +115,8 @@ void printTreeTable(Engine& e, const NodeTableView& table, bool repeat) {
   printTable(e, table, repeat, false);
 }
 
+void printTreeTable(Engine& e, const PooledNodeTable& table, bool repeat) {
+  printTable(e, table, repeat, false);
+}
+
 }  // namespace mora

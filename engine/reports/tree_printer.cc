@@ -1,6 +1,7 @@
 #include "reports/tree_printer.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -64,8 +65,8 @@ OutputPieces utf8Pieces(const LinePieces& p) {
   return {utf8PieceText(p.bar), utf8PieceText(p.middle), utf8PieceText(p.last)};
 }
 
-// Prints a NodeTable or a NodeTableView: the same trees from owned or
-// borrowed texts.
+// Prints a NodeTable, a NodeTableView or a PooledNodeTable: the same trees
+// from owned, borrowed or pooled texts.
 template <typename Table>
 class TreeWriter {
  public:
@@ -101,7 +102,7 @@ class TreeWriter {
         std::string_view head = nameHead(child);
         if (head == self) callsItself_[k] = true;
         long node = index.findHead(head);
-        childNodes_.push_back(node);
+        childNodes_.push_back(static_cast<std::int32_t>(node));
         if (node < 0) continue;
         auto at = static_cast<std::size_t>(node);
         if (lastList[at] == k) continue;
@@ -237,8 +238,8 @@ class TreeWriter {
   const bool utf8Differs_;
   std::vector<int> parents_;  // parent count of node k, up to 2
   // The node index of each child, -1 for a leaf: node k's children from
-  // childStart_[k] on, all in one list.
-  std::vector<long> childNodes_;
+  // childStart_[k] on, all in one list (32 bits: one per call of the table).
+  std::vector<std::int32_t> childNodes_;
   std::vector<std::size_t> childStart_;
   std::string out_;  // the lines not yet handed to the sink, the last one being built
   std::vector<bool> callsItself_;
@@ -255,6 +256,10 @@ void printTrees(const NodeTable& table, const TreeOptions& options, const TreeSi
 
 void printTrees(const NodeTableView& table, const TreeOptions& options, const TreeSink& sink) {
   TreeWriter<NodeTableView>(table, options, sink).printAll();
+}
+
+void printTrees(const PooledNodeTable& table, const TreeOptions& options, const TreeSink& sink) {
+  TreeWriter<PooledNodeTable>(table, options, sink).printAll();
 }
 
 }  // namespace mora

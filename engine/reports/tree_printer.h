@@ -56,6 +56,7 @@ struct TreeSink {
 // line.
 void printTrees(const NodeTable& table, const TreeOptions& options, const TreeSink& sink);
 void printTrees(const NodeTableView& table, const TreeOptions& options, const TreeSink& sink);
+void printTrees(const PooledNodeTable& table, const TreeOptions& options, const TreeSink& sink);
 
 // An entry placed on a line whose first `column` columns are taken: with
 // alignment the bracketed part starts at column `filepos` (or directly, when

@@ -1,0 +1,51 @@
+// The texts of one scan in a few large blocks: every function and callee
+// name once, the file names and the call lists as arrays of views. A scan
+// records thousands of short names; held one by one they would cost a
+// string and often a heap block each, and touch new pages all over the
+// heap. The views stay valid until the pool is destroyed; a moved pool
+// keeps them valid too.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace mora {
+
+class NamePool {
+ public:
+  NamePool() = default;
+  NamePool(const NamePool&) = delete;
+  NamePool& operator=(const NamePool&) = delete;
+  NamePool(NamePool&& other) noexcept;
+  NamePool& operator=(NamePool&& other) noexcept;
+  ~NamePool() = default;
+
+  // The pool's copy of `text`, shared by every equal text interned before.
+  std::string_view intern(std::string_view text);
+  // A copy of `text` of its own (for texts that are seldom equal).
+  std::string_view store(std::string_view text);
+  // Room for `count` views, each empty until set.
+  std::span<std::string_view> views(std::size_t count);
+
+ private:
+  struct Slot {
+    const char* data = nullptr;  // nullptr: free
+    std::uint32_t size = 0;
+    std::uint32_t hash = 0;
+  };
+  // `bytes` of raw room aligned to `align`.
+  void* allocate(std::size_t bytes, std::size_t align);
+  void growSlots();
+
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  char* next_ = nullptr;
+  std::size_t left_ = 0;
+  std::vector<Slot> slots_;  // a power of two in size, at most half in use
+  std::size_t count_ = 0;
+};
+
+}  // namespace mora
