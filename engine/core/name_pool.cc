@@ -25,7 +25,8 @@ NamePool::NamePool(NamePool&& other) noexcept
       next_(std::exchange(other.next_, nullptr)),
       left_(std::exchange(other.left_, 0)),
       slots_(std::move(other.slots_)),
-      count_(std::exchange(other.count_, 0)) {
+      count_(std::exchange(other.count_, 0)),
+      ids_(std::exchange(other.ids_, 0)) {
   other.blocks_.clear();
   other.slots_.clear();
 }
@@ -37,6 +38,7 @@ NamePool& NamePool::operator=(NamePool&& other) noexcept {
     left_ = std::exchange(other.left_, 0);
     slots_ = std::move(other.slots_);
     count_ = std::exchange(other.count_, 0);
+    ids_ = std::exchange(other.ids_, 0);
     other.blocks_.clear();
     other.slots_.clear();
   }
@@ -89,7 +91,6 @@ void NamePool::growSlots() {
 }
 
 std::string_view NamePool::intern(std::string_view text) {
-  if (text.empty()) return {};
   if ((count_ + 1) * 2 > slots_.size()) growSlots();
   auto hash = static_cast<std::uint32_t>(hashName(text));
   std::size_t mask = slots_.size() - 1;
@@ -98,10 +99,27 @@ std::string_view NamePool::intern(std::string_view text) {
     const Slot& s = slots_[i];
     if (s.hash == hash && std::string_view(s.data, s.size) == text) return {s.data, s.size};
   }
-  std::string_view copy = store(text);
-  slots_[i] = {copy.data(), static_cast<std::uint32_t>(copy.size()), hash};
+  // The number goes just before the text.
+  auto* p =
+      static_cast<char*>(allocate(sizeof(std::uint32_t) + text.size(), alignof(std::uint32_t)));
+  std::uint32_t number = ids_++;
+  std::memcpy(p, &number, sizeof number);
+  p += sizeof number;
+  if (!text.empty()) std::memcpy(p, text.data(), text.size());
+  slots_[i] = {p, static_cast<std::uint32_t>(text.size()), hash};
   ++count_;
-  return copy;
+  return {p, text.size()};
+}
+
+std::uint32_t NamePool::id(std::string_view interned) const {
+  std::uint32_t number;
+  std::memcpy(&number, interned.data() - sizeof number, sizeof number);
+  return number;
+}
+
+void NamePool::endInterning() {
+  std::vector<Slot>().swap(slots_);
+  count_ = 0;
 }
 
 }  // namespace mora

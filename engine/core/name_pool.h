@@ -3,7 +3,8 @@
 // records thousands of short names; held one by one they would cost a
 // string and often a heap block each, and touch new pages all over the
 // heap. The views stay valid until the pool is destroyed; a moved pool
-// keeps them valid too.
+// keeps them valid too. Interned texts are numbered (id()), which lets the
+// caller table find a called name's target with one array access.
 #pragma once
 
 #include <cstddef>
@@ -25,7 +26,16 @@ class NamePool {
   ~NamePool() = default;
 
   // The pool's copy of `text`, shared by every equal text interned before.
+  // Each interned text carries a number: 0, 1, 2 ... in order of first
+  // interning, so that tables over interned texts can be plain arrays.
   std::string_view intern(std::string_view text);
+  // The number of a text that intern() returned (of that very view).
+  std::uint32_t id(std::string_view interned) const;
+  // How many numbers intern() has handed out.
+  std::size_t internedCount() const { return ids_; }
+  // Frees the lookup table of interned texts once no more are to come; a
+  // text interned after it gets a copy and a number of its own.
+  void endInterning();
   // A copy of `text` of its own (for texts that are seldom equal).
   std::string_view store(std::string_view text);
   // Room for `count` views, each empty until set.
@@ -45,7 +55,8 @@ class NamePool {
   char* next_ = nullptr;
   std::size_t left_ = 0;
   std::vector<Slot> slots_;  // a power of two in size, at most half in use
-  std::size_t count_ = 0;
+  std::size_t count_ = 0;    // slots in use
+  std::uint32_t ids_ = 0;
 };
 
 }  // namespace mora

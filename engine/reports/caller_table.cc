@@ -1,9 +1,8 @@
 #include "reports/caller_table.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <utility>
 
-#include "core/name_hash.h"
 #include "core/wildcard.h"
 
 namespace mora {
@@ -16,95 +15,90 @@ bool selected(const std::vector<WildcardPattern>& names, std::string_view name) 
   return false;
 }
 
-// Called name -> its target index, or -1 when the patterns leave it out:
-// an open-addressing table of views into the function table, grown by
-// doubling, so that a name met again costs one hash and one comparison.
-class TargetMap {
+constexpr std::int32_t kUnseen = -2;    // a called name not met yet
+constexpr std::int32_t kNoTarget = -1;  // a called name the patterns leave out
+
+// The walk over every call of the function table, made twice: once to find
+// the targets and count their callers, once to fill the caller lists. A
+// caller counts once per target however often it calls it.
+class CallerWalk {
  public:
-  // The target of `name`, and whether the name is new (its target then
-  // still to be set).
-  std::pair<long*, bool> find(std::string_view name) {
-    if ((count_ + 1) * 2 > slots_.size()) grow();
-    auto hash = static_cast<std::uint32_t>(hashName(name));
-    std::size_t mask = slots_.size() - 1;
-    std::size_t i = hash & mask;
-    for (; slots_[i].used; i = (i + 1) & mask)
-      if (slots_[i].hash == hash && slots_[i].name == name) return {&slots_[i].target, false};
-    slots_[i] = {name, hash, -1, true};
-    ++count_;
-    return {&slots_[i].target, true};
+  CallerWalk(const PooledNodeTable& functions, const FunctionPatternList& names,
+             const PatternSet& without)
+      : functions_(functions),
+        without_(without),
+        targetOf_(functions.pool.internedCount(), kUnseen) {
+    for (const FunctionPattern& p : names) patterns_.emplace_back(p.pattern);
+  }
+
+  // Calls `link(target, function)` for each caller of each target, in
+  // function order.
+  template <typename Link>
+  void walk(NodeTableView& callers, Link link) {
+    std::fill(lastCaller_.begin(), lastCaller_.end(), 0);
+    for (std::size_t f = 0; f < functions_.nodes.size(); ++f) {
+      // Matched by name: a caller entry may carry " [file]" after its name.
+      bool excluded = !without_.empty() && without_.matches(nameHead(functions_.nodes[f]));
+      auto stamp = static_cast<std::uint32_t>(f + 1);
+      for (std::string_view callee : functions_.children[f]) {
+        std::int32_t target = targetOf(callers, callee);
+        if (target < 0 || excluded) continue;
+        auto t = static_cast<std::size_t>(target);
+        if (lastCaller_[t] == stamp) continue;
+        lastCaller_[t] = stamp;
+        link(t, f);
+      }
+    }
   }
 
  private:
-  struct Slot {
-    std::string_view name;
-    std::uint32_t hash = 0;
-    long target = -1;
-    bool used = false;
-  };
-
-  void grow() {
-    std::vector<Slot> old(slots_.empty() ? 64 : slots_.size() * 2);
-    old.swap(slots_);
-    std::size_t mask = slots_.size() - 1;
-    for (const Slot& slot : old) {
-      if (!slot.used) continue;
-      std::size_t i = slot.hash & mask;
-      while (slots_[i].used) i = (i + 1) & mask;
-      slots_[i] = slot;
+  // The target of a called name; a name met for the first time becomes the
+  // next target when the patterns select it.
+  std::int32_t targetOf(NodeTableView& callers, std::string_view callee) {
+    std::int32_t& target = targetOf_[functions_.pool.id(callee)];
+    if (target != kUnseen) return target;
+    target = kNoTarget;
+    if (selected(patterns_, callee)) {
+      target = static_cast<std::int32_t>(callers.nodes.size());
+      callers.nodes.push_back(callee);
+      lastCaller_.push_back(0);
     }
+    return target;
   }
 
-  std::vector<Slot> slots_;  // a power of two in size, at most half in use
-  std::size_t count_ = 0;
+  const PooledNodeTable& functions_;
+  const PatternSet& without_;
+  std::vector<WildcardPattern> patterns_;
+  std::vector<std::int32_t> targetOf_;     // per interned name
+  std::vector<std::uint32_t> lastCaller_;  // per target: the function linked last, plus one
 };
-
-template <typename Table>
-NodeTableView callerTable(const Table& functions, const FunctionPatternList& names,
-                          const PatternSet& without) {
-  std::vector<WildcardPattern> patterns;
-  for (const FunctionPattern& p : names) patterns.emplace_back(p.pattern);
-  NodeTableView callers;
-  TargetMap targets;
-  std::vector<std::size_t> lastCaller;  // per target: the function added last, plus one
-  // The links (target, caller function) in the order they are met; each
-  // target's list is then made once at its final size.
-  std::vector<std::pair<std::size_t, std::size_t>> links;
-  for (std::size_t f = 0; f < functions.nodes.size(); ++f) {
-    // Matched by name: a caller entry may carry " [file]" after its name.
-    bool excluded = !without.empty() && without.matches(nameHead(functions.nodes[f]));
-    for (std::string_view callee : functions.children[f]) {
-      auto [found, isNew] = targets.find(callee);
-      if (isNew && selected(patterns, callee)) {
-        *found = static_cast<long>(callers.nodes.size());
-        callers.nodes.push_back(callee);
-        lastCaller.push_back(0);
-      }
-      if (*found < 0 || excluded) continue;
-      auto target = static_cast<std::size_t>(*found);
-      if (lastCaller[target] == f + 1) continue;
-      lastCaller[target] = f + 1;
-      links.emplace_back(target, f);
-    }
-  }
-  std::vector<std::size_t> counts(callers.nodes.size(), 0);
-  for (const auto& link : links) ++counts[link.first];
-  callers.children.resize(callers.nodes.size());
-  for (std::size_t t = 0; t < counts.size(); ++t) callers.children[t].reserve(counts[t]);
-  for (const auto& [target, f] : links) callers.children[target].push_back(functions.nodes[f]);
-  return callers;
-}
 
 }  // namespace
 
-NodeTableView buildCallerTable(const NodeTable& functions, const FunctionPatternList& names,
-                               const PatternSet& without) {
-  return callerTable(functions, names, without);
-}
-
 NodeTableView buildCallerTable(const PooledNodeTable& functions, const FunctionPatternList& names,
                                const PatternSet& without) {
-  return callerTable(functions, names, without);
+  NodeTableView callers;
+  CallerWalk calls(functions, names, without);
+  std::vector<std::uint32_t> counts;
+  calls.walk(callers, [&](std::size_t target, std::size_t) {
+    if (target >= counts.size()) counts.resize(target + 1, 0);
+    ++counts[target];
+  });
+  counts.resize(callers.nodes.size(), 0);
+  // Each target's callers get their stretch of one list, in target order.
+  std::vector<std::size_t> next(counts.size() + 1, 0);
+  for (std::size_t t = 0; t < counts.size(); ++t) next[t + 1] = next[t] + counts[t];
+  callers.links.resize(next.back());
+  calls.walk(callers, [&](std::size_t target, std::size_t f) {
+    callers.links[next[target]++] = functions.nodes[f];
+  });
+  callers.children.reserve(counts.size());
+  std::size_t start = 0;
+  for (std::uint32_t count : counts) {
+    callers.children.emplace_back(callers.links.data() + start, count);
+    start += count;
+  }
+  return callers;
 }
 
 }  // namespace mora

@@ -16,41 +16,11 @@ namespace {
 // A tree stops at the first file it cannot scan.
 constexpr ScanFailureMessages kTreeScanFailures{{"FIEC001"}, {"FIEC017"}, {"FIES004"}, {"FIEC017"}};
 
-template <typename T, typename Drop>
-void eraseIf(std::vector<T>& items, Drop drop) {
-  items.erase(std::remove_if(items.begin(), items.end(), drop), items.end());
-}
-
 // A call list held by a pool shrinks in place.
 template <typename Drop>
 void eraseIf(std::span<std::string_view>& items, Drop drop) {
   items = items.first(
       static_cast<std::size_t>(std::remove_if(items.begin(), items.end(), drop) - items.begin()));
-}
-
-template <typename Table>
-void reduceTable(Table& table, const PatternSet& without, bool onlyDefined) {
-  if (!without.empty()) {
-    std::size_t kept = 0;
-    for (std::size_t k = 0; k < table.nodes.size(); ++k) {
-      if (without.matches(nameHead(table.nodes[k]))) continue;
-      if (kept != k) {
-        table.nodes[kept] = std::move(table.nodes[k]);
-        table.children[kept] = std::move(table.children[k]);
-      }
-      ++kept;
-    }
-    table.nodes.resize(kept);
-    table.children.resize(kept);
-  }
-  if (onlyDefined) {
-    NameIndex defined(table.nodes);
-    for (auto& calls : table.children)
-      eraseIf(calls, [&](std::string_view name) { return defined.find(name) < 0; });
-  } else if (!without.empty()) {
-    for (auto& calls : table.children)
-      eraseIf(calls, [&](std::string_view name) { return without.matches(name); });
-  }
 }
 
 // Each file's records become table entries as soon as the file is scanned,
@@ -79,16 +49,34 @@ std::optional<PooledNodeTable> scanFunctionTable(Engine& e, const FunctionPatter
     }
     takeRecords(e, scan, table);
   }
+  // Every called name is interned by now: the lookup table goes.
   table.pool = std::move(scan.pool());
+  table.pool.endInterning();
   return table;
 }
 
-void reduceFunctionTable(NodeTable& table, const PatternSet& without, bool onlyDefined) {
-  reduceTable(table, without, onlyDefined);
-}
-
 void reduceFunctionTable(PooledNodeTable& table, const PatternSet& without, bool onlyDefined) {
-  reduceTable(table, without, onlyDefined);
+  if (!without.empty()) {
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < table.nodes.size(); ++k) {
+      if (without.matches(nameHead(table.nodes[k]))) continue;
+      if (kept != k) {
+        table.nodes[kept] = std::move(table.nodes[k]);
+        table.children[kept] = std::move(table.children[k]);
+      }
+      ++kept;
+    }
+    table.nodes.resize(kept);
+    table.children.resize(kept);
+  }
+  if (onlyDefined) {
+    NameIndex defined(table.nodes);
+    for (auto& calls : table.children)
+      eraseIf(calls, [&](std::string_view name) { return defined.find(name) < 0; });
+  } else if (!without.empty()) {
+    for (auto& calls : table.children)
+      eraseIf(calls, [&](std::string_view name) { return without.matches(name); });
+  }
 }
 
 }  // namespace mora

@@ -23,7 +23,6 @@ std::optional<PooledNodeTable> scanFunctionTable(Engine& e, const FunctionPatter
 // Then, with `onlyDefined`, keeps in each call list only the names of
 // remaining functions; otherwise drops the called names that match
 // `without`.
-void reduceFunctionTable(NodeTable& table, const PatternSet& without, bool onlyDefined);
 void reduceFunctionTable(PooledNodeTable& table, const PatternSet& without, bool onlyDefined);
 
 }  // namespace mora

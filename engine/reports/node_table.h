@@ -21,10 +21,20 @@ struct NodeTable {
 
 // The same shape over texts held by another table that outlives it: a
 // caller table names the entries of the function table many times over,
-// and copies none of them.
+// and copies none of them. Each node's children are a stretch of one list
+// of views; the table moves but is not copied, as the stretches point into
+// that list.
 struct NodeTableView {
+  NodeTableView() = default;
+  NodeTableView(const NodeTableView&) = delete;
+  NodeTableView& operator=(const NodeTableView&) = delete;
+  NodeTableView(NodeTableView&&) = default;
+  NodeTableView& operator=(NodeTableView&&) = default;
+  ~NodeTableView() = default;
+
   std::vector<std::string_view> nodes;
-  std::vector<std::vector<std::string_view>> children;
+  std::vector<std::span<const std::string_view>> children;
+  std::vector<std::string_view> links;  // every node's children, node after node
 };
 
 // The same shape with its texts in a pool of its own: the function table of
