@@ -58,8 +58,8 @@ void abandonCandidate(ScanState& db) {
 }
 
 // Appends `raw` to the candidate's lines.
-void collect(ScanState& db, const std::string& raw) {
-  db.candidate.push_back(raw);
+void collect(ScanState& db, std::string_view raw) {
+  db.candidate.emplace_back(raw);
   ++db.c.collectedLines;
 }
 
@@ -101,21 +101,23 @@ void startBody(CScanState& c) {
 }
 
 // Turns the header line `raw` into the last line of a prototype, cut after
-// `cut` characters.
-void endPrototype(std::string& raw, std::size_t cut) {
-  raw.resize(cut);
-  raw += ";\n";
+// `cut` characters. The line read stays as it is: `raw` is pointed at the
+// rewritten copy.
+void endPrototype(CScanState& c, std::string_view& raw, std::size_t cut) {
+  c.prototypeLine.assign(raw.substr(0, cut));
+  c.prototypeLine += ";\n";
+  raw = c.prototypeLine;
 }
 
 // Decides whether the header closes on this line, and how.
-void headerEndCheck(ScanState& db, std::string& raw, std::string_view stripped) {
+void headerEndCheck(ScanState& db, std::string_view& raw, std::string_view stripped) {
   CScanState& c = db.c;
   if (!c.headerSeen) return;
   bool prototype = db.mode == ScanMode::PrototypeText;
   if (endsWith(stripped, ')')) {
     c.awaitingBody = true;
     c.headerSeen = false;
-    if (prototype) endPrototype(raw, endsWith(raw, '\n') ? raw.size() - 1 : raw.size());
+    if (prototype) endPrototype(c, raw, endsWith(raw, '\n') ? raw.size() - 1 : raw.size());
     return;
   }
   if (endsWith(stripped, '{')) {
@@ -123,7 +125,7 @@ void headerEndCheck(ScanState& db, std::string& raw, std::string_view stripped) 
     if (i > 0 && stripped[i - 1] == ')') {
       startBody(c);
       std::size_t close = raw.rfind(')');
-      if (prototype && close != npos) endPrototype(raw, close + 1);
+      if (prototype && close != npos) endPrototype(c, raw, close + 1);
     }
     return;
   }
@@ -151,7 +153,7 @@ LineOutcome finishFunction(FunctionScan& s) {
 }
 
 // A line inside a body.
-LineOutcome bodyLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+LineOutcome bodyLine(FunctionScan& s, std::string_view raw, std::string_view stripped) {
   ScanState& db = s.state();
   CScanState& c = db.c;
   if (db.mode == ScanMode::FunctionText) {
@@ -171,7 +173,7 @@ LineOutcome bodyLine(FunctionScan& s, std::string& raw, std::string_view strippe
 }
 
 // The header closed with ")"; the body's "{" is expected.
-LineOutcome awaitingLine(ScanState& db, std::string& raw, std::string_view stripped) {
+LineOutcome awaitingLine(ScanState& db, std::string_view raw, std::string_view stripped) {
   if (db.mode == ScanMode::FunctionText) collect(db, raw);
   if (startsWith(raw, '{') && startsWith(stripped, '{')) {
     startBody(db.c);
@@ -183,7 +185,7 @@ LineOutcome awaitingLine(ScanState& db, std::string& raw, std::string_view strip
 }
 
 // Keeps the line and close a body that ends on it.
-LineOutcome finishLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+LineOutcome finishLine(FunctionScan& s, std::string_view raw, std::string_view stripped) {
   ScanState& db = s.state();
   if (isTextMode(db.mode)) collect(db, raw);
   if (s.settings().braces && db.c.inBody && endsWith(stripped, '}') && braceBalance(stripped) == 0)
@@ -197,7 +199,7 @@ bool nextLineOpensParen(const ScanState& db) {
 }
 
 // Idle, or a header in progress.
-LineOutcome headerLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+LineOutcome headerLine(FunctionScan& s, std::string_view raw, std::string_view stripped) {
   ScanState& db = s.state();
   CScanState& c = db.c;
   if (stripped.empty()) {
@@ -271,10 +273,14 @@ bool isValidCName(std::string_view name) {
 }
 
 int braceBalance(std::string_view s) {
-  // Most lines hold no brace at all: two memchr calls settle them.
-  if (s.find('{') == npos && s.find('}') == npos) return 0;
-  int balance = 0;
+  // Most lines hold no brace at all: one pass of whole words settles them,
+  // stepping over bytes above 0x7F, which the word scan stops at too.
   std::size_t n = s.size();
+  std::size_t first = findMarkOrHigh(s, 0, '{', '}');
+  while (first < n && s[first] != '{' && s[first] != '}')
+    first = findMarkOrHigh(s, first + 1, '{', '}');
+  if (first >= n) return 0;
+  int balance = 0;
   for (std::size_t i = 0; i < n; ++i) {
     char ch = s[i];
     if (std::size_t width = charLength(s, i); width > 1) {
@@ -346,41 +352,77 @@ std::size_t plainRunEnd(std::string_view line, std::size_t i) {
   }
 }
 
-// Drops the blanks that end `out`. The strip never copies a line feed, nor
-// blanks before the first byte it keeps, so only this end needs trimming.
-void trimEnd(std::string& out) {
-  std::size_t n = out.size();
-  while (n > 0 && isBlank(out[n - 1])) --n;
-  out.resize(n);
-}
+// The text kept from one line. As long as everything kept lies in one
+// stretch of the line (most lines: no comment, or one at the end) it is a
+// view into the line itself; only a line whose kept text a comment breaks
+// into pieces is put together in the scratch buffer.
+class StrippedText {
+ public:
+  StrippedText(std::string_view line, std::string& scratch) : line_(line), scratch_(scratch) {}
+
+  bool empty() const { return copied_ ? scratch_.empty() : begin_ == end_; }
+
+  // Keeps line[from..to).
+  void keep(std::size_t from, std::size_t to) {
+    if (from == to) return;
+    if (!copied_) {
+      if (begin_ == end_ || from == end_) {
+        if (begin_ == end_) begin_ = from;
+        end_ = to;
+        return;
+      }
+      scratch_.assign(line_.substr(begin_, end_ - begin_));
+      copied_ = true;
+    }
+    scratch_.append(line_.data() + from, to - from);
+  }
+
+  // The text kept, without the blanks that end it. The strip never keeps a
+  // line feed, nor blanks before the first byte it keeps, so only this end
+  // needs trimming.
+  std::string_view trimmed() {
+    std::string_view text =
+        copied_ ? std::string_view(scratch_) : line_.substr(begin_, end_ - begin_);
+    std::size_t n = text.size();
+    while (n > 0 && isBlank(text[n - 1])) --n;
+    return text.substr(0, n);
+  }
+
+ private:
+  std::string_view line_;
+  std::string& scratch_;
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
+  bool copied_ = false;
+};
 
 }  // namespace
 
-// One pass over the line: plain text is copied in runs up to the next mark,
+// One pass over the line: plain text is kept in runs up to the next mark,
 // comments are dropped, and the result is trimmed where it lies.
-void cStripLine(FunctionScan& s, std::string_view raw, std::string& out) {
+std::string_view cStripLine(FunctionScan& s, std::string_view raw, std::string& scratch) {
   ScanState& db = s.state();
-  out.clear();
   if (db.inBlockComment) db.lineHadComment = true;
   std::size_t n = std::min(raw.find('\n'), raw.size());
   std::string_view line = raw.substr(0, n);
+  StrippedText out(line, scratch);
   std::size_t i = 0;
   while (i < n) {
     if (db.inBlockComment) {
       i = skipCommentText(db, raw, n, i);
       continue;
     }
-    // Blanks before the first kept byte are trimmed anyway: never copied,
+    // Blanks before the first kept byte are trimmed anyway: never kept,
     // they need not be moved out again.
     if (out.empty()) i = skipBlankRun(line, i);
     std::size_t run = plainRunEnd(line, i);
-    out.append(raw.data() + i, run - i);
+    out.keep(i, run);
     if (run >= n) break;
     i = run;
     char ch = raw[i];
     char next = i + 1 < n ? raw[i + 1] : '\0';
     if (std::size_t width = charLength(line, i); width > 1) {
-      out.append(raw.data() + i, width);
+      out.keep(i, i + width);
       i += width;
     } else if (ch == '/' && next == '*') {
       db.inBlockComment = db.lineHadComment = true;
@@ -389,11 +431,11 @@ void cStripLine(FunctionScan& s, std::string_view raw, std::string& out) {
       db.lineHadComment = true;
       break;
     } else {
-      out += ch;
+      out.keep(i, i + 1);
       ++i;
     }
   }
-  trimEnd(out);
+  return out.trimmed();
 }
 
 void cBeginFile(FunctionScan& s) {
@@ -406,7 +448,7 @@ void cBeginFile(FunctionScan& s) {
   s.beginPreprocessing();
 }
 
-LineOutcome cScanLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+LineOutcome cScanLine(FunctionScan& s, std::string_view raw, std::string_view stripped) {
   ScanState& db = s.state();
   countLine(db, stripped);
   if (db.c.inBody) return bodyLine(s, raw, stripped);

@@ -11,23 +11,29 @@ bool endsWithContinuation(std::string_view line) {
 
 SourceLineReader::SourceLineReader(std::istream& in) : reader_(in, kSourcePieceMax) {}
 
-bool SourceLineReader::next(std::string& line, bool joinContinuations) {
+bool SourceLineReader::next(std::string_view& line, bool joinContinuations) {
   if (!started_) {
     started_ = true;
     fill();
   }
   if (!hasLookAhead_) return false;
-  // Assigned into the caller's string, whose capacity is kept from line to line.
-  line.assign(lookAhead_);
+  // Reading ahead may move the line within the reader's buffer, never out
+  // of it: the line is taken where it lies after that.
   fill();
+  line = reader_.pieceBefore();
   physicalLines_ = 1;
+  if (!joinContinuations || !hasLookAhead_ || !endsWithContinuation(line)) return true;
   // The backslash and line feed give way to the next line's text. A join
   // that would grow too long stops; the line not joined comes next.
-  while (joinContinuations && hasLookAhead_ && endsWithContinuation(line) &&
+  bool copied = false;
+  while (hasLookAhead_ && endsWithContinuation(line) &&
          line.size() - 2 + lookAhead_.size() <= kJoinedLineMax) {
-    line.resize(line.size() - 2);
-    line += lookAhead_;
+    if (!copied) joined_.assign(line);
+    copied = true;
+    joined_.resize(joined_.size() - 2);
+    joined_ += lookAhead_;
     fill();
+    line = joined_;
     ++physicalLines_;
   }
   return true;

@@ -2,7 +2,9 @@
 // so a scanner can peek at the line that follows (a name on a line of its
 // own followed by "(" on the next). Lines arrive in pieces of at most
 // kSourcePieceMax bytes, each keeping its line feed. The file is read in
-// large blocks into one buffer, so no line costs an allocation.
+// large blocks into one buffer and a line is handed out where it lies
+// there, so no line costs an allocation or a copy; only lines joined at a
+// backslash are put together, in one buffer kept from line to line.
 #pragma once
 
 #include <istream>
@@ -17,10 +19,10 @@ class SourceLineReader {
  public:
   explicit SourceLineReader(std::istream& in);
 
-  // Reads the next line into `line`; false at the end of the file. With
-  // `joinContinuations`, a line ending in a backslash is joined with the
-  // lines that follow while the result stays within kJoinedLineMax.
-  bool next(std::string& line, bool joinContinuations);
+  // The next line, valid until the following call; false at the end of the
+  // file. With `joinContinuations`, a line ending in a backslash is joined
+  // with the lines that follow while the result stays within kJoinedLineMax.
+  bool next(std::string_view& line, bool joinContinuations);
 
   // The line after the one last returned, or nullptr at the end; valid until
   // the next call of next().
@@ -36,6 +38,7 @@ class SourceLineReader {
   PieceReader reader_;
   std::string_view lookAhead_;
   bool hasLookAhead_ = false;
+  std::string joined_;  // the last line joined from several
   bool started_ = false;
   int physicalLines_ = 0;
 };

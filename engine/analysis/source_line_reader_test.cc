@@ -14,15 +14,15 @@ std::vector<std::string> readAll(const std::string& text, bool join) {
   std::istringstream in(text);
   SourceLineReader reader(in);
   std::vector<std::string> lines;
-  std::string line;
-  while (reader.next(line, join)) lines.push_back(line);
+  std::string_view line;
+  while (reader.next(line, join)) lines.emplace_back(line);
   return lines;
 }
 
 TEST(SourceLineReader, PeeksAtTheNextLineAndDropsCarriageReturns) {
   std::istringstream in("a\r\nb\nc");
   SourceLineReader reader(in);
-  std::string line;
+  std::string_view line;
   ASSERT_TRUE(reader.next(line, false));
   EXPECT_EQ(line, "a\n");
   ASSERT_NE(reader.peek(), nullptr);
@@ -56,7 +56,7 @@ TEST(SourceLineReader, JoinsContinuedLinesOnlyWhenAskedAndWithinTheLimit) {
 TEST(SourceLineReader, CountsThePhysicalLinesOfAJoinedLine) {
   std::istringstream in("a \\\nb \\\nc\nd\n");
   SourceLineReader reader(in);
-  std::string line;
+  std::string_view line;
   ASSERT_TRUE(reader.next(line, true));
   EXPECT_EQ(line, "a b c\n");
   EXPECT_EQ(reader.physicalLines(), 3);

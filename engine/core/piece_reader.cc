@@ -32,7 +32,8 @@ std::size_t dropCarriageReturns(char* p, std::size_t n) {
 PieceReader::PieceReader(std::istream& in, std::size_t max)
     : in_(in),
       max_(max),
-      size_(std::max(kBlockSize, 2 * max + 1)),
+      // Room for the piece kept, the unread rest and a whole piece more.
+      size_(std::max(kBlockSize, 3 * max + 1)),
       buffer_(std::make_unique_for_overwrite<char[]>(size_)),
       asciiEnd_(encoding_.settled() ? kSettled : 0) {}
 
@@ -55,15 +56,17 @@ std::size_t PieceReader::readBlock(char* into, std::size_t room) {
   return n;
 }
 
-// Moves the unread rest to the front and reads until a whole piece fits.
+// Moves the piece handed out last and the unread rest to the front, and
+// reads until a whole piece fits.
 void PieceReader::refill() {
-  std::size_t rest = end_ - begin_;
+  std::size_t shift = previous_;
   bool watching = asciiEnd_ != kSettled;
   bool allAscii = watching && asciiEnd_ == end_;
-  std::memmove(buffer_.get(), buffer_.get() + begin_, rest);
-  if (watching) asciiEnd_ -= begin_;
-  begin_ = 0;
-  end_ = rest;
+  std::memmove(buffer_.get(), buffer_.get() + shift, end_ - shift);
+  if (watching) asciiEnd_ -= shift;
+  previous_ = 0;
+  begin_ -= shift;
+  end_ -= shift;
   while (!atEnd_ && end_ - begin_ < max_) end_ += readBlock(buffer_.get() + end_, size_ - end_);
   if (allAscii) asciiEnd_ += asciiPrefixLength(buffer_.get() + asciiEnd_, end_ - asciiEnd_);
 }
@@ -105,11 +108,14 @@ bool PieceReader::nextRun(std::string_view& run) {
   }
   run = available.substr(0, length);
   begin_ += length;
+  previous_ = earlier_ = begin_;
   return true;
 }
 
 bool PieceReader::next(std::string_view& piece) {
   if (end_ - begin_ < max_ && !atEnd_) refill();
+  earlier_ = previous_;
+  previous_ = begin_;
   if (begin_ == end_) return false;
   const char* start = buffer_.get() + begin_;
   std::size_t window = std::min(end_ - begin_, max_);

@@ -21,6 +21,11 @@ class PieceReader {
   // The next piece, valid until the following call; false at the end.
   bool next(std::string_view& piece);
 
+  // The piece handed out before the last call of next(), where it lies now:
+  // a refill keeps it, moved to the front of the buffer, so a caller can
+  // look one piece ahead without copying the current one.
+  std::string_view pieceBefore() const { return {buffer_.get() + earlier_, previous_ - earlier_}; }
+
   // The longest run of whole pieces the buffer holds, valid until the
   // following call; false at the end. A run ends after the last line feed
   // read so far (or, inside a line longer than the buffer, after its last
@@ -42,6 +47,8 @@ class PieceReader {
   std::size_t size_;
   std::unique_ptr<char[]> buffer_;
   std::size_t begin_ = 0;            // first byte not yet handed out
+  std::size_t previous_ = 0;         // first byte of the piece handed out last
+  std::size_t earlier_ = 0;          // first byte of the one before it
   std::size_t end_ = 0;              // end of the bytes read
   bool heldCarriageReturn_ = false;  // a CR that ended the last block
   bool atEnd_ = false;
