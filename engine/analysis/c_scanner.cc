@@ -1,5 +1,7 @@
 #include "analysis/c_scanner.h"
 
+#include <cstring>
+
 #include "analysis/routine_scanner.h"
 #include "analysis/source_line_reader.h"
 #include "core/byte_scan.h"
@@ -67,16 +69,14 @@ void collect(ScanState& db, std::string_view raw) {
 // after it keep their physical numbers.
 void countLine(ScanState& db, std::string_view stripped) {
   std::int32_t lines = db.lineReader ? db.lineReader->physicalLines() : 1;
-  LineCounters* sets[] = {&db.fileCounters, &db.functionCounters};
-  for (LineCounters* c : sets) {
-    c->total += lines;
-    if (!stripped.empty())
-      c->code += lines;
-    else if (db.lineHadComment || db.inBlockComment)
-      c->comment += lines;
-    else
-      c->blank += lines;
-  }
+  std::int32_t LineCounters::*kind = !stripped.empty() ? &LineCounters::code
+                                     : db.lineHadComment || db.inBlockComment
+                                         ? &LineCounters::comment
+                                         : &LineCounters::blank;
+  db.fileCounters.total += lines;
+  db.fileCounters.*kind += lines;
+  db.functionCounters.total += lines;
+  db.functionCounters.*kind += lines;
 }
 
 // Takes the trailing run of name characters of `text` as the candidate's
@@ -273,14 +273,10 @@ bool isValidCName(std::string_view name) {
 }
 
 int braceBalance(std::string_view s) {
-  // Most lines hold no brace at all: one pass of whole words settles them,
-  // stepping over bytes above 0x7F, which the word scan stops at too.
-  std::size_t n = s.size();
-  std::size_t first = findMarkOrHigh(s, 0, '{', '}');
-  while (first < n && s[first] != '{' && s[first] != '}')
-    first = findMarkOrHigh(s, first + 1, '{', '}');
-  if (first >= n) return 0;
+  // Most lines hold no brace at all: two memchr calls settle them.
+  if (s.find('{') == npos && s.find('}') == npos) return 0;
   int balance = 0;
+  std::size_t n = s.size();
   for (std::size_t i = 0; i < n; ++i) {
     char ch = s[i];
     if (std::size_t width = charLength(s, i); width > 1) {
@@ -321,13 +317,23 @@ constexpr ByteSet kStripMarks = [] {
   return marks;
 }();
 
+// The first `mark` in line[i..), or its end. In a line known to be ASCII
+// only the mark is looked for, with the library's search; in any other line
+// a byte above 0x7F stops the search too.
+std::size_t findMark(std::string_view line, std::size_t i, char mark, bool ascii) {
+  if (!ascii) return findMarkOrHigh(line, i, mark, mark);
+  const void* p = i < line.size() ? std::memchr(line.data() + i, mark, line.size() - i) : nullptr;
+  return p ? static_cast<std::size_t>(static_cast<const char*>(p) - line.data()) : line.size();
+}
+
 // Passes over the text of a block comment from `i`; the position after it,
 // with the comment closed when its end was on the line.
-std::size_t skipCommentText(ScanState& db, std::string_view raw, std::size_t n, std::size_t i) {
+std::size_t skipCommentText(ScanState& db, std::string_view raw, std::size_t n, std::size_t i,
+                            bool ascii) {
   std::string_view line = raw.substr(0, n);
   while (i < n) {
     // Only a "*" or a multi-byte character can matter inside a comment.
-    i = findMarkOrHigh(line, i, '*', '*');
+    i = findMark(line, i, '*', ascii);
     if (i >= n) break;
     char ch = raw[i];
     if (std::size_t width = charLength(line, i); width > 1) {
@@ -344,9 +350,9 @@ std::size_t skipCommentText(ScanState& db, std::string_view raw, std::size_t n, 
 
 // The end of the run of plain text from `i`: the next comment mark or
 // Shift-JIS lead byte, or `n`.
-std::size_t plainRunEnd(std::string_view line, std::size_t i) {
+std::size_t plainRunEnd(std::string_view line, std::size_t i, bool ascii) {
   while (true) {
-    i = findMarkOrHigh(line, i, '/', '/');
+    i = findMark(line, i, '/', ascii);
     if (i >= line.size() || kStripMarks.contains(line[i])) return i;
     ++i;  // a byte above 0x7F that leads no Shift-JIS character
   }
@@ -403,19 +409,21 @@ class StrippedText {
 std::string_view cStripLine(FunctionScan& s, std::string_view raw, std::string& scratch) {
   ScanState& db = s.state();
   if (db.inBlockComment) db.lineHadComment = true;
-  std::size_t n = std::min(raw.find('\n'), raw.size());
+  // A line feed only ever ends a line.
+  std::size_t n = raw.size() - (endsWith(raw, '\n') ? 1 : 0);
   std::string_view line = raw.substr(0, n);
+  bool ascii = db.lineReader && db.lineReader->lineIsAscii();
   StrippedText out(line, scratch);
   std::size_t i = 0;
   while (i < n) {
     if (db.inBlockComment) {
-      i = skipCommentText(db, raw, n, i);
+      i = skipCommentText(db, raw, n, i, ascii);
       continue;
     }
     // Blanks before the first kept byte are trimmed anyway: never kept,
     // they need not be moved out again.
     if (out.empty()) i = skipBlankRun(line, i);
-    std::size_t run = plainRunEnd(line, i);
+    std::size_t run = plainRunEnd(line, i, ascii);
     out.keep(i, run);
     if (run >= n) break;
     i = run;

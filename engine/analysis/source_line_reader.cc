@@ -21,6 +21,7 @@ bool SourceLineReader::next(std::string_view& line, bool joinContinuations) {
   // of it: the line is taken where it lies after that.
   fill();
   line = reader_.pieceBefore();
+  lineIsAscii_ = reader_.pieceBeforeIsAscii();
   physicalLines_ = 1;
   if (!joinContinuations || !hasLookAhead_ || !endsWithContinuation(line)) return true;
   // The backslash and line feed give way to the next line's text. A join
@@ -33,6 +34,7 @@ bool SourceLineReader::next(std::string_view& line, bool joinContinuations) {
     joined_.resize(joined_.size() - 2);
     joined_ += lookAhead_;
     fill();
+    lineIsAscii_ = lineIsAscii_ && reader_.pieceBeforeIsAscii();
     line = joined_;
     ++physicalLines_;
   }

@@ -32,6 +32,10 @@ class SourceLineReader {
   // when continued lines were joined, so that line numbers stay physical.
   int physicalLines() const { return physicalLines_; }
 
+  // Whether the line last returned holds only ASCII bytes, so that a
+  // scanner need not look for multi-byte characters in it.
+  bool lineIsAscii() const { return lineIsAscii_; }
+
  private:
   void fill() { hasLookAhead_ = reader_.next(lookAhead_); }
 
@@ -41,6 +45,7 @@ class SourceLineReader {
   std::string joined_;  // the last line joined from several
   bool started_ = false;
   int physicalLines_ = 0;
+  bool lineIsAscii_ = false;
 };
 
 // True when `line` ends with a backslash directly before its line feed.

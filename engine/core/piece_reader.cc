@@ -35,7 +35,7 @@ PieceReader::PieceReader(std::istream& in, std::size_t max)
       // Room for the piece kept, the unread rest and a whole piece more.
       size_(std::max(kBlockSize, 3 * max + 1)),
       buffer_(std::make_unique_for_overwrite<char[]>(size_)),
-      asciiEnd_(encoding_.settled() ? kSettled : 0) {}
+      settled_(encoding_.settled()) {}
 
 // Reads into `into`, CR LF already folded. A CR at the very end is held
 // back until the next block shows whether a LF follows it.
@@ -60,29 +60,30 @@ std::size_t PieceReader::readBlock(char* into, std::size_t room) {
 // reads until a whole piece fits.
 void PieceReader::refill() {
   std::size_t shift = previous_;
-  bool watching = asciiEnd_ != kSettled;
-  bool allAscii = watching && asciiEnd_ == end_;
   std::memmove(buffer_.get(), buffer_.get() + shift, end_ - shift);
-  if (watching) asciiEnd_ -= shift;
+  asciiEnd_ = std::max(asciiEnd_, shift) - shift;
   previous_ = 0;
   begin_ -= shift;
   end_ -= shift;
   while (!atEnd_ && end_ - begin_ < max_) end_ += readBlock(buffer_.get() + end_, size_ - end_);
-  if (allAscii) asciiEnd_ += asciiPrefixLength(buffer_.get() + asciiEnd_, end_ - asciiEnd_);
 }
 
-// Shows the detector a piece that reaches past the known ASCII run, and
-// finds the next run; a piece that ends inside a multi-byte sequence makes
-// the next piece be shown whatever it holds.
+// Shows the detector a piece; a piece that ends inside a multi-byte
+// sequence makes the next piece be shown whatever it holds.
 void PieceReader::followEncoding(std::string_view piece) {
   encoding_.observe(piece);
-  if (encoding_.settled()) {
-    asciiEnd_ = kSettled;
-  } else if (encoding_.asciiChangesNothing()) {
-    asciiEnd_ = begin_ + asciiPrefixLength(buffer_.get() + begin_, end_ - begin_);
-  } else {
-    asciiEnd_ = begin_;
+  settled_ = encoding_.settled();
+  observeNext_ = !encoding_.asciiChangesNothing();
+}
+
+// Whether buffer_[from..to) is all ASCII. A piece past the known run finds
+// the next run, up to the next byte above 0x7F or the end of the bytes read.
+bool PieceReader::isAscii(std::size_t from, std::size_t to) {
+  if (to > asciiEnd_) {
+    std::size_t start = std::max(from, asciiEnd_);
+    asciiEnd_ = start + asciiPrefixLength(buffer_.get() + start, end_ - start);
   }
+  return to <= asciiEnd_;
 }
 
 // Moves the unread rest to the front and reads until the buffer is full or
@@ -116,15 +117,20 @@ bool PieceReader::next(std::string_view& piece) {
   if (end_ - begin_ < max_ && !atEnd_) refill();
   earlier_ = previous_;
   previous_ = begin_;
-  if (begin_ == end_) return false;
+  if (begin_ == end_) {
+    earlierAscii_ = lastAscii_;
+    return false;
+  }
   const char* start = buffer_.get() + begin_;
   std::size_t window = std::min(end_ - begin_, max_);
   const void* lineFeed = std::memchr(start, '\n', window);
   std::size_t length =
       lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1 : window;
   piece = std::string_view(start, length);
+  earlierAscii_ = lastAscii_;
+  lastAscii_ = isAscii(begin_, begin_ + length);
   begin_ += length;
-  if (begin_ > asciiEnd_) followEncoding(piece);
+  if (!settled_ && (!lastAscii_ || observeNext_)) followEncoding(piece);
   return true;
 }
 

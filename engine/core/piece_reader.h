@@ -25,6 +25,9 @@ class PieceReader {
   // a refill keeps it, moved to the front of the buffer, so a caller can
   // look one piece ahead without copying the current one.
   std::string_view pieceBefore() const { return {buffer_.get() + earlier_, previous_ - earlier_}; }
+  // Whether that piece holds only ASCII bytes: then no byte of it can begin
+  // a multi-byte character, whatever the encoding.
+  bool pieceBeforeIsAscii() const { return earlierAscii_; }
 
   // The longest run of whole pieces the buffer holds, valid until the
   // following call; false at the end. A run ends after the last line feed
@@ -40,6 +43,7 @@ class PieceReader {
   void fill();
   std::size_t readBlock(char* into, std::size_t room);
   void followEncoding(std::string_view piece);
+  bool isAscii(std::size_t from, std::size_t to);
 
   std::istream& in_;
   std::size_t max_;
@@ -53,12 +57,17 @@ class PieceReader {
   bool heldCarriageReturn_ = false;  // a CR that ended the last block
   bool atEnd_ = false;
   // The encoding of the text, decided piece by piece and current while this
-  // reader lives. The bytes from begin_ up to asciiEnd_ are known to be
-  // ASCII (found in bulk as they are read), so the pieces among them are
-  // not looked at again; kSettled once nothing can change the decision.
+  // reader lives. Only pieces that hold a byte above 0x7F are shown to it
+  // (an ASCII byte changes no decision), unless the piece before ended
+  // inside a multi-byte character; none once nothing can change it.
   InputEncoding encoding_;
-  static constexpr std::size_t kSettled = static_cast<std::size_t>(-1);
-  std::size_t asciiEnd_;
+  bool settled_;
+  bool observeNext_ = false;
+  // The bytes from the piece handed out last up to asciiEnd_ are ASCII,
+  // found in bulk, so that no piece among them is looked at twice.
+  std::size_t asciiEnd_ = 0;
+  bool lastAscii_ = false;
+  bool earlierAscii_ = false;
 };
 
 }  // namespace mora
