@@ -358,6 +358,13 @@ std::size_t plainRunEnd(std::string_view line, std::size_t i, bool ascii) {
   }
 }
 
+// `text` without the blanks that end it.
+std::string_view withoutEndBlanks(std::string_view text) {
+  std::size_t n = text.size();
+  while (n > 0 && isBlank(text[n - 1])) --n;
+  return text.substr(0, n);
+}
+
 // The text kept from one line. As long as everything kept lies in one
 // stretch of the line (most lines: no comment, or one at the end) it is a
 // view into the line itself; only a line whose kept text a comment breaks
@@ -387,11 +394,8 @@ class StrippedText {
   // line feed, nor blanks before the first byte it keeps, so only this end
   // needs trimming.
   std::string_view trimmed() {
-    std::string_view text =
-        copied_ ? std::string_view(scratch_) : line_.substr(begin_, end_ - begin_);
-    std::size_t n = text.size();
-    while (n > 0 && isBlank(text[n - 1])) --n;
-    return text.substr(0, n);
+    return withoutEndBlanks(copied_ ? std::string_view(scratch_)
+                                    : line_.substr(begin_, end_ - begin_));
   }
 
  private:
@@ -413,6 +417,12 @@ std::string_view cStripLine(FunctionScan& s, std::string_view raw, std::string& 
   std::size_t n = raw.size() - (endsWith(raw, '\n') ? 1 : 0);
   std::string_view line = raw.substr(0, n);
   bool ascii = db.lineReader && db.lineReader->lineIsAscii();
+  // Most lines are ASCII, outside a comment and without "/": what is kept
+  // is the line itself, trimmed.
+  if (ascii && !db.inBlockComment) {
+    std::size_t start = skipBlankRun(line, 0);
+    if (findMark(line, start, '/', true) == n) return withoutEndBlanks(line.substr(start));
+  }
   StrippedText out(line, scratch);
   std::size_t i = 0;
   while (i < n) {

@@ -15,6 +15,12 @@
 
 namespace mora {
 
+// True when `line` ends with a backslash directly before its line feed.
+inline bool endsWithContinuation(std::string_view line) {
+  std::size_t n = line.size();
+  return n >= 2 && line[n - 1] == '\n' && line[n - 2] == '\\';
+}
+
 class SourceLineReader {
  public:
   explicit SourceLineReader(std::istream& in);
@@ -22,7 +28,17 @@ class SourceLineReader {
   // The next line, valid until the following call; false at the end of the
   // file. With `joinContinuations`, a line ending in a backslash is joined
   // with the lines that follow while the result stays within kJoinedLineMax.
-  bool next(std::string_view& line, bool joinContinuations);
+  bool next(std::string_view& line, bool joinContinuations) {
+    if (!hasLookAhead_) return false;
+    // Reading ahead may move the line within the reader's buffer, never out
+    // of it: the line is taken where it lies after that.
+    fill();
+    line = reader_.pieceBefore();
+    lineIsAscii_ = reader_.pieceBeforeIsAscii();
+    physicalLines_ = 1;
+    if (joinContinuations && hasLookAhead_ && endsWithContinuation(line)) joinContinued(line);
+    return true;
+  }
 
   // The line after the one last returned, or nullptr at the end; valid until
   // the next call of next().
@@ -38,17 +54,14 @@ class SourceLineReader {
 
  private:
   void fill() { hasLookAhead_ = reader_.next(lookAhead_); }
+  void joinContinued(std::string_view& line);
 
   PieceReader reader_;
   std::string_view lookAhead_;
   bool hasLookAhead_ = false;
   std::string joined_;  // the last line joined from several
-  bool started_ = false;
   int physicalLines_ = 0;
   bool lineIsAscii_ = false;
 };
-
-// True when `line` ends with a backslash directly before its line feed.
-bool endsWithContinuation(std::string_view line);
 
 }  // namespace mora

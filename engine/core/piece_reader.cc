@@ -76,14 +76,12 @@ void PieceReader::followEncoding(std::string_view piece) {
   observeNext_ = !encoding_.asciiChangesNothing();
 }
 
-// Whether buffer_[from..to) is all ASCII. A piece past the known run finds
-// the next run, up to the next byte above 0x7F or the end of the bytes read.
-bool PieceReader::isAscii(std::size_t from, std::size_t to) {
-  if (to > asciiEnd_) {
-    std::size_t start = std::max(from, asciiEnd_);
-    asciiEnd_ = start + asciiPrefixLength(buffer_.get() + start, end_ - start);
-  }
-  return to <= asciiEnd_;
+// Finds the run of ASCII bytes that follows the known one, or that starts
+// at `from` when the known one ends before it, up to the next byte above
+// 0x7F or the end of the bytes read.
+void PieceReader::findAsciiRun(std::size_t from) {
+  std::size_t start = std::max(from, asciiEnd_);
+  asciiEnd_ = start + asciiPrefixLength(buffer_.get() + start, end_ - start);
 }
 
 // Moves the unread rest to the front and reads until the buffer is full or
@@ -110,27 +108,6 @@ bool PieceReader::nextRun(std::string_view& run) {
   run = available.substr(0, length);
   begin_ += length;
   previous_ = earlier_ = begin_;
-  return true;
-}
-
-bool PieceReader::next(std::string_view& piece) {
-  if (end_ - begin_ < max_ && !atEnd_) refill();
-  earlier_ = previous_;
-  previous_ = begin_;
-  if (begin_ == end_) {
-    earlierAscii_ = lastAscii_;
-    return false;
-  }
-  const char* start = buffer_.get() + begin_;
-  std::size_t window = std::min(end_ - begin_, max_);
-  const void* lineFeed = std::memchr(start, '\n', window);
-  std::size_t length =
-      lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1 : window;
-  piece = std::string_view(start, length);
-  earlierAscii_ = lastAscii_;
-  lastAscii_ = isAscii(begin_, begin_ + length);
-  begin_ += length;
-  if (!settled_ && (!lastAscii_ || observeNext_)) followEncoding(piece);
   return true;
 }
 

@@ -5,7 +5,9 @@
 // allocates nothing per line.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <istream>
 #include <memory>
 #include <string_view>
@@ -43,7 +45,7 @@ class PieceReader {
   void fill();
   std::size_t readBlock(char* into, std::size_t room);
   void followEncoding(std::string_view piece);
-  bool isAscii(std::size_t from, std::size_t to);
+  void findAsciiRun(std::size_t from);
 
   std::istream& in_;
   std::size_t max_;
@@ -69,5 +71,27 @@ class PieceReader {
   bool lastAscii_ = false;
   bool earlierAscii_ = false;
 };
+
+// Called once per line of every file scanned: the common path is inline,
+// refills and encoding decisions out of line.
+inline bool PieceReader::next(std::string_view& piece) {
+  if (end_ - begin_ < max_ && !atEnd_) refill();
+  earlier_ = previous_;
+  previous_ = begin_;
+  earlierAscii_ = lastAscii_;
+  if (begin_ == end_) return false;
+  const char* start = buffer_.get() + begin_;
+  std::size_t window = std::min(end_ - begin_, max_);
+  const void* lineFeed = std::memchr(start, '\n', window);
+  std::size_t length =
+      lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1 : window;
+  piece = std::string_view(start, length);
+  std::size_t pieceEnd = begin_ + length;
+  if (pieceEnd > asciiEnd_) findAsciiRun(begin_);
+  lastAscii_ = pieceEnd <= asciiEnd_;
+  begin_ = pieceEnd;
+  if (!settled_ && (!lastAscii_ || observeNext_)) followEncoding(piece);
+  return true;
+}
 
 }  // namespace mora
