@@ -331,6 +331,18 @@ std::size_t findMark(std::string_view line, std::size_t i, char mark, bool ascii
 std::size_t skipCommentText(ScanState& db, std::string_view raw, std::size_t n, std::size_t i,
                             bool ascii) {
   std::string_view line = raw.substr(0, n);
+  if (ascii) {
+    // Comment text is full of "*" and has few "/": the end is looked for
+    // by its "/".
+    for (std::size_t p = findMark(line, i + 1, '/', true); p < n;
+         p = findMark(line, p + 1, '/', true)) {
+      if (line[p - 1] == '*') {
+        db.inBlockComment = false;
+        return p + 1;
+      }
+    }
+    return n;
+  }
   while (i < n) {
     // Only a "*" or a multi-byte character can matter inside a comment.
     i = findMark(line, i, '*', ascii);
@@ -406,28 +418,17 @@ class StrippedText {
   bool copied_ = false;
 };
 
-}  // namespace
-
 // One pass over the line: plain text is kept in runs up to the next mark,
-// comments are dropped, and the result is trimmed where it lies.
-std::string_view cStripLine(FunctionScan& s, std::string_view raw, std::string& scratch) {
-  ScanState& db = s.state();
-  if (db.inBlockComment) db.lineHadComment = true;
-  // A line feed only ever ends a line.
-  std::size_t n = raw.size() - (endsWith(raw, '\n') ? 1 : 0);
-  std::string_view line = raw.substr(0, n);
-  bool ascii = db.lineReader && db.lineReader->lineIsAscii();
-  // Most lines are ASCII, outside a comment and without "/": what is kept
-  // is the line itself, trimmed.
-  if (ascii && !db.inBlockComment) {
-    std::size_t start = skipBlankRun(line, 0);
-    if (findMark(line, start, '/', true) == n) return withoutEndBlanks(line.substr(start));
-  }
+// comments are dropped, and the result is trimmed where it lies. Kept out
+// of line, so that the common way through cStripLine stays short.
+[[gnu::noinline]] std::string_view stripComments(ScanState& db, std::string_view line, bool ascii,
+                                                 std::string& scratch) {
+  std::size_t n = line.size();
   StrippedText out(line, scratch);
   std::size_t i = 0;
   while (i < n) {
     if (db.inBlockComment) {
-      i = skipCommentText(db, raw, n, i, ascii);
+      i = skipCommentText(db, line, n, i, ascii);
       continue;
     }
     // Blanks before the first kept byte are trimmed anyway: never kept,
@@ -437,8 +438,8 @@ std::string_view cStripLine(FunctionScan& s, std::string_view raw, std::string& 
     out.keep(i, run);
     if (run >= n) break;
     i = run;
-    char ch = raw[i];
-    char next = i + 1 < n ? raw[i + 1] : '\0';
+    char ch = line[i];
+    char next = i + 1 < n ? line[i + 1] : '\0';
     if (std::size_t width = charLength(line, i); width > 1) {
       out.keep(i, i + width);
       i += width;
@@ -454,6 +455,24 @@ std::string_view cStripLine(FunctionScan& s, std::string_view raw, std::string& 
     }
   }
   return out.trimmed();
+}
+
+}  // namespace
+
+std::string_view cStripLine(FunctionScan& s, std::string_view raw, std::string& scratch) {
+  ScanState& db = s.state();
+  if (db.inBlockComment) db.lineHadComment = true;
+  // A line feed only ever ends a line.
+  std::string_view line = raw.substr(0, raw.size() - (endsWith(raw, '\n') ? 1 : 0));
+  bool ascii = db.lineReader && db.lineReader->lineIsAscii();
+  // Most lines are ASCII, outside a comment and without "/": what is kept
+  // is the line itself, trimmed.
+  if (ascii && !db.inBlockComment) {
+    std::size_t start = skipBlankRun(line, 0);
+    if (findMark(line, start, '/', true) == line.size())
+      return withoutEndBlanks(line.substr(start));
+  }
+  return stripComments(db, line, ascii, scratch);
 }
 
 void cBeginFile(FunctionScan& s) {

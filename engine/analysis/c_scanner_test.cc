@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "analysis/function_scan.h"
+#include "analysis/source_line_reader.h"
 #include "core/engine.h"
 #include "scan_transcript.h"
 #include "test_support.h"
@@ -120,6 +123,35 @@ TEST(CStripLine, KeepsOneStretchInPlaceAndJoinsBrokenText) {
   EXPECT_EQ(kept.data(), whole.data() + 1);
   EXPECT_EQ(cStripLine(s, "/* a */ /* b */\n", scratch), "");
   EXPECT_EQ(cStripLine(s, "h /**/(x)\n", scratch), "h (x)");
+}
+
+// Lines the reader knows to be ASCII take a shorter way through the strip;
+// what is kept, and the comment state, must not depend on it.
+TEST(CStripLine, StripsAsciiLinesFromTheReaderAsAnyOther) {
+  const std::string text =
+      "  plain(x);  \n\t\tlead(y);\t\n a / b /* c\n d */ e // f\n/**/\n/* g */ h /* i\n"
+      "*/\nx = \"//\";\n   \n/\n  k(); /* one */ /* two */\n/*/ open */ m\n/* ** / * **/ n /*\n";
+  TestEngine t;
+  FunctionScan direct(t.engine, ScanMode::NamesOnly, {});
+  FunctionScan viaReader(t.engine, ScanMode::NamesOnly, {});
+  std::istringstream in(text);
+  SourceLineReader reader(in);
+  viaReader.state().lineReader = &reader;
+  std::string scratch;
+  std::string otherScratch;
+  std::string_view line;
+  int lines = 0;
+  while (reader.next(line, false)) {
+    ASSERT_TRUE(reader.lineIsAscii());
+    std::string expected(cStripLine(direct, line, scratch));
+    EXPECT_EQ(cStripLine(viaReader, line, otherScratch), expected) << line;
+    EXPECT_EQ(viaReader.state().inBlockComment, direct.state().inBlockComment) << line;
+    EXPECT_EQ(viaReader.state().lineHadComment, direct.state().lineHadComment) << line;
+    direct.state().lineHadComment = viaReader.state().lineHadComment = false;
+    ++lines;
+  }
+  EXPECT_EQ(lines, 13);
+  viaReader.state().lineReader = nullptr;
 }
 
 TEST_F(CScannerTest, OneLineBodyEndsOnItsLineOnlyWithBracesOn) {

@@ -84,5 +84,18 @@ TEST(SourceLineReader, LinesAcrossBlockBoundariesArriveWhole) {
   EXPECT_EQ(readAll(text, true), expected);
 }
 
+// Lines are handed out where the reader holds them; a line joined from
+// several is ASCII only when all its parts are.
+TEST(SourceLineReader, TellsWhetherALineIsAscii) {
+  std::istringstream in("a\n\xE3\x81\x82\nb \\\nc\xE9\nd\n");
+  SourceLineReader reader(in);
+  std::string_view line;
+  std::vector<std::pair<std::string, bool>> seen;
+  while (reader.next(line, true)) seen.emplace_back(line, reader.lineIsAscii());
+  EXPECT_EQ(seen,
+            (std::vector<std::pair<std::string, bool>>{
+                {"a\n", true}, {"\xE3\x81\x82\n", false}, {"b c\xE9\n", false}, {"d\n", true}}));
+}
+
 }  // namespace
 }  // namespace mora
