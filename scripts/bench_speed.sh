@@ -127,6 +127,12 @@ awk -v t1="$(median count-curl 1)" -v t8="$(median count-curl8 1)" \
   -v c1="$(median count-curl 3)" -v c8="$(median count-curl8 3)" \
   'BEGIN { printf "count, 8x the input: %.2fx the wall time, %.2fx the processor time (goal <=8.5), %.2fx the peak memory\n",
     t8 / t1, (c1 > 0 ? c8 / c1 : 0), m8 / m1 }'
+if [ -f "$root/engine/link_order.txt" ] && command -v nm > /dev/null; then
+  nm "$mora" | awk '{ print $NF }' | sort -u > "$work/symbols"
+  echo "link order: $(sort -u "$root/engine/link_order.txt" | comm -23 - "$work/symbols" | wc -l)" \
+    "of $(wc -l < "$root/engine/link_order.txt") listed functions not in this mora" \
+    "(many: rerun scripts/link_order.sh)"
+fi
 awk -v t="$(median exit 1)" -v c="$(median exit 3)" -v m="$(median exit 2)" \
   'BEGIN { printf "start-up (exit alone): %.1f ms wall, %.1f ms processor, %d KiB\n", t / 1000, c / 1000, m }'
 echo "load: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -3,10 +3,10 @@
 # The workbench and installer need Qt 6; their headless tests and screenshots
 # need Xvfb and a CJK font; the desktop registration tests need the
 # freedesktop.org tools; the Windows engine is cross-built with mingw-w64
-# and tested under wine64. "deps.sh engine" installs only what building the
-# engine alone needs.
+# and tested under wine64; lld links the engine with its hot code grouped.
+# "deps.sh engine" installs only what building the engine alone needs.
 set -euo pipefail
-packages=(cmake ninja-build g++)
+packages=(cmake ninja-build g++ lld)
 if [ "${1:-all}" != engine ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev python3-cram
     qt6-base-dev libqscintilla2-qt6-dev xvfb xauth fonts-noto-cjk
