@@ -328,29 +328,15 @@ std::size_t findMark(std::string_view line, std::size_t i, char mark, bool ascii
 
 // Passes over the text of a block comment from `i`; the position after it,
 // with the comment closed when its end was on the line.
-std::size_t skipCommentText(ScanState& db, std::string_view raw, std::size_t n, std::size_t i,
-                            bool ascii) {
-  std::string_view line = raw.substr(0, n);
-  if (ascii) {
-    // Comment text is full of "*" and has few "/": the end is looked for
-    // by its "/".
-    for (std::size_t p = findMark(line, i + 1, '/', true); p < n;
-         p = findMark(line, p + 1, '/', true)) {
-      if (line[p - 1] == '*') {
-        db.inBlockComment = false;
-        return p + 1;
-      }
-    }
-    return n;
-  }
+std::size_t skipCommentText(ScanState& db, std::string_view line, std::size_t i) {
+  std::size_t n = line.size();
   while (i < n) {
     // Only a "*" or a multi-byte character can matter inside a comment.
-    i = findMark(line, i, '*', ascii);
+    i = findMarkOrHigh(line, i, '*', '*');
     if (i >= n) break;
-    char ch = raw[i];
     if (std::size_t width = charLength(line, i); width > 1) {
       i += width;
-    } else if (ch == '*' && i + 1 < n && raw[i + 1] == '/') {
+    } else if (line[i] == '*' && i + 1 < n && line[i + 1] == '/') {
       db.inBlockComment = false;
       return i + 2;
     } else {
@@ -358,6 +344,20 @@ std::size_t skipCommentText(ScanState& db, std::string_view raw, std::size_t n, 
     }
   }
   return i;
+}
+
+// The same for a line known to be ASCII. Comment text is full of "*" and
+// has few "/", so the end is looked for by its "/".
+std::size_t skipAsciiCommentText(ScanState& db, std::string_view line, std::size_t i) {
+  std::size_t n = line.size();
+  for (std::size_t p = findMark(line, i + 1, '/', true); p < n;
+       p = findMark(line, p + 1, '/', true)) {
+    if (line[p - 1] == '*') {
+      db.inBlockComment = false;
+      return p + 1;
+    }
+  }
+  return n;
 }
 
 // The end of the run of plain text from `i`: the next comment mark or
@@ -428,7 +428,7 @@ class StrippedText {
   std::size_t i = 0;
   while (i < n) {
     if (db.inBlockComment) {
-      i = skipCommentText(db, line, n, i, ascii);
+      i = ascii ? skipAsciiCommentText(db, line, i) : skipCommentText(db, line, i);
       continue;
     }
     // Blanks before the first kept byte are trimmed anyway: never kept,
