@@ -5,6 +5,7 @@
 #include "analysis/routine_scanner.h"
 #include "analysis/source_line_reader.h"
 #include "core/byte_scan.h"
+#include "core/fixed_word_set.h"
 #include "core/settings.h"
 #include "core/text.h"
 #include "core/word_shape_filter.h"
@@ -50,7 +51,7 @@ void resetCandidate(ScanState& db) {
   c.inBody = c.awaitingBody = c.headerSeen = false;
   c.collectedLines = 0;
   c.currentName.clear();
-  if (!c.callees.empty()) c.callees.clear();  // clear() sweeps every bucket
+  c.callees.clear();
   db.functionCounters = {};
 }
 
@@ -257,8 +258,8 @@ LineOutcome headerLine(FunctionScan& s, std::string_view raw, std::string_view s
 
 bool isCReservedWord(std::string_view word) {
   static constexpr WordShapeFilter kShapes(C_RESERVED_WORDS);
-  return kShapes.mayContain(word) &&
-         std::binary_search(C_RESERVED_WORDS.begin(), C_RESERVED_WORDS.end(), word);
+  static constexpr FixedWordSet<128> kWords(C_RESERVED_WORDS);
+  return kShapes.mayContain(word) && kWords.contains(word);
 }
 
 bool isCNameChar(char c) {
@@ -300,8 +301,8 @@ int braceBalance(std::string_view s) {
   return balance;
 }
 
-int addCalleeNames(std::string_view s, BodySlot& names, NameSet& seen) {
-  static constexpr CallNameRules kRules{isCNameChar, isCReservedWord, isValidCName};
+int addCalleeNames(std::string_view s, BodySlot& names, CalleeSet& seen) {
+  static const CallNameRules kRules(isCNameChar, isCReservedWord, isValidCName);
   return addParenthesisCallees(s, kRules, names, seen);
 }
 

@@ -53,7 +53,7 @@ bool isValidCName(std::string_view name);
 int braceBalance(std::string_view text);
 // Appends the names called on `stripped` that `seen` does not hold yet to
 // `names` and `seen`; returns how many were added.
-int addCalleeNames(std::string_view stripped, BodySlot& names, NameSet& seen);
+int addCalleeNames(std::string_view stripped, BodySlot& names, CalleeSet& seen);
 
 // The four operations of the C/C++ row of the scanner table.
 // The stripped line: a view into `raw`, or into `scratch` when the kept text

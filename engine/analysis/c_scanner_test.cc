@@ -73,13 +73,13 @@ TEST(CBraceBalance, SkipsStringsCharactersAndDoubleByteCharacters) {
 
 TEST(CCalleeNames, FindsEachNameOnceAndSkipsKeywordsAndPointers) {
   BodySlot names;
-  NameSet seen;
+  CalleeSet seen;
   EXPECT_EQ(addCalleeNames("x = a::b::c(1) + p->f(2) + s.g(3);", names, seen), 3);
   EXPECT_EQ(addCalleeNames("if (h(k(x))) while (y) return (z); sizeof (int);", names, seen), 2);
   EXPECT_EQ(addCalleeNames("(*fp)(1); ~X(); f(\"g(\"); a::b::c();", names, seen), 1);
   EXPECT_EQ(names, (Names{"a::b::c", "f", "g", "h", "k", "~X"}));
   BodySlot atStart;
-  NameSet seenAtStart;
+  CalleeSet seenAtStart;
   addCalleeNames("f(x)", atStart, seenAtStart);
   addCalleeNames("x = \"unterminated ( q(", atStart, seenAtStart);
   EXPECT_EQ(atStart, Names{"f"});

@@ -12,6 +12,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "analysis/callee_set.h"
 #include "core/limits.h"
 #include "core/settings.h"
 
@@ -95,7 +96,7 @@ struct CScanState {
   std::string prototypeLine;
   // The callee names already in the candidate's slot, so that a long body
   // checks each new name in constant time.
-  NameSet callees;
+  CalleeSet callees;
 };
 
 // Per-candidate state of the Basic and Pascal recognisers (routine_scanner.h).
@@ -104,7 +105,7 @@ struct RoutineScanState {
   std::int32_t collectedLines = 0;
   std::string currentName;
   // The callee names already in the candidate's slot (exact comparison).
-  NameSet callees;
+  CalleeSet callees;
   // Pascal: a comment left open at the end of a line ("(*" is kind 1, "{" kind 2).
   bool inComment = false;
   int commentKind = 0;

@@ -1,6 +1,8 @@
 #include "analysis/function_scan.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <memory>
 
 #include "analysis/basic_scanner.h"
@@ -125,8 +127,12 @@ RecordResult FunctionScan::record(std::string_view name) {
   r.line = db.startLine;
   r.fileLines = db.fileCounters.total;
   r.counts = db.functionCounters;
-  r.lines = std::move(db.candidate);
-  db.candidate.clear();  // a moved-from vector is valid but unspecified
+  // The record takes the lines in a list of their exact size; the candidate
+  // keeps its capacity for the next function, so a scan does not grow a
+  // list from nothing for every function it records.
+  r.lines.reserve(db.candidate.size());
+  std::move(db.candidate.begin(), db.candidate.end(), std::back_inserter(r.lines));
+  db.candidate.clear();
   return RecordResult::Recorded;
 }
 

@@ -93,7 +93,7 @@ int addPascalCallees(std::string_view s, RoutineScanState& state, BodySlot& name
       if (callsDeclared(state, word)) added += addCallee(state, names, word);
     }
   }
-  static constexpr CallNameRules kRules{isPascalWordChar, isPascalReservedWord, isValidPascalName};
+  static const CallNameRules kRules(isPascalWordChar, isPascalReservedWord, isValidPascalName);
   return added + addParenthesisCallees(s, kRules, names, state.callees);
 }
 

@@ -11,53 +11,56 @@ namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 
-// The first "(" at or after `from` outside double-quoted text; npos when there
-// is none or a string is left open.
-std::size_t findOpenParenthesis(std::string_view s, std::size_t from) {
-  bool inString = false;
-  for (std::size_t i = findMarkOrHigh(s, from, '(', '"'); i < s.size();
-       i = findMarkOrHigh(s, i + 1, '(', '"')) {
-    if (std::size_t n = charLength(s, i); n > 1) {
-      i += n - 1;
-    } else if (s[i] == '"') {
-      inString = !inString;
-    } else if (!inString && s[i] == '(') {
-      return i;
-    }
-  }
-  return npos;
+// The name written directly before the "(" at `open` (blanks between them
+// allowed), looking no further back than `floor`; empty when there is none.
+std::string_view nameBefore(std::string_view s, std::size_t floor, std::size_t open,
+                            const CallNameRules& rules) {
+  std::size_t end = open;
+  while (end > floor && isBlank(s[end - 1])) --end;
+  std::size_t first = end;
+  while (first > floor && rules.isNameByte(s[first - 1])) --first;
+  return s.substr(first, end - first);
 }
 
 }  // namespace
 
+CallNameRules::CallNameRules(bool (*nameChar)(char), bool (*reserved)(std::string_view),
+                             bool (*valid)(std::string_view))
+    : isNameChar(nameChar), isReserved(reserved), isValid(valid) {
+  for (int c = 0; c < 0x80; ++c)
+    if (nameChar(static_cast<char>(c))) asciiNameBytes.add(static_cast<char>(c));
+}
+
 int addParenthesisCallees(std::string_view s, const CallNameRules& rules, BodySlot& names,
-                          NameSet& seen) {
+                          CalleeSet& seen) {
   if (s.find('(') == npos) return 0;  // most lines call nothing
   int added = 0;
-  std::size_t start = 0;
-  for (std::size_t pos = findOpenParenthesis(s, start); pos != npos;
-       start = pos + 1, pos = findOpenParenthesis(s, start)) {
-    if (pos == start) continue;
-    std::size_t end = pos;
-    while (end > start && isBlank(s[end - 1])) --end;
-    std::size_t first = end;
-    while (first > start && rules.isNameChar(s[first - 1])) --first;
-    if (first == end) continue;
-    std::string_view name = s.substr(first, end - first);
-    if (rules.isReserved(name) || !rules.isValid(name)) continue;
-    if (seen.find(name) != seen.end()) continue;  // no node built for a name seen before
-    seen.emplace(name);
-    names.emplace_back(name);
-    ++added;
+  // One pass over the line: each "(" outside double-quoted text looks back
+  // for its name as far as the "(" before it. A "(" is only ever found
+  // outside a string, so every search after it starts outside one too.
+  std::size_t floor = 0;
+  bool inString = false;
+  for (std::size_t i = findMarkOrHigh(s, 0, '(', '"'); i < s.size();
+       i = findMarkOrHigh(s, i + 1, '(', '"')) {
+    if (std::size_t n = charLength(s, i); n > 1) {
+      i += n - 1;
+      continue;
+    }
+    if (s[i] == '"') inString = !inString;
+    if (inString || s[i] != '(') continue;
+    std::size_t from = floor;
+    floor = i + 1;
+    // A "(" at the search start names nothing.
+    if (i == from) continue;
+    std::string_view name = nameBefore(s, from, i, rules);
+    if (name.empty() || rules.isReserved(name) || !rules.isValid(name)) continue;
+    added += seen.add(names, name);
   }
   return added;
 }
 
 bool addCallee(RoutineScanState& state, BodySlot& names, std::string_view name) {
-  if (state.callees.find(name) != state.callees.end()) return false;
-  state.callees.emplace(name);
-  names.emplace_back(name);
-  return true;
+  return state.callees.add(names, name);
 }
 
 void countRoutineLine(ScanState& db, std::string_view stripped, bool comment) {
@@ -82,7 +85,7 @@ void resetRoutine(ScanState& db) {
   r.inRoutine = false;
   r.collectedLines = 0;
   r.currentName.clear();
-  if (!r.callees.empty()) r.callees.clear();  // clear() sweeps every bucket
+  r.callees.clear();
   db.functionCounters = {};
 }
 

@@ -13,21 +13,31 @@
 
 #include "analysis/function_database.h"
 #include "analysis/function_scan.h"
+#include "core/text.h"
 
 namespace mora {
 
 // How one language spells names, for the search of names before "(".
 struct CallNameRules {
+  CallNameRules(bool (*nameChar)(char), bool (*reserved)(std::string_view),
+                bool (*valid)(std::string_view));
   bool (*isNameChar)(char);
   bool (*isReserved)(std::string_view);
   bool (*isValid)(std::string_view);
+  // The ASCII bytes isNameChar accepts, asked once: the search back over a
+  // name looks them up, and asks isNameChar only about the bytes above 0x7F,
+  // whose meaning follows the encoding.
+  ByteSet asciiNameBytes{""};
+  bool isNameByte(char c) const {
+    return static_cast<unsigned char>(c) < 0x80 ? asciiNameBytes.contains(c) : isNameChar(c);
+  }
 };
 
 // Adds every name written directly before a "(" outside double-quoted text
 // (blanks between them allowed) that the rules accept and `seen` does not hold
 // yet; returns how many were added. A "(" at the search start names nothing.
 int addParenthesisCallees(std::string_view stripped, const CallNameRules& rules, BodySlot& names,
-                          NameSet& seen);
+                          CalleeSet& seen);
 
 // Adds `name` to the candidate's callee list unless it is there already.
 bool addCallee(RoutineScanState& state, BodySlot& names, std::string_view name);

@@ -11,7 +11,10 @@ namespace mora {
 // call list); each target's callers are the function entries whose call list
 // names it, in function order, less the callers whose name matches
 // `without`. A function nobody calls is never a target.
-NodeTable buildCallerTable(const NodeTable& functions, const FunctionPatternList& names,
-                           const PatternSet& without);
+// The table refers to the texts of `functions`, which must outlive it.
+NodeTableView buildCallerTable(const NodeTable& functions, const FunctionPatternList& names,
+                               const PatternSet& without);
+NodeTableView buildCallerTable(const NodeTable&& functions, const FunctionPatternList& names,
+                               const PatternSet& without) = delete;
 
 }  // namespace mora

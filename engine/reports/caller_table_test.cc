@@ -13,21 +13,24 @@ NodeTable functions() {
 FunctionPatternList all() { return {FunctionPattern{"*"}}; }
 
 TEST(CallerTable, TargetsInOrderOfFirstCallWithTheirCallers) {
-  NodeTable t = buildCallerTable(functions(), all(), PatternSet());
-  ASSERT_EQ(t.nodes, (std::vector<std::string>{"a", "b", "puts"}));
-  EXPECT_EQ(t.children[0], (std::vector<std::string>{"main [m.c] ", "unused [m.c] "}));
-  EXPECT_EQ(t.children[1], (std::vector<std::string>{"main [m.c] ", "a [m.c] "}));
-  EXPECT_EQ(t.children[2], (std::vector<std::string>{"main [m.c] ", "a [m.c] ", "b [m.c] "}));
+  NodeTable f = functions();
+  NodeTableView t = buildCallerTable(f, all(), PatternSet());
+  ASSERT_EQ(t.nodes, (std::vector<std::string_view>{"a", "b", "puts"}));
+  EXPECT_EQ(t.children[0], (std::vector<std::string_view>{"main [m.c] ", "unused [m.c] "}));
+  EXPECT_EQ(t.children[1], (std::vector<std::string_view>{"main [m.c] ", "a [m.c] "}));
+  EXPECT_EQ(t.children[2], (std::vector<std::string_view>{"main [m.c] ", "a [m.c] ", "b [m.c] "}));
 }
 
 TEST(CallerTable, NamesSelectTargetsAndWithoutDropsCallers) {
-  NodeTable t = buildCallerTable(functions(), {FunctionPattern{"p*"}}, PatternSet({"a", "u*"}));
-  ASSERT_EQ(t.nodes, (std::vector<std::string>{"puts"}));
-  EXPECT_EQ(t.children[0], (std::vector<std::string>{"main [m.c] ", "b [m.c] "}));
+  NodeTable f = functions();
+  NodeTableView t = buildCallerTable(f, {FunctionPattern{"p*"}}, PatternSet({"a", "u*"}));
+  ASSERT_EQ(t.nodes, (std::vector<std::string_view>{"puts"}));
+  EXPECT_EQ(t.children[0], (std::vector<std::string_view>{"main [m.c] ", "b [m.c] "}));
 }
 
 TEST(CallerTable, AFunctionNobodyCallsIsNoTarget) {
-  NodeTable t = buildCallerTable(functions(), {FunctionPattern{"main"}}, PatternSet());
+  NodeTable f = functions();
+  NodeTableView t = buildCallerTable(f, {FunctionPattern{"main"}}, PatternSet());
   EXPECT_TRUE(t.nodes.empty());
 }
 

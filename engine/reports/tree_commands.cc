@@ -79,6 +79,10 @@ namespace {
 TreeSink outputSink(Engine& e) {
   TreeSink sink;
   sink.print = [&e](std::string_view text) { printOutput(e, outputStream(e), text); };
+  // A captured text drops a piece that does not fit whole, and the HTML
+  // filter decides each piece's encoding by its own text: both see the
+  // lines one by one, as they always have.
+  sink.wholeBlocks = !e.out.capturing && !e.settings.htmlFilter;
   if (e.settings.html) {
     sink.anchorRoot = [&e](std::string_view entry) {
       writeAnchor(&outputStream(e), entry);
@@ -88,9 +92,8 @@ TreeSink outputSink(Engine& e) {
   return sink;
 }
 
-}  // namespace
-
-void printTreeTable(Engine& e, const NodeTable& table, bool repeat, bool unreached) {
+template <typename Table>
+void printTable(Engine& e, const Table& table, bool repeat, bool unreached) {
   bool html = e.settings.html;
   if (html) {
     writeOpenTag(&outputStream(e), "HR", true);
@@ -100,6 +103,16 @@ void printTreeTable(Engine& e, const NodeTable& table, bool repeat, bool unreach
   TreeOptions options{repeat, e.settings.line, e.settings.filepos, unreached};
   printTrees(table, options, outputSink(e));
   if (html) writeCloseTag(&outputStream(e), "PRE", true);
+}
+
+}  // namespace
+
+void printTreeTable(Engine& e, const NodeTable& table, bool repeat, bool unreached) {
+  printTable(e, table, repeat, unreached);
+}
+
+void printTreeTable(Engine& e, const NodeTableView& table, bool repeat) {
+  printTable(e, table, repeat, false);
 }
 
 }  // namespace mora

@@ -10,5 +10,6 @@ class Engine;
 
 // `unreached`: nodes that no root's tree shows get trees of their own.
 void printTreeTable(Engine& e, const NodeTable& table, bool repeat, bool unreached = false);
+void printTreeTable(Engine& e, const NodeTableView& table, bool repeat);
 
 }  // namespace mora

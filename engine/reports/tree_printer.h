@@ -43,6 +43,9 @@ struct TreeOptions {
 struct TreeSink {
   // Text for the output path: whole lines, and the blank before a root anchor.
   std::function<void(std::string_view)> print;
+  // Set when `print` takes many whole lines at once: the printer then hands
+  // over blocks of lines instead of one line at a time.
+  bool wholeBlocks = false;
   // Set in HTML mode: writes a root entry as an anchor (and its index link)
   // instead of printing it.
   std::function<void(std::string_view)> anchorRoot;
@@ -52,6 +55,7 @@ struct TreeSink {
 // unless `repeat`, every node with several parents, each followed by an empty
 // line.
 void printTrees(const NodeTable& table, const TreeOptions& options, const TreeSink& sink);
+void printTrees(const NodeTableView& table, const TreeOptions& options, const TreeSink& sink);
 
 // An entry placed on a line whose first `column` columns are taken: with
 // alignment the bracketed part starts at column `filepos` (or directly, when
@@ -59,5 +63,7 @@ void printTrees(const NodeTable& table, const TreeOptions& options, const TreeSi
 std::string alignEntry(std::string_view entry, int filepos, std::size_t column);
 // The same, appended to `line`, whose length is the columns taken.
 void appendAligned(std::string& line, std::string_view entry, int filepos);
+// The same for a line that starts at `lineStart` in `out`.
+void appendAligned(std::string& out, std::size_t lineStart, std::string_view entry, int filepos);
 
 }  // namespace mora

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace mora {
 namespace {
@@ -181,6 +182,66 @@ TEST(TreePrinter, HtmlRootsBecomeAnchors) {
   printTrees(example(), {false, LineStyle::Ascii, 0}, sink);
   EXPECT_EQ(anchors, "main;");
   EXPECT_EQ(out.substr(0, 12), " <anchor>   ");
+}
+
+// Everything a sink was handed, piece by piece.
+std::vector<std::string> pieces(const NodeTable& t, bool wholeBlocks, bool anchors = false) {
+  std::vector<std::string> out;
+  TreeSink sink;
+  sink.wholeBlocks = wholeBlocks;
+  sink.print = [&](std::string_view s) { out.emplace_back(s); };
+  if (anchors)
+    sink.anchorRoot = [&](std::string_view s) { out.push_back("<" + std::string(s) + ">"); };
+  printTrees(t, {false, LineStyle::Ascii, 0}, sink);
+  return out;
+}
+
+std::string joined(const std::vector<std::string>& parts) {
+  std::string all;
+  for (const std::string& p : parts) all += p;
+  return all;
+}
+
+// A few hundred trees of ten lines each: far more text than one block.
+NodeTable wideTable() {
+  std::vector<std::string> nodes;
+  std::vector<std::vector<std::string>> children;
+  for (int i = 0; i < 400; ++i) {
+    nodes.push_back("root_function_" + std::to_string(i));
+    children.emplace_back();
+    for (int k = 0; k < 9; ++k) children.back().push_back("callee_" + std::to_string(i + k));
+  }
+  return table(nodes, children);
+}
+
+TEST(TreePrinter, ALineSinkGetsOneLineAtATime) {
+  std::vector<std::string> lines = pieces(example(), false);
+  ASSERT_EQ(lines.size(), 6u);
+  for (const std::string& line : lines) {
+    EXPECT_EQ(line.back(), '\n');
+    EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
+  }
+  EXPECT_EQ(lines.back(), "\n");  // the empty line after a tree is a piece of its own
+}
+
+TEST(TreePrinter, ABlockSinkGetsTheSameTextInBlocksOfWholeLines) {
+  NodeTable t = wideTable();
+  std::vector<std::string> lines = pieces(t, false);
+  std::vector<std::string> blocks = pieces(t, true);
+  EXPECT_EQ(joined(blocks), joined(lines));
+  EXPECT_EQ(lines.size(), 400u * 11);
+  EXPECT_GT(blocks.size(), 1u);
+  EXPECT_LT(blocks.size(), 20u);
+  for (const std::string& block : blocks) EXPECT_EQ(block.back(), '\n');
+  EXPECT_EQ(pieces(example(), true), (std::vector<std::string>{joined(pieces(example(), false))}));
+}
+
+TEST(TreePrinter, ABlockSinkGetsTheLinesBeforeEachAnchorFirst) {
+  NodeTable t = table({"r", "s"}, {{"a", "b"}, {"c"}});
+  std::vector<std::string> blocks = pieces(t, true, true);
+  EXPECT_EQ(blocks,
+            (std::vector<std::string>{" ", "<r>", "   |-a\n   +-b\n\n", " ", "<s>", "   +-c\n\n"}));
+  EXPECT_EQ(joined(blocks), joined(pieces(t, false, true)));
 }
 
 TEST(TreePrinter, EmptyTablePrintsNothing) { EXPECT_EQ(print(NodeTable{}), ""); }
