@@ -169,13 +169,14 @@ bool stripBasicLine(std::string_view raw, std::string& out) {
   return cut < line.size();
 }
 
-void basicStripLine(FunctionScan& s, std::string_view raw, std::string& out) {
+std::string_view basicStripLine(FunctionScan& s, std::string_view raw, std::string& out) {
   if (stripBasicLine(raw, out)) s.state().lineHadComment = true;
+  return out;
 }
 
 void basicBeginFile(FunctionScan& s) { resetRoutine(s.state()); }
 
-LineOutcome basicScanLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+LineOutcome basicScanLine(FunctionScan& s, std::string_view raw, std::string_view stripped) {
   ScanState& db = s.state();
   countRoutineLine(db, stripped, db.lineHadComment);
   if (db.routine.inRoutine)

@@ -108,9 +108,10 @@ int addBasicCallees(std::string_view stripped, RoutineScanState& state, BodySlot
 bool stripBasicLine(std::string_view raw, std::string& out);
 
 // The four operations of the Basic row of the scanner table.
-void basicStripLine(FunctionScan& s, std::string_view raw, std::string& stripped);
+// The stripped line, put together in `out`.
+std::string_view basicStripLine(FunctionScan& s, std::string_view raw, std::string& out);
 void basicBeginFile(FunctionScan& s);
-LineOutcome basicScanLine(FunctionScan& s, std::string& raw, std::string_view stripped);
+LineOutcome basicScanLine(FunctionScan& s, std::string_view raw, std::string_view stripped);
 void basicEndFile(FunctionScan& s);
 
 }  // namespace mora

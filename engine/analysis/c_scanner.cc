@@ -1,5 +1,7 @@
 #include "analysis/c_scanner.h"
 
+#include <cstring>
+
 #include "analysis/routine_scanner.h"
 #include "analysis/source_line_reader.h"
 #include "core/byte_scan.h"
@@ -59,8 +61,8 @@ void abandonCandidate(ScanState& db) {
 }
 
 // Appends `raw` to the candidate's lines.
-void collect(ScanState& db, const std::string& raw) {
-  db.candidate.push_back(raw);
+void collect(ScanState& db, std::string_view raw) {
+  db.candidate.emplace_back(raw);
   ++db.c.collectedLines;
 }
 
@@ -68,16 +70,14 @@ void collect(ScanState& db, const std::string& raw) {
 // after it keep their physical numbers.
 void countLine(ScanState& db, std::string_view stripped) {
   std::int32_t lines = db.lineReader ? db.lineReader->physicalLines() : 1;
-  LineCounters* sets[] = {&db.fileCounters, &db.functionCounters};
-  for (LineCounters* c : sets) {
-    c->total += lines;
-    if (!stripped.empty())
-      c->code += lines;
-    else if (db.lineHadComment || db.inBlockComment)
-      c->comment += lines;
-    else
-      c->blank += lines;
-  }
+  std::int32_t LineCounters::*kind = !stripped.empty() ? &LineCounters::code
+                                     : db.lineHadComment || db.inBlockComment
+                                         ? &LineCounters::comment
+                                         : &LineCounters::blank;
+  db.fileCounters.total += lines;
+  db.fileCounters.*kind += lines;
+  db.functionCounters.total += lines;
+  db.functionCounters.*kind += lines;
 }
 
 // Takes the trailing run of name characters of `text` as the candidate's
@@ -102,21 +102,23 @@ void startBody(CScanState& c) {
 }
 
 // Turns the header line `raw` into the last line of a prototype, cut after
-// `cut` characters.
-void endPrototype(std::string& raw, std::size_t cut) {
-  raw.resize(cut);
-  raw += ";\n";
+// `cut` characters. The line read stays as it is: `raw` is pointed at the
+// rewritten copy.
+void endPrototype(CScanState& c, std::string_view& raw, std::size_t cut) {
+  c.prototypeLine.assign(raw.substr(0, cut));
+  c.prototypeLine += ";\n";
+  raw = c.prototypeLine;
 }
 
 // Decides whether the header closes on this line, and how.
-void headerEndCheck(ScanState& db, std::string& raw, std::string_view stripped) {
+void headerEndCheck(ScanState& db, std::string_view& raw, std::string_view stripped) {
   CScanState& c = db.c;
   if (!c.headerSeen) return;
   bool prototype = db.mode == ScanMode::PrototypeText;
   if (endsWith(stripped, ')')) {
     c.awaitingBody = true;
     c.headerSeen = false;
-    if (prototype) endPrototype(raw, endsWith(raw, '\n') ? raw.size() - 1 : raw.size());
+    if (prototype) endPrototype(c, raw, endsWith(raw, '\n') ? raw.size() - 1 : raw.size());
     return;
   }
   if (endsWith(stripped, '{')) {
@@ -124,7 +126,7 @@ void headerEndCheck(ScanState& db, std::string& raw, std::string_view stripped) 
     if (i > 0 && stripped[i - 1] == ')') {
       startBody(c);
       std::size_t close = raw.rfind(')');
-      if (prototype && close != npos) endPrototype(raw, close + 1);
+      if (prototype && close != npos) endPrototype(c, raw, close + 1);
     }
     return;
   }
@@ -152,7 +154,7 @@ LineOutcome finishFunction(FunctionScan& s) {
 }
 
 // A line inside a body.
-LineOutcome bodyLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+LineOutcome bodyLine(FunctionScan& s, std::string_view raw, std::string_view stripped) {
   ScanState& db = s.state();
   CScanState& c = db.c;
   if (db.mode == ScanMode::FunctionText) {
@@ -172,7 +174,7 @@ LineOutcome bodyLine(FunctionScan& s, std::string& raw, std::string_view strippe
 }
 
 // The header closed with ")"; the body's "{" is expected.
-LineOutcome awaitingLine(ScanState& db, std::string& raw, std::string_view stripped) {
+LineOutcome awaitingLine(ScanState& db, std::string_view raw, std::string_view stripped) {
   if (db.mode == ScanMode::FunctionText) collect(db, raw);
   if (startsWith(raw, '{') && startsWith(stripped, '{')) {
     startBody(db.c);
@@ -184,7 +186,7 @@ LineOutcome awaitingLine(ScanState& db, std::string& raw, std::string_view strip
 }
 
 // Keeps the line and close a body that ends on it.
-LineOutcome finishLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+LineOutcome finishLine(FunctionScan& s, std::string_view raw, std::string_view stripped) {
   ScanState& db = s.state();
   if (isTextMode(db.mode)) collect(db, raw);
   if (s.settings().braces && db.c.inBody && endsWith(stripped, '}') && braceBalance(stripped) == 0)
@@ -198,7 +200,7 @@ bool nextLineOpensParen(const ScanState& db) {
 }
 
 // Idle, or a header in progress.
-LineOutcome headerLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+LineOutcome headerLine(FunctionScan& s, std::string_view raw, std::string_view stripped) {
   ScanState& db = s.state();
   CScanState& c = db.c;
   if (stripped.empty()) {
@@ -316,18 +318,26 @@ constexpr ByteSet kStripMarks = [] {
   return marks;
 }();
 
+// The first `mark` in line[i..), or its end. In a line known to be ASCII
+// only the mark is looked for, with the library's search; in any other line
+// a byte above 0x7F stops the search too.
+std::size_t findMark(std::string_view line, std::size_t i, char mark, bool ascii) {
+  if (!ascii) return findMarkOrHigh(line, i, mark, mark);
+  const void* p = i < line.size() ? std::memchr(line.data() + i, mark, line.size() - i) : nullptr;
+  return p ? static_cast<std::size_t>(static_cast<const char*>(p) - line.data()) : line.size();
+}
+
 // Passes over the text of a block comment from `i`; the position after it,
 // with the comment closed when its end was on the line.
-std::size_t skipCommentText(ScanState& db, std::string_view raw, std::size_t n, std::size_t i) {
-  std::string_view line = raw.substr(0, n);
+std::size_t skipCommentText(ScanState& db, std::string_view line, std::size_t i) {
+  std::size_t n = line.size();
   while (i < n) {
     // Only a "*" or a multi-byte character can matter inside a comment.
     i = findMarkOrHigh(line, i, '*', '*');
     if (i >= n) break;
-    char ch = raw[i];
     if (std::size_t width = charLength(line, i); width > 1) {
       i += width;
-    } else if (ch == '*' && i + 1 < n && raw[i + 1] == '/') {
+    } else if (line[i] == '*' && i + 1 < n && line[i + 1] == '/') {
       db.inBlockComment = false;
       return i + 2;
     } else {
@@ -337,51 +347,102 @@ std::size_t skipCommentText(ScanState& db, std::string_view raw, std::size_t n, 
   return i;
 }
 
+// The same for a line known to be ASCII. Comment text is full of "*" and
+// has few "/", so the end is looked for by its "/".
+std::size_t skipAsciiCommentText(ScanState& db, std::string_view line, std::size_t i) {
+  std::size_t n = line.size();
+  for (std::size_t p = findMark(line, i + 1, '/', true); p < n;
+       p = findMark(line, p + 1, '/', true)) {
+    if (line[p - 1] == '*') {
+      db.inBlockComment = false;
+      return p + 1;
+    }
+  }
+  return n;
+}
+
 // The end of the run of plain text from `i`: the next comment mark or
 // Shift-JIS lead byte, or `n`.
-std::size_t plainRunEnd(std::string_view line, std::size_t i) {
+std::size_t plainRunEnd(std::string_view line, std::size_t i, bool ascii) {
   while (true) {
-    i = findMarkOrHigh(line, i, '/', '/');
+    i = findMark(line, i, '/', ascii);
     if (i >= line.size() || kStripMarks.contains(line[i])) return i;
     ++i;  // a byte above 0x7F that leads no Shift-JIS character
   }
 }
 
-// Drops the blanks that end `out`. The strip never copies a line feed, nor
-// blanks before the first byte it keeps, so only this end needs trimming.
-void trimEnd(std::string& out) {
-  std::size_t n = out.size();
-  while (n > 0 && isBlank(out[n - 1])) --n;
-  out.resize(n);
+// `text` without the blanks that end it.
+std::string_view withoutEndBlanks(std::string_view text) {
+  std::size_t n = text.size();
+  while (n > 0 && isBlank(text[n - 1])) --n;
+  return text.substr(0, n);
 }
 
-}  // namespace
+// The text kept from one line. As long as everything kept lies in one
+// stretch of the line (most lines: no comment, or one at the end) it is a
+// view into the line itself; only a line whose kept text a comment breaks
+// into pieces is put together in the scratch buffer.
+class StrippedText {
+ public:
+  StrippedText(std::string_view line, std::string& scratch) : line_(line), scratch_(scratch) {}
 
-// One pass over the line: plain text is copied in runs up to the next mark,
-// comments are dropped, and the result is trimmed where it lies.
-void cStripLine(FunctionScan& s, std::string_view raw, std::string& out) {
-  ScanState& db = s.state();
-  out.clear();
-  if (db.inBlockComment) db.lineHadComment = true;
-  std::size_t n = std::min(raw.find('\n'), raw.size());
-  std::string_view line = raw.substr(0, n);
+  bool empty() const { return copied_ ? scratch_.empty() : begin_ == end_; }
+
+  // Keeps line[from..to).
+  void keep(std::size_t from, std::size_t to) {
+    if (from == to) return;
+    if (!copied_) {
+      if (begin_ == end_ || from == end_) {
+        if (begin_ == end_) begin_ = from;
+        end_ = to;
+        return;
+      }
+      scratch_.assign(line_.substr(begin_, end_ - begin_));
+      copied_ = true;
+    }
+    scratch_.append(line_.data() + from, to - from);
+  }
+
+  // The text kept, without the blanks that end it. The strip never keeps a
+  // line feed, nor blanks before the first byte it keeps, so only this end
+  // needs trimming.
+  std::string_view trimmed() {
+    return withoutEndBlanks(copied_ ? std::string_view(scratch_)
+                                    : line_.substr(begin_, end_ - begin_));
+  }
+
+ private:
+  std::string_view line_;
+  std::string& scratch_;
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
+  bool copied_ = false;
+};
+
+// One pass over the line: plain text is kept in runs up to the next mark,
+// comments are dropped, and the result is trimmed where it lies. Kept out
+// of line, so that the common way through cStripLine stays short.
+[[gnu::noinline]] std::string_view stripComments(ScanState& db, std::string_view line, bool ascii,
+                                                 std::string& scratch) {
+  std::size_t n = line.size();
+  StrippedText out(line, scratch);
   std::size_t i = 0;
   while (i < n) {
     if (db.inBlockComment) {
-      i = skipCommentText(db, raw, n, i);
+      i = ascii ? skipAsciiCommentText(db, line, i) : skipCommentText(db, line, i);
       continue;
     }
-    // Blanks before the first kept byte are trimmed anyway: never copied,
+    // Blanks before the first kept byte are trimmed anyway: never kept,
     // they need not be moved out again.
     if (out.empty()) i = skipBlankRun(line, i);
-    std::size_t run = plainRunEnd(line, i);
-    out.append(raw.data() + i, run - i);
+    std::size_t run = plainRunEnd(line, i, ascii);
+    out.keep(i, run);
     if (run >= n) break;
     i = run;
-    char ch = raw[i];
-    char next = i + 1 < n ? raw[i + 1] : '\0';
+    char ch = line[i];
+    char next = i + 1 < n ? line[i + 1] : '\0';
     if (std::size_t width = charLength(line, i); width > 1) {
-      out.append(raw.data() + i, width);
+      out.keep(i, i + width);
       i += width;
     } else if (ch == '/' && next == '*') {
       db.inBlockComment = db.lineHadComment = true;
@@ -390,11 +451,29 @@ void cStripLine(FunctionScan& s, std::string_view raw, std::string& out) {
       db.lineHadComment = true;
       break;
     } else {
-      out += ch;
+      out.keep(i, i + 1);
       ++i;
     }
   }
-  trimEnd(out);
+  return out.trimmed();
+}
+
+}  // namespace
+
+std::string_view cStripLine(FunctionScan& s, std::string_view raw, std::string& scratch) {
+  ScanState& db = s.state();
+  if (db.inBlockComment) db.lineHadComment = true;
+  // A line feed only ever ends a line.
+  std::string_view line = raw.substr(0, raw.size() - (endsWith(raw, '\n') ? 1 : 0));
+  bool ascii = db.lineReader && db.lineReader->lineIsAscii();
+  // Most lines are ASCII, outside a comment and without "/": what is kept
+  // is the line itself, trimmed.
+  if (ascii && !db.inBlockComment) {
+    std::size_t start = skipBlankRun(line, 0);
+    if (findMark(line, start, '/', true) == line.size())
+      return withoutEndBlanks(line.substr(start));
+  }
+  return stripComments(db, line, ascii, scratch);
 }
 
 void cBeginFile(FunctionScan& s) {
@@ -407,7 +486,7 @@ void cBeginFile(FunctionScan& s) {
   s.beginPreprocessing();
 }
 
-LineOutcome cScanLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+LineOutcome cScanLine(FunctionScan& s, std::string_view raw, std::string_view stripped) {
   ScanState& db = s.state();
   countLine(db, stripped);
   if (db.c.inBody) return bodyLine(s, raw, stripped);

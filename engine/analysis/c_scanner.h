@@ -56,9 +56,11 @@ int braceBalance(std::string_view text);
 int addCalleeNames(std::string_view stripped, BodySlot& names, CalleeSet& seen);
 
 // The four operations of the C/C++ row of the scanner table.
-void cStripLine(FunctionScan& s, std::string_view raw, std::string& stripped);
+// The stripped line: a view into `raw`, or into `scratch` when the kept text
+// had to be put together.
+std::string_view cStripLine(FunctionScan& s, std::string_view raw, std::string& scratch);
 void cBeginFile(FunctionScan& s);
-LineOutcome cScanLine(FunctionScan& s, std::string& raw, std::string_view stripped);
+LineOutcome cScanLine(FunctionScan& s, std::string_view raw, std::string_view stripped);
 void cEndFile(FunctionScan& s);
 
 }  // namespace mora

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "analysis/function_scan.h"
+#include "analysis/source_line_reader.h"
 #include "core/engine.h"
 #include "scan_transcript.h"
 #include "test_support.h"
@@ -86,27 +89,69 @@ TEST(CStripLine, RemovesCommentsAcrossLinesAndMarksCommentLines) {
   TestEngine t;
   FunctionScan s(t.engine, ScanMode::NamesOnly, {});
   ScanState& state = s.state();
-  std::string out;
-  cStripLine(s, "  a = 1; /* one\n", out);
-  EXPECT_EQ(out, "a = 1;");
+  std::string scratch;
+  EXPECT_EQ(cStripLine(s, "  a = 1; /* one\n", scratch), "a = 1;");
   EXPECT_TRUE(state.inBlockComment);
   state.lineHadComment = false;
-  cStripLine(s, " two */ b; // three\n", out);
-  EXPECT_EQ(out, "b;");
+  EXPECT_EQ(cStripLine(s, " two */ b; // three\n", scratch), "b;");
   EXPECT_TRUE(state.lineHadComment);
   EXPECT_FALSE(state.inBlockComment);
-  cStripLine(s, "s = \"/* in string\"; \x81/ x\n", out);  // strings are not seen
-  EXPECT_EQ(out, "s = \"");
+  // strings are not seen
+  EXPECT_EQ(cStripLine(s, "s = \"/* in string\"; \x81/ x\n", scratch), "s = \"");
   state.inBlockComment = false;
-  cStripLine(s, "p = \x81/x; \x81*y\n", out);  // second bytes start no comment
-  EXPECT_EQ(out, "p = \x81/x; \x81*y");
+  // second bytes start no comment
+  EXPECT_EQ(cStripLine(s, "p = \x81/x; \x81*y\n", scratch), "p = \x81/x; \x81*y");
   // Inside a comment a second byte "*" closes nothing; several comments on
   // one line; a lead byte at the very end is kept as it is.
-  cStripLine(s, "a /* \x81*/ still */ b /**/c/* x */ \x81\n", out);
-  EXPECT_EQ(out, "a  b c \x81");
+  EXPECT_EQ(cStripLine(s, "a /* \x81*/ still */ b /**/c/* x */ \x81\n", scratch), "a  b c \x81");
   EXPECT_FALSE(state.inBlockComment);
-  cStripLine(s, "x/", out);  // a lone "/" at the end is text
-  EXPECT_EQ(out, "x/");
+  EXPECT_EQ(cStripLine(s, "x/", scratch), "x/");  // a lone "/" at the end is text
+}
+
+// Kept text in one stretch of the line is handed out where it lies; text
+// that a comment breaks is put together, and a later line in one stretch
+// never shows what an earlier one left in the scratch buffer.
+TEST(CStripLine, KeepsOneStretchInPlaceAndJoinsBrokenText) {
+  TestEngine t;
+  FunctionScan s(t.engine, ScanMode::NamesOnly, {});
+  std::string scratch;
+  const std::string broken = "  f(a, /* first */ b); \n";
+  EXPECT_EQ(cStripLine(s, broken, scratch), "f(a,  b);");
+  const std::string whole = "\tg(c);  // done\n";
+  std::string_view kept = cStripLine(s, whole, scratch);
+  EXPECT_EQ(kept, "g(c);");
+  EXPECT_EQ(kept.data(), whole.data() + 1);
+  EXPECT_EQ(cStripLine(s, "/* a */ /* b */\n", scratch), "");
+  EXPECT_EQ(cStripLine(s, "h /**/(x)\n", scratch), "h (x)");
+}
+
+// Lines the reader knows to be ASCII take a shorter way through the strip;
+// what is kept, and the comment state, must not depend on it.
+TEST(CStripLine, StripsAsciiLinesFromTheReaderAsAnyOther) {
+  const std::string text =
+      "  plain(x);  \n\t\tlead(y);\t\n a / b /* c\n d */ e // f\n/**/\n/* g */ h /* i\n"
+      "*/\nx = \"//\";\n   \n/\n  k(); /* one */ /* two */\n/*/ open */ m\n/* ** / * **/ n /*\n";
+  TestEngine t;
+  FunctionScan direct(t.engine, ScanMode::NamesOnly, {});
+  FunctionScan viaReader(t.engine, ScanMode::NamesOnly, {});
+  std::istringstream in(text);
+  SourceLineReader reader(in);
+  viaReader.state().lineReader = &reader;
+  std::string scratch;
+  std::string otherScratch;
+  std::string_view line;
+  int lines = 0;
+  while (reader.next(line, false)) {
+    ASSERT_TRUE(reader.lineIsAscii());
+    std::string expected(cStripLine(direct, line, scratch));
+    EXPECT_EQ(cStripLine(viaReader, line, otherScratch), expected) << line;
+    EXPECT_EQ(viaReader.state().inBlockComment, direct.state().inBlockComment) << line;
+    EXPECT_EQ(viaReader.state().lineHadComment, direct.state().lineHadComment) << line;
+    direct.state().lineHadComment = viaReader.state().lineHadComment = false;
+    ++lines;
+  }
+  EXPECT_EQ(lines, 13);
+  viaReader.state().lineReader = nullptr;
 }
 
 TEST_F(CScannerTest, OneLineBodyEndsOnItsLineOnlyWithBracesOn) {

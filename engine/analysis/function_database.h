@@ -95,6 +95,8 @@ struct CScanState {
   std::int32_t braceDepth = 0;
   std::int32_t collectedLines = 0;
   std::string currentName;
+  // A header line cut and closed with ";" for prototype text.
+  std::string prototypeLine;
   // The callee names already in the candidate's slot, so that a long body
   // checks each new name in constant time.
   CalleeSet callees;

@@ -58,17 +58,16 @@ LineOutcome FunctionScan::scanLines(std::istream& in, const LanguageScanner& sca
   ScanState& db = state_;
   SourceLineReader reader(in);
   db.lineReader = &reader;
-  std::string raw;
-  std::string stripped;
+  std::string_view raw;
+  std::string scratch;
   LineOutcome result = LineOutcome::Continue;
   bool ifdef = e_.settings.ifdef && preprocessor_.skipsLine;
-  auto joins = [&] {
-    return e_.settings.continueLines && scanner.kind == ScanLanguage::C && db.c.inBody &&
-           !db.inBlockComment && db.mode == ScanMode::CallLists;
-  };
+  bool mayJoin = e_.settings.continueLines && scanner.kind == ScanLanguage::C &&
+                 db.mode == ScanMode::CallLists;
+  auto joins = [&] { return mayJoin && db.c.inBody && !db.inBlockComment; };
   while (reader.next(raw, joins())) {
     e_.checkInterrupt();  // a file without end (a device) is read line by line
-    scanner.stripLine(*this, raw, stripped);
+    std::string_view stripped = scanner.stripLine(*this, raw, scratch);
     bool skipped = ifdef && preprocessor_.skipsLine(e_, stripped);
     if (!skipped) result = scanner.scanLine(*this, raw, stripped);
     db.lineHadComment = false;

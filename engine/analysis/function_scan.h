@@ -29,9 +29,12 @@ enum class RecordResult { Recorded, NotSelected, Failed };
 // language keeps its own per-file state in the scan's state.
 struct LanguageScanner {
   ScanLanguage kind;
-  // May rewrite `raw` (prototypes).
-  LineOutcome (*scanLine)(FunctionScan&, std::string& raw, std::string_view stripped);
-  void (*stripLine)(FunctionScan&, std::string_view raw, std::string& stripped);
+  // `raw` and `stripped` are valid for the call only: a scanner copies
+  // what it keeps.
+  LineOutcome (*scanLine)(FunctionScan&, std::string_view raw, std::string_view stripped);
+  // The line without its comments, trimmed: a view into `raw`, or into
+  // `scratch` (one buffer for the whole file) when it had to be put together.
+  std::string_view (*stripLine)(FunctionScan&, std::string_view raw, std::string& scratch);
   void (*beginFile)(FunctionScan&);
   void (*endFile)(FunctionScan&);
 };

@@ -154,10 +154,11 @@ bool stripPascalLine(std::string_view raw, bool& inComment, int& commentKind, st
   return hadComment;
 }
 
-void pascalStripLine(FunctionScan& s, std::string_view raw, std::string& out) {
+std::string_view pascalStripLine(FunctionScan& s, std::string_view raw, std::string& out) {
   RoutineScanState& state = s.state().routine;
   if (stripPascalLine(raw, state.inComment, state.commentKind, out))
     s.state().lineHadComment = true;
+  return out;
 }
 
 void pascalBeginFile(FunctionScan& s) {
@@ -170,7 +171,7 @@ void pascalBeginFile(FunctionScan& s) {
   state.declaredSuffixes.clear();
 }
 
-LineOutcome pascalScanLine(FunctionScan& s, std::string& raw, std::string_view stripped) {
+LineOutcome pascalScanLine(FunctionScan& s, std::string_view raw, std::string_view stripped) {
   ScanState& db = s.state();
   countRoutineLine(db, stripped, db.lineHadComment);
   noteDeclaration(db.routine, stripped);

@@ -135,9 +135,10 @@ int addPascalCallees(std::string_view stripped, RoutineScanState& state, BodySlo
 bool stripPascalLine(std::string_view raw, bool& inComment, int& commentKind, std::string& out);
 
 // The four operations of the Pascal row of the scanner table.
-void pascalStripLine(FunctionScan& s, std::string_view raw, std::string& stripped);
+// The stripped line, put together in `out`.
+std::string_view pascalStripLine(FunctionScan& s, std::string_view raw, std::string& out);
 void pascalBeginFile(FunctionScan& s);
-LineOutcome pascalScanLine(FunctionScan& s, std::string& raw, std::string_view stripped);
+LineOutcome pascalScanLine(FunctionScan& s, std::string_view raw, std::string_view stripped);
 void pascalEndFile(FunctionScan& s);
 
 }  // namespace mora

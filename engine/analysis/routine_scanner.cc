@@ -75,8 +75,8 @@ void countRoutineLine(ScanState& db, std::string_view stripped, bool comment) {
   }
 }
 
-void collectRoutineLine(ScanState& db, const std::string& raw) {
-  db.candidate.push_back(raw);
+void collectRoutineLine(ScanState& db, std::string_view raw) {
+  db.candidate.emplace_back(raw);
   ++db.routine.collectedLines;
 }
 
@@ -130,7 +130,7 @@ bool NoCaseWordSet::contains(std::string_view word) const {
   return std::binary_search(words_.begin(), words_.end(), word, lessNoCase);
 }
 
-LineOutcome routineBodyLine(FunctionScan& s, const std::string& raw, std::string_view stripped,
+LineOutcome routineBodyLine(FunctionScan& s, std::string_view raw, std::string_view stripped,
                             bool ends,
                             int (*addCallees)(std::string_view, RoutineScanState&, BodySlot&)) {
   ScanState& db = s.state();

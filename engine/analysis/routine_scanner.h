@@ -47,7 +47,7 @@ bool addCallee(RoutineScanState& state, BodySlot& names, std::string_view name);
 void countRoutineLine(ScanState& db, std::string_view stripped, bool comment);
 
 // Appends `raw` to the candidate's lines.
-void collectRoutineLine(ScanState& db, const std::string& raw);
+void collectRoutineLine(ScanState& db, std::string_view raw);
 
 // Clears the candidate; its collected lines are emptied only by abandon.
 void resetRoutine(ScanState& db);
@@ -61,7 +61,7 @@ LineOutcome finishRoutine(FunctionScan& s);
 
 // A line inside a routine: collected in text mode, its callees (found by
 // `addCallees`) listed in call-list mode; the routine is recorded when `ends`.
-LineOutcome routineBodyLine(FunctionScan& s, const std::string& raw, std::string_view stripped,
+LineOutcome routineBodyLine(FunctionScan& s, std::string_view raw, std::string_view stripped,
                             bool ends,
                             int (*addCallees)(std::string_view, RoutineScanState&, BodySlot&));
 

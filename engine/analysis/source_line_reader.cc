@@ -4,33 +4,24 @@
 
 namespace mora {
 
-bool endsWithContinuation(std::string_view line) {
-  std::size_t n = line.size();
-  return n >= 2 && line[n - 1] == '\n' && line[n - 2] == '\\';
+SourceLineReader::SourceLineReader(std::istream& in) : reader_(in, kSourcePieceMax) {
+  // Always one line ahead, from the first line on.
+  fill();
 }
 
-SourceLineReader::SourceLineReader(std::istream& in) : reader_(in, kSourcePieceMax) {}
-
-bool SourceLineReader::next(std::string& line, bool joinContinuations) {
-  if (!started_) {
-    started_ = true;
+// The backslash and line feed give way to the next line's text. A join
+// that would grow too long stops; the line not joined comes next.
+void SourceLineReader::joinContinued(std::string_view& line) {
+  joined_.assign(line);
+  while (hasLookAhead_ && endsWithContinuation(joined_) &&
+         joined_.size() - 2 + lookAhead_.size() <= kJoinedLineMax) {
+    joined_.resize(joined_.size() - 2);
+    joined_ += lookAhead_;
     fill();
-  }
-  if (!hasLookAhead_) return false;
-  // Assigned into the caller's string, whose capacity is kept from line to line.
-  line.assign(lookAhead_);
-  fill();
-  physicalLines_ = 1;
-  // The backslash and line feed give way to the next line's text. A join
-  // that would grow too long stops; the line not joined comes next.
-  while (joinContinuations && hasLookAhead_ && endsWithContinuation(line) &&
-         line.size() - 2 + lookAhead_.size() <= kJoinedLineMax) {
-    line.resize(line.size() - 2);
-    line += lookAhead_;
-    fill();
+    lineIsAscii_ = lineIsAscii_ && reader_.pieceBeforeIsAscii();
     ++physicalLines_;
   }
-  return true;
+  line = joined_;
 }
 
 }  // namespace mora

@@ -14,15 +14,15 @@ std::vector<std::string> readAll(const std::string& text, bool join) {
   std::istringstream in(text);
   SourceLineReader reader(in);
   std::vector<std::string> lines;
-  std::string line;
-  while (reader.next(line, join)) lines.push_back(line);
+  std::string_view line;
+  while (reader.next(line, join)) lines.emplace_back(line);
   return lines;
 }
 
 TEST(SourceLineReader, PeeksAtTheNextLineAndDropsCarriageReturns) {
   std::istringstream in("a\r\nb\nc");
   SourceLineReader reader(in);
-  std::string line;
+  std::string_view line;
   ASSERT_TRUE(reader.next(line, false));
   EXPECT_EQ(line, "a\n");
   ASSERT_NE(reader.peek(), nullptr);
@@ -56,7 +56,7 @@ TEST(SourceLineReader, JoinsContinuedLinesOnlyWhenAskedAndWithinTheLimit) {
 TEST(SourceLineReader, CountsThePhysicalLinesOfAJoinedLine) {
   std::istringstream in("a \\\nb \\\nc\nd\n");
   SourceLineReader reader(in);
-  std::string line;
+  std::string_view line;
   ASSERT_TRUE(reader.next(line, true));
   EXPECT_EQ(line, "a b c\n");
   EXPECT_EQ(reader.physicalLines(), 3);
@@ -82,6 +82,19 @@ TEST(SourceLineReader, LinesAcrossBlockBoundariesArriveWhole) {
   expected.pop_back();
   expected.back() = "end";  // joined: the backslash and line feed give way
   EXPECT_EQ(readAll(text, true), expected);
+}
+
+// Lines are handed out where the reader holds them; a line joined from
+// several is ASCII only when all its parts are.
+TEST(SourceLineReader, TellsWhetherALineIsAscii) {
+  std::istringstream in("a\n\xE3\x81\x82\nb \\\nc\xE9\nd\n");
+  SourceLineReader reader(in);
+  std::string_view line;
+  std::vector<std::pair<std::string, bool>> seen;
+  while (reader.next(line, true)) seen.emplace_back(line, reader.lineIsAscii());
+  EXPECT_EQ(seen,
+            (std::vector<std::pair<std::string, bool>>{
+                {"a\n", true}, {"\xE3\x81\x82\n", false}, {"b c\xE9\n", false}, {"d\n", true}}));
 }
 
 }  // namespace

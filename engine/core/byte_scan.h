@@ -72,14 +72,19 @@ inline std::size_t findMarkOrHigh(std::string_view s, std::size_t from, char a, 
 }
 
 // The first position at or after `from` that holds no blank (space or tab);
-// s.size() when only blanks follow. Indentation of spaces goes by words.
+// s.size() when only blanks follow. Indentation of spaces goes by words,
+// the spaces that begin the first other word at once.
 inline std::size_t skipBlankRun(std::string_view s, std::size_t from) {
   constexpr std::uint64_t kSpaces = byte_scan_detail::kOnes * ' ';
   std::size_t i = from;
   std::size_t n = s.size();
   for (std::uint64_t w; i + 8 <= n; i += 8) {
     std::memcpy(&w, s.data() + i, 8);
-    if (w != kSpaces) break;
+    if (w != kSpaces) {
+      if constexpr (std::endian::native == std::endian::little)
+        i += byte_scan_detail::firstMarked(w ^ kSpaces);
+      break;
+    }
   }
   while (i < n && (s[i] == ' ' || s[i] == '\t')) ++i;
   return i;

@@ -62,8 +62,7 @@ Engine::Engine(Platform& p, std::istream& in, std::ostream& o, std::ostream& err
 
 Engine::~Engine() = default;
 
-void Engine::checkInterrupt() {
-  if (exiting || !interruptFlag_ || !*interruptFlag_) return;
+void Engine::endOnInterrupt() {
   writeError(*this, "Terminated by User.\n");
   closeSpool(*this);
   throw EngineExit{0};  // Engine::run drops staged changes and deletes our files

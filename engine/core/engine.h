@@ -95,8 +95,11 @@ class Engine {
   // Ends the run at once with "Terminated by User." when a signal was recorded;
   // staged changes are dropped and the engine's own files deleted on the way
   // out, never in the signal handler. Called in every loop over statements,
-  // files, lines and output lines, so a signal is noticed at once.
-  void checkInterrupt();
+  // files, lines and output lines, so a signal is noticed at once: the test
+  // is inline, the ending out of line.
+  void checkInterrupt() {
+    if (interruptFlag_ && *interruptFlag_ && !exiting) endOnInterrupt();
+  }
 
   Platform& platform;
   std::istream& stdIn;
@@ -126,6 +129,7 @@ class Engine {
   int start(const std::vector<std::string>& args);
   void chooseWorkFile();
   const volatile std::sig_atomic_t* interruptFlag_ = nullptr;
+  [[noreturn]] void endOnInterrupt();
 };
 
 }  // namespace mora

@@ -32,9 +32,10 @@ std::size_t dropCarriageReturns(char* p, std::size_t n) {
 PieceReader::PieceReader(std::istream& in, std::size_t max)
     : in_(in),
       max_(max),
-      size_(std::max(kBlockSize, 2 * max + 1)),
+      // Room for the piece kept, the unread rest and a whole piece more.
+      size_(std::max(kBlockSize, 3 * max + 1)),
       buffer_(std::make_unique_for_overwrite<char[]>(size_)),
-      asciiEnd_(encoding_.settled() ? kSettled : 0) {}
+      settled_(encoding_.settled()) {}
 
 // Reads into `into`, CR LF already folded. A CR at the very end is held
 // back until the next block shows whether a LF follows it.
@@ -55,31 +56,32 @@ std::size_t PieceReader::readBlock(char* into, std::size_t room) {
   return n;
 }
 
-// Moves the unread rest to the front and reads until a whole piece fits.
+// Moves the piece handed out last and the unread rest to the front, and
+// reads until a whole piece fits.
 void PieceReader::refill() {
-  std::size_t rest = end_ - begin_;
-  bool watching = asciiEnd_ != kSettled;
-  bool allAscii = watching && asciiEnd_ == end_;
-  std::memmove(buffer_.get(), buffer_.get() + begin_, rest);
-  if (watching) asciiEnd_ -= begin_;
-  begin_ = 0;
-  end_ = rest;
+  std::size_t shift = previous_;
+  std::memmove(buffer_.get(), buffer_.get() + shift, end_ - shift);
+  asciiEnd_ = std::max(asciiEnd_, shift) - shift;
+  previous_ = 0;
+  begin_ -= shift;
+  end_ -= shift;
   while (!atEnd_ && end_ - begin_ < max_) end_ += readBlock(buffer_.get() + end_, size_ - end_);
-  if (allAscii) asciiEnd_ += asciiPrefixLength(buffer_.get() + asciiEnd_, end_ - asciiEnd_);
 }
 
-// Shows the detector a piece that reaches past the known ASCII run, and
-// finds the next run; a piece that ends inside a multi-byte sequence makes
-// the next piece be shown whatever it holds.
+// Shows the detector a piece; a piece that ends inside a multi-byte
+// sequence makes the next piece be shown whatever it holds.
 void PieceReader::followEncoding(std::string_view piece) {
   encoding_.observe(piece);
-  if (encoding_.settled()) {
-    asciiEnd_ = kSettled;
-  } else if (encoding_.asciiChangesNothing()) {
-    asciiEnd_ = begin_ + asciiPrefixLength(buffer_.get() + begin_, end_ - begin_);
-  } else {
-    asciiEnd_ = begin_;
-  }
+  settled_ = encoding_.settled();
+  observeNext_ = !encoding_.asciiChangesNothing();
+}
+
+// Finds the run of ASCII bytes that follows the known one, or that starts
+// at `from` when the known one ends before it, up to the next byte above
+// 0x7F or the end of the bytes read.
+void PieceReader::findAsciiRun(std::size_t from) {
+  std::size_t start = std::max(from, asciiEnd_);
+  asciiEnd_ = start + asciiPrefixLength(buffer_.get() + start, end_ - start);
 }
 
 // Moves the unread rest to the front and reads until the buffer is full or
@@ -105,20 +107,7 @@ bool PieceReader::nextRun(std::string_view& run) {
   }
   run = available.substr(0, length);
   begin_ += length;
-  return true;
-}
-
-bool PieceReader::next(std::string_view& piece) {
-  if (end_ - begin_ < max_ && !atEnd_) refill();
-  if (begin_ == end_) return false;
-  const char* start = buffer_.get() + begin_;
-  std::size_t window = std::min(end_ - begin_, max_);
-  const void* lineFeed = std::memchr(start, '\n', window);
-  std::size_t length =
-      lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1 : window;
-  piece = std::string_view(start, length);
-  begin_ += length;
-  if (begin_ > asciiEnd_) followEncoding(piece);
+  previous_ = earlier_ = begin_;
   return true;
 }
 

@@ -133,5 +133,35 @@ TEST(PieceReader, DecidesTheEncodingOnTheSamePieceAsTheLineReader) {
   }
 }
 
+// A caller reading one piece ahead finds the piece before where the
+// reader moved it, whole and with its ASCII flag, across every refill: with
+// pieces of every length up to the cut, and high bytes now and then.
+TEST(PieceReader, KeepsThePieceBeforeAcrossRefills) {
+  std::mt19937 random(13);
+  for (std::size_t max : {1u, 7u, 511u, 4095u}) {
+    std::string text;
+    while (text.size() < 200000) {
+      std::size_t length = random() % (2 * max + 2);
+      for (std::size_t k = 0; k < length; ++k) text += random() % 500 == 0 ? '\xE9' : 'a';
+      text += random() % 4 == 0 ? "\r\n" : "\n";
+    }
+    std::vector<std::string> expected = blockPieces(text, max);
+    std::istringstream in(text);
+    PieceReader reader(in, max);
+    std::string_view piece;
+    std::size_t index = 0;
+    reader.next(piece);
+    bool more = true;
+    while (more) {
+      more = reader.next(piece);
+      ASSERT_LT(index, expected.size());
+      const std::string& before = expected[index++];
+      ASSERT_EQ(reader.pieceBefore(), before) << max << " " << index;
+      EXPECT_EQ(reader.pieceBeforeIsAscii(), before.find('\xE9') == std::string::npos);
+    }
+    EXPECT_EQ(index, expected.size()) << max;
+  }
+}
+
 }  // namespace
 }  // namespace mora

@@ -36,6 +36,15 @@ void appendColumn(std::string& line, std::string_view text, std::size_t columns)
   appendPadded(line, text.substr(0, text.find('\0')), columns);
 }
 
+// The end of every row that names a file: the file column padded, then the
+// line end. It is the same for all the rows of one file, so it is made once.
+std::string fileColumn(std::string_view file) {
+  std::string tail = "  ";
+  appendColumn(tail, file, kCountFileColumns);
+  tail += '\n';
+  return tail;
+}
+
 // " %-8lld" without a format string to parse: one row per function of a
 // whole codebase passes here.
 void appendCount(std::string& line, long long value) {
@@ -54,16 +63,16 @@ void appendCounts(std::string& line, const Sums& s) {
   appendCount(line, s.comments);
 }
 
-// "%-24s %-8d %-8d %-8d  %-12s\n" (the texts padded by display columns): a
-// function, "others:" or a file total.
-std::string namedRow(std::string_view label, const Sums& s, const std::string& file) {
-  std::string line;
+// " %s%-24s %-8d %-8d %-8d  %-12s\n" (the texts padded by display columns),
+// put together in `line`: a function, "others:" or a file total, after the
+// row's `prefix` and ended by the file's column (fileColumn).
+void namedRow(std::string& line, std::string_view prefix, std::string_view label, const Sums& s,
+              std::string_view fileTail) {
+  line.assign(1, ' ');
+  line += prefix;
   appendColumn(line, label, kCountNameColumns);
   appendCounts(line, s);
-  line += "  ";
-  appendColumn(line, file, kCountFileColumns);
-  line += '\n';
-  return line;
+  line += fileTail;
 }
 
 // "%-24s %-8d %-8d %-8d \n": a file in file mode, or the grand total.
@@ -91,12 +100,13 @@ class StepCountTable {
                  const LineCounters& whole) {
     printHeadingOnce();
     std::string shown = displayFileName(e_, fileName);
+    if (byFunction_) fileTail_ = fileColumn(shown);
     Sums functions;
     int number = 0;
     for (const FunctionRecord& record : records) {
       functions.add(record.counts);
       ++number;
-      if (byFunction_) printFunction(record, number, shown);
+      if (byFunction_) printFunction(record, number);
     }
     printFileTotal(whole, functions, shown);
   }
@@ -115,9 +125,16 @@ class StepCountTable {
                         "Step", "Comment"));
   }
 
-  void printFunction(const FunctionRecord& record, int number, const std::string& shown) {
+  void printFunction(const FunctionRecord& record, int number) {
     std::string prefix = e_.settings.number ? format("%03d: ", number) : std::string();
-    printRow(e_, prefix + namedRow(record.name, sumsOf(record.counts), shown));
+    printNamedRow(prefix, record.name, sumsOf(record.counts));
+  }
+
+  // A row of the current file, put together in the table's own buffer: one
+  // row per function of a whole codebase passes here.
+  void printNamedRow(std::string_view prefix, std::string_view label, const Sums& s) {
+    namedRow(row_, prefix, label, s, fileTail_);
+    printOutput(e_, outputStream(e_), row_);
   }
 
   // The lines outside the counted functions, then the file's own line.
@@ -132,9 +149,9 @@ class StepCountTable {
     if (functions.lines > 0) {
       Sums others{whole.lines - functions.lines, whole.steps - functions.steps,
                   whole.comments - functions.comments};
-      printRow(e_, namedRow("others:", others, shown));
+      printNamedRow({}, "others:", others);
     }
-    printRow(e_, namedRow("  ", whole, shown));
+    printNamedRow({}, "  ", whole);
   }
 
   Engine& e_;
@@ -142,6 +159,8 @@ class StepCountTable {
   bool headingPrinted_ = false;
   bool anyFile_ = false;
   Sums grand_;
+  std::string fileTail_;  // the current file's column and line end
+  std::string row_;
 };
 
 }  // namespace
