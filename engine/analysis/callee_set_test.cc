@@ -66,8 +66,10 @@ TEST(CalleeSet, AListClearedWithoutTheSetIsNeverMatched) {
   set.add(names, "f");
   set.add(names, "g");
   names.clear();
+  // "f" meets its own old slot first, which names a list entry that is gone.
+  EXPECT_TRUE(set.add(names, "f"));
   EXPECT_TRUE(set.add(names, "h"));
-  EXPECT_EQ(names, (std::vector<std::string>{"h"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"f", "h"}));
 }
 
 }  // namespace

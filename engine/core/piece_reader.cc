@@ -90,6 +90,7 @@ void PieceReader::findAsciiRun(std::size_t from) {
 void PieceReader::fill() {
   std::size_t rest = end_ - begin_;
   std::memmove(buffer_.get(), buffer_.get() + begin_, rest);
+  asciiEnd_ = std::max(asciiEnd_, begin_) - begin_;
   begin_ = 0;
   end_ = rest;
   while (!atEnd_ && size_ - end_ > 1) end_ += readBlock(buffer_.get() + end_, size_ - end_);
@@ -108,6 +109,8 @@ bool PieceReader::nextRun(std::string_view& run) {
   run = available.substr(0, length);
   begin_ += length;
   previous_ = earlier_ = begin_;
+  // A run is no piece: nothing handed out is known to be ASCII.
+  lastAscii_ = earlierAscii_ = false;
   return true;
 }
 

@@ -135,10 +135,11 @@ TEST(PieceReader, DecidesTheEncodingOnTheSamePieceAsTheLineReader) {
 
 // A caller reading one piece ahead finds the piece before where the
 // reader moved it, whole and with its ASCII flag, across every refill: with
-// pieces of every length up to the cut, and high bytes now and then.
+// pieces of every length up to the cut, and high bytes now and then. A cut
+// of 8191 makes the buffer larger than a block: three pieces must fit.
 TEST(PieceReader, KeepsThePieceBeforeAcrossRefills) {
   std::mt19937 random(13);
-  for (std::size_t max : {1u, 7u, 511u, 4095u}) {
+  for (std::size_t max : {1u, 7u, 511u, 4095u, 8191u}) {
     std::string text;
     while (text.size() < 200000) {
       std::size_t length = random() % (2 * max + 2);

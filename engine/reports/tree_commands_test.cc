@@ -2,6 +2,7 @@
 // reports themselves are covered by the golden transcripts.
 #include <gtest/gtest.h>
 
+#include "core/limits.h"
 #include "test_support.h"
 
 namespace mora {
@@ -34,6 +35,22 @@ TEST(TreeCommands, FtreeAndTheTreeFrontDoor) {
   RunResult bad = run(*fs, "tree x * from s.c;");
   EXPECT_NE(bad.err.find("FIEU003"), std::string::npos);
   EXPECT_NE(bad.err.find("function/include/call/caller"), std::string::npos);
+}
+
+// A captured tree keeps every whole line that fits: the printer hands the
+// capture single lines, never a block that would be dropped whole.
+TEST(TreeCommands, ACapturedTreeKeepsTheLinesThatFit) {
+  auto fs = makeMemoryPlatform();
+  std::string source;
+  for (int k = 1000; k < 1800; ++k)
+    source += "void function_number_" + std::to_string(k) + "(void) { }\n";
+  fs->addFile("big.c", source);
+  std::string printed = testing::runScriptOn(*fs, "ftree * from big.c;").out;
+  ASSERT_GT(printed.size(), kCaptureMax + 4096);
+  std::string captured = testing::runScriptOn(*fs, "$t = `ftree * from big.c`; echo $t;").out;
+  EXPECT_GT(captured.size(), kCaptureMax - 64);
+  EXPECT_LE(captured.size(), kCaptureMax + 1);
+  EXPECT_EQ(captured.substr(0, 4096), printed.substr(0, 4096));
 }
 
 TEST(TreeCommands, FailuresRaiseOneMessage) {
