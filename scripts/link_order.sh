@@ -32,6 +32,7 @@ if [ -d "$corpus/lua" ] && [ -d "$corpus/curl" ]; then
   find "$corpus/lua" -maxdepth 1 -name '*.c' | sort > "$work/trees.lst"
   find "$corpus/curl" \( -name '*.c' -o -name '*.h' \) | sort > "$work/lines.lst"
 else
+  echo "link_order: no lua and curl under $corpus (set MORA_CORPUS); profiling the bundled examples" >&2
   find "$root/examples" -name '*.c' | sort > "$work/trees.lst"
   cp "$work/trees.lst" "$work/lines.lst"
 fi

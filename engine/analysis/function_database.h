@@ -135,7 +135,6 @@ struct ScanState {
   // Functions recorded with collected lines; runs on across the files of a
   // call-list scan.
   std::size_t recordedCount = 0;
-  std::string currentFile;
   LineCounters fileCounters;
   LineCounters functionCounters;
   bool inBlockComment = false;

@@ -87,7 +87,6 @@ bool FunctionScan::scanFile(const std::string& fileName) {
   }
   // Call-list records run on across files; the others count per file.
   if (db.mode != ScanMode::CallLists) db.recordedCount = 0;
-  db.currentFile = fileName;
   // Reports that take the records file by file clear them first: nothing
   // then refers to the pool any more, and its room is used again. A
   // call-list scan keeps every file's names.

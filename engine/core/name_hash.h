@@ -30,9 +30,4 @@ inline std::uint64_t hashName(std::string_view s) {
   return h ^ (h >> 32);
 }
 
-// For hash maps keyed by names.
-struct FastNameHash {
-  std::size_t operator()(std::string_view s) const { return static_cast<std::size_t>(hashName(s)); }
-};
-
 }  // namespace mora
